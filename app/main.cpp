@@ -1,0 +1,15 @@
+#include <QApplication>
+
+#include "app/form1.h"
+#include "ui/qt/form_view.h"
+
+int main(int argc, char* argv[]) {
+    QApplication application(argc, argv);
+    QApplication::setApplicationName("Orvo's Propagation Demos");
+
+    Form1 form;
+    FormView window(form);
+    window.load();
+    window.show();
+    return QApplication::exec();
+}

@@ -1,0 +1,47 @@
+#pragma once
+
+#include <QImage>
+#include <QWidget>
+#include <gtest/gtest.h>
+
+#include "app/form1.h"
+#include "ui/qt/form_view.h"
+
+// A loaded window on the offscreen platform. Program errors fail the test instead of ending it.
+class ViewFixture : public ::testing::Test {
+protected:
+    ViewFixture() : view(form) {
+        view.setErrorReporter([](const QString& message) { ADD_FAILURE() << message.toStdString(); });
+        view.load();
+        view.show();
+    }
+
+    template <class W = QWidget>
+    W* widget(const char* name) {
+        auto* found = view.findChild<W*>(name);
+        EXPECT_NE(found, nullptr) << name;
+        return found;
+    }
+    // Runs an event on the model the way a handler does, with the screen updated after it.
+    template <class F>
+    void act(F&& event) {
+        view.deliver(std::forward<F>(event));
+    }
+    QImage grab(qreal ratio = 1.0) {
+        QImage image(view.size() * ratio, QImage::Format_ARGB32_Premultiplied);
+        image.setDevicePixelRatio(ratio);
+        view.render(&image);
+        return image;
+    }
+    // The pixel at a point given in twips.
+    static QColor at(const QImage& image, double x, double y) {
+        const qreal ratio = image.devicePixelRatio();
+        return image.pixelColor(static_cast<int>(x / 15 * ratio), static_cast<int>(y / 15 * ratio));
+    }
+
+    // The button-face colour of the window's background and its labels.
+    QColor face() const { return view.palette().color(QPalette::Button); }
+
+    Form1 form;
+    FormView view;
+};

@@ -1,0 +1,48 @@
+#pragma once
+
+#include "ui/control.h"
+
+// A control with a box: Left, Top, Width, Height in twips, and a place in the tab order.
+class BoxControl : public Control {
+public:
+    float left() const { return left_; }
+    float top() const { return top_; }
+    float width() const { return width_; }
+    float height() const { return height_; }
+    void setLeft(double value) { setCoordinate(left_, value, "Left"); }
+    void setTop(double value) { setCoordinate(top_, value, "Top"); }
+    void setWidth(double value) { setCoordinate(width_, value, "Width"); }
+    void setHeight(double value) { setCoordinate(height_, value, "Height"); }
+    // Moves the control to a new Left and Top, in this order.
+    void move(double left, double top) {
+        setLeft(left);
+        setTop(top);
+    }
+    void setGeometry(double left, double top, double width, double height) {
+        setLeft(left);
+        setTop(top);
+        setWidth(width);
+        setHeight(height);
+    }
+
+    // Position in the keyboard focus order; labels take a number but never the focus.
+    int tabIndex() const { return tabIndex_; }
+    void setTabIndex(int index) { tabIndex_ = index; }
+
+    RectF box() const override { return {left_, top_, width_, height_}; }
+
+private:
+    float left_ = 0;
+    float top_ = 0;
+    float width_ = 0;
+    float height_ = 0;
+    int tabIndex_ = 0;
+};
+
+// A real widget: it paints itself, above every painted control.
+class WindowedControl : public BoxControl {
+public:
+    bool isWindowed() const override { return true; }
+    bool takesDrops() const override { return true; }
+    RectF paintBounds() const override { return {}; }
+};

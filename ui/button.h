@@ -1,0 +1,43 @@
+#pragma once
+
+#include <functional>
+#include <string>
+
+#include "ui/box_control.h"
+#include "ui/colour.h"
+
+// A push button. In the graphical style its face is filled with its background colour.
+class Button : public WindowedControl {
+public:
+    // Button codes of the MouseDown event.
+    static constexpr int kLeftButton = 1;
+    static constexpr int kRightButton = 2;
+    static constexpr int kMiddleButton = 4;
+
+    const std::string& caption() const { return caption_; }
+    void setCaption(std::string caption) { setProperty(caption_, caption); }
+
+    Colour backColour() const { return backColour_; }
+    void setBackColour(Colour colour) { setProperty(backColour_, colour); }
+
+    bool graphical() const { return graphical_; }
+    void setGraphical(bool graphical) { setProperty(graphical_, graphical); }
+
+    double fontPoints() const { return fontPoints_; }
+    void setFontPoints(double points) { setProperty(fontPoints_, points); }
+
+    // Events, raised by the user's actions.
+    std::function<void()> onClick;
+    std::function<void(int button, int shift, float x, float y)> onMouseDown;
+    void click();
+    void mouseDown(int button, int shift, float x, float y);
+
+    // Begins a manual drag of this button: the form resolves where it is dropped.
+    void drag();
+
+private:
+    std::string caption_;
+    Colour backColour_{0xC0C0C0};
+    bool graphical_ = false;
+    double fontPoints_ = 18;
+};

@@ -1,0 +1,37 @@
+#include "ui/form.h"
+
+void Form::controlChanged(const Control& control, bool wasVisible, const RectF& before) {
+    if (wasVisible) dirty_ = dirty_.united(before);
+    if (control.visible()) dirty_ = dirty_.united(control.paintBounds());
+}
+
+RectF Form::takeDirtyRegion() {
+    const RectF region = dirty_;
+    dirty_ = {};
+    return region;
+}
+
+const Control* Form::dropTarget(double x, double y) const {
+    const auto takes = [x, y](const Control& control) {
+        return control.visible() && control.takesDrops() && control.box().contains(x, y);
+    };
+    for (const auto& windowed : windowed_) {
+        const Control* control = std::visit([](auto* c) -> const Control* { return c; }, windowed);
+        if (takes(*control)) return control;
+    }
+    for (auto it = paintOrder_.rbegin(); it != paintOrder_.rend(); ++it) {
+        const Control* control = std::visit([](auto* c) -> const Control* { return c; }, *it);
+        if (takes(*control)) return control;
+    }
+    return nullptr;
+}
+
+Form::DropResult Form::drop(double x, double y) {
+    Button* source = dragSource_;
+    dragSource_ = nullptr;
+    if (source == nullptr) return DropResult::NoDrag;
+    if (!(x >= 0 && x < clientWidth_ && y >= 0 && y < clientHeight_)) return DropResult::Outside;
+    if (dropTarget(x, y) != nullptr) return DropResult::TakenByControl;
+    if (onDragDrop) onDragDrop(*source, static_cast<float>(x), static_cast<float>(y));
+    return DropResult::Dropped;
+}

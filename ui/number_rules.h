@@ -1,0 +1,33 @@
+#pragma once
+
+#include <cstdint>
+#include <string_view>
+
+// The arithmetic conventions that every demonstration shares.
+namespace number_rules {
+
+// Every computation uses this eight-digit value, never the full double-precision pi.
+inline constexpr double kPi = 3.1415926;
+
+// The numeric value of a typed text: leading blanks skipped, then the longest leading decimal
+// number (optional sign, digits, optional fraction, optional exponent); 0.0 when the text does
+// not start with one. Nothing else is a number: "inf", "nan" and "0x10" give 0, 0 and 0.
+// A number beyond the double range does not become infinity: it saturates to the largest
+// finite double of its sign. One too small to represent becomes 0.
+double numericValue(std::string_view text);
+
+// Rounds to the nearest integer, halves to the even neighbour, as a 16-bit signed integer.
+// A value that is not finite or does not fit is a ProgramError.
+std::int16_t roundToInt16(double value);
+
+// The largest whole number not above the value.
+double floorOf(double value);
+
+// The product of two 16-bit signed integers, taken in 16-bit arithmetic; an overflow is a
+// ProgramError.
+std::int16_t multiplyInt16(std::int16_t a, std::int16_t b);
+
+// A value is a usable control coordinate when it is finite and fits a single-precision float.
+bool fitsSingle(double value);
+
+}  // namespace number_rules

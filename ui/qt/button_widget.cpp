@@ -1,0 +1,112 @@
+#include "ui/qt/button_widget.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+#include <QStyle>
+#include <QStyleOptionButton>
+#include <QStylePainter>
+
+#include "ui/qt/control_painter.h"
+#include "ui/qt/form_view.h"
+
+namespace {
+
+int buttonCode(Qt::MouseButton button) {
+    switch (button) {
+        case Qt::LeftButton:
+            return Button::kLeftButton;
+        case Qt::RightButton:
+            return Button::kRightButton;
+        case Qt::MiddleButton:
+            return Button::kMiddleButton;
+        default:
+            return 0;
+    }
+}
+
+int shiftCode(Qt::KeyboardModifiers modifiers) {
+    return (modifiers & Qt::ShiftModifier ? 1 : 0) | (modifiers & Qt::ControlModifier ? 2 : 0) |
+           (modifiers & Qt::AltModifier ? 4 : 0);
+}
+
+}  // namespace
+
+ButtonWidget::ButtonWidget(Button& model, FormView& view)
+    : QPushButton(&view), model_(model), view_(view) {
+    setObjectName(QString::fromStdString(model.name()));
+    setFocusPolicy(Qt::StrongFocus);
+    setAutoDefault(false);
+    connect(this, &QPushButton::clicked, this, [this] { view_.deliver([this] { model_.click(); }); });
+}
+
+void ButtonWidget::syncFromModel() {
+    const ViewGeometry& geometry = view_.viewGeometry();
+    const QRect box = geometry.toWidgetRect(model_.box());
+    const QString caption = QString::fromStdString(model_.caption());
+    const int maxPixels = geometry.fontPixels(model_.fontPoints());
+    // Room for the frame and a little air on either side of the caption.
+    const int room = box.width() - 2 * style()->pixelMetric(QStyle::PM_ButtonMargin) - 4;
+    setFont(dialogFont(fittedPixelSize(dialogFont(maxPixels), caption, room, maxPixels)));
+    setText(caption);
+    setGeometry(box);
+    setVisible(model_.visible());
+    update();
+}
+
+void ButtonWidget::mousePressEvent(QMouseEvent* event) {
+    const double twipsPerPixel = 1.0 / view_.viewGeometry().pixelsPerTwip();
+    const float x = static_cast<float>(event->position().x() * twipsPerPixel);
+    const float y = static_cast<float>(event->position().y() * twipsPerPixel);
+    const int code = buttonCode(event->button());
+    const int shift = shiftCode(event->modifiers());
+    view_.deliver([&] { model_.mouseDown(code, shift, x, y); });
+    if (view_.form().dragSource() == &model_) {
+        dragging_ = true;
+        view_.dragMoved(mapTo(&view_, event->position().toPoint()));
+        event->accept();
+        return;
+    }
+    QPushButton::mousePressEvent(event);
+}
+
+void ButtonWidget::mouseMoveEvent(QMouseEvent* event) {
+    if (!dragging_) {
+        QPushButton::mouseMoveEvent(event);
+        return;
+    }
+    view_.dragMoved(mapTo(&view_, event->position().toPoint()));
+    event->accept();
+}
+
+void ButtonWidget::mouseReleaseEvent(QMouseEvent* event) {
+    if (!dragging_) {
+        QPushButton::mouseReleaseEvent(event);
+        return;
+    }
+    dragging_ = false;
+    view_.dragReleased(mapTo(&view_, event->position().toPoint()));
+    event->accept();
+}
+
+void ButtonWidget::paintEvent(QPaintEvent* event) {
+    if (!model_.graphical()) {
+        QPushButton::paintEvent(event);
+        return;
+    }
+    // The graphical style: the whole face in the background colour, with a raised edge.
+    QPainter painter(this);
+    const QRect face = rect();
+    painter.fillRect(face, toQColor(model_.backColour()));
+    const bool down = isDown();
+    painter.setPen(down ? QColor(64, 64, 64) : QColor(255, 255, 255));
+    painter.drawLine(face.topLeft(), face.topRight());
+    painter.drawLine(face.topLeft(), face.bottomLeft());
+    painter.setPen(down ? QColor(255, 255, 255) : QColor(64, 64, 64));
+    painter.drawLine(face.bottomLeft(), face.bottomRight());
+    painter.drawLine(face.topRight(), face.bottomRight());
+    if (hasFocus()) {
+        QPen focus(Qt::white, 1, Qt::DotLine);
+        painter.setPen(focus);
+        painter.drawRect(face.adjusted(2, 2, -3, -3));
+    }
+}

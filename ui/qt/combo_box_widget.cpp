@@ -1,0 +1,58 @@
+#include "ui/qt/combo_box_widget.h"
+
+#include <QLineEdit>
+#include <QSignalBlocker>
+
+#include "ui/qt/control_painter.h"
+#include "ui/qt/form_view.h"
+
+ComboBoxWidget::ComboBoxWidget(ComboBox& model, FormView& view)
+    : QComboBox(&view), model_(model), view_(view) {
+    setObjectName(QString::fromStdString(model.name()));
+    setEditable(true);
+    setInsertPolicy(QComboBox::NoInsert);  // Enter must not add the typed text to the list
+    setCompleter(nullptr);                 // no inline completion: the text is what was typed
+    setFocusPolicy(Qt::StrongFocus);
+
+    // Left alone, the combo box turns a typed text that equals an entry into a pick when the
+    // editing finishes (Enter, focus out). That would be a second event for one action.
+    disconnect(lineEdit(), &QLineEdit::editingFinished, this, nullptr);
+    disconnect(lineEdit(), &QLineEdit::returnPressed, this, nullptr);
+
+    connect(lineEdit(), &QLineEdit::textEdited, this, [this](const QString& text) {
+        view_.deliver([this, text] { model_.setText(text.toStdString()); });
+    });
+    connect(this, &QComboBox::activated, this, [this](int index) {
+        view_.deliver([this, index] { model_.pick(index); });
+    });
+}
+
+void ComboBoxWidget::syncFromModel() {
+    const QSignalBlocker blockCombo(this);
+    const QSignalBlocker blockEdit(lineEdit());
+
+    QStringList entries;
+    for (const std::string& item : model_.items()) entries << QString::fromStdString(item);
+    bool sameEntries = entries.size() == count();
+    for (int i = 0; sameEntries && i < count(); ++i) sameEntries = itemText(i) == entries[i];
+    if (!sameEntries) {
+        clear();
+        addItems(entries);
+    }
+    // The list's current entry is the one the text names, so that the list opens on it and the
+    // arrow keys move from it.
+    const QString text = QString::fromStdString(model_.text());
+    const int index = findText(text, Qt::MatchExactly | Qt::MatchCaseSensitive);
+    if (currentIndex() != index) setCurrentIndex(index);
+    if (currentText() != text) setEditText(text);
+
+    QPalette colours = palette();
+    colours.setColor(QPalette::Text, toQColor(model_.textColour()));
+    setPalette(colours);
+    lineEdit()->setPalette(colours);
+
+    const ViewGeometry& geometry = view_.viewGeometry();
+    setFont(dialogFont(geometry.fontPixels(model_.fontPoints())));
+    setGeometry(geometry.toWidgetRect(model_.box()));
+    setVisible(model_.visible());
+}

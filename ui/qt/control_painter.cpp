@@ -1,0 +1,118 @@
+#include "ui/qt/control_painter.h"
+
+#include <QFontMetricsF>
+#include <QPaintDevice>
+#include <cmath>
+
+#include "ui/qt/artwork.h"
+#include "ui/twips.h"
+
+QColor toQColor(Colour colour) { return QColor(colour.red(), colour.green(), colour.blue()); }
+
+QFont dialogFont(int pixelSize) {
+    QFont font;
+    // A narrow face first: the boxes were laid out for a narrow dialog font.
+    font.setFamilies({"DejaVu Sans Condensed", "Liberation Sans Narrow", "Nimbus Sans Narrow",
+                      "DejaVu Sans", "Sans Serif"});
+    font.setPixelSize(pixelSize);
+    font.setWeight(QFont::Normal);
+    return font;
+}
+
+int fittedPixelSize(const QFont& font, const QString& text, int width, int maxPixels) {
+    QFont probe = font;
+    for (int pixels = maxPixels; pixels > 1; --pixels) {
+        probe.setPixelSize(pixels);
+        if (QFontMetricsF(probe).horizontalAdvance(text) <= width) return pixels;
+    }
+    return 1;
+}
+
+namespace {
+
+// Caches the fitted size per caption, box width and size: measuring text is the costly part.
+int cachedFit(const QString& text, int width, int maxPixels) {
+    static QHash<QString, int> cache;
+    const QString key = QString::number(width) + '/' + QString::number(maxPixels) + '/' + text;
+    auto it = cache.find(key);
+    if (it == cache.end()) {
+        it = cache.insert(key, fittedPixelSize(dialogFont(maxPixels), text, width, maxPixels));
+    }
+    return it.value();
+}
+
+}  // namespace
+
+ControlPainter::ControlPainter(QPainter& painter, const ViewGeometry& geometry, QColor buttonFace)
+    : painter_(painter), geometry_(geometry), buttonFace_(buttonFace) {
+    twips_ = QTransform::fromTranslate(geometry.offset().x(), geometry.offset().y())
+                 .scale(geometry.pixelsPerTwip(), geometry.pixelsPerTwip());
+    devicePixelRatio_ = painter.device() ? painter.device()->devicePixelRatioF() : 1.0;
+    painter_.setTransform(twips_);
+    painter_.setRenderHint(QPainter::Antialiasing, true);
+}
+
+void ControlPainter::paint(const Line& line) {
+    if (line.x1() == line.x2() && line.y1() == line.y2()) return;  // a line of no length shows nothing
+    const double penTwips = line.borderWidth() * twips::kPerPixel;
+    QPen pen(toQColor(line.borderColour()), penTwips);
+    if (line.drawnDotted()) {
+        pen.setStyle(Qt::DotLine);
+        pen.setCapStyle(Qt::FlatCap);
+    } else {
+        pen.setCapStyle(Qt::RoundCap);
+        pen.setJoinStyle(Qt::RoundJoin);
+    }
+    // A pen an odd number of device pixels wide is centred on pixel centres, so that a line on a
+    // whole pixel coordinate is crisp rather than smeared over two rows.
+    const double devicePixelsPerTwip = geometry_.pixelsPerTwip() * devicePixelRatio_;
+    const long deviceWidth = std::lround(penTwips * devicePixelsPerTwip);
+    const double shift = deviceWidth % 2 == 1 ? 0.5 / devicePixelsPerTwip : 0.0;
+    painter_.setPen(pen);
+    painter_.drawLine(QPointF(line.x1() + shift, line.y1() + shift),
+                      QPointF(line.x2() + shift, line.y2() + shift));
+}
+
+void ControlPainter::paint(const Shape& shape) {
+    // A one-pixel border inside the box; a box less than a pixel high still shows its border.
+    const double pixel = 1.0 / geometry_.pixelsPerTwip();
+    const RectF drawn = shape.drawnBox();
+    QRectF box(drawn.left, drawn.top, std::max(drawn.width, pixel), std::max(drawn.height, pixel));
+    const QRectF border = box.adjusted(pixel / 2, pixel / 2, -pixel / 2, -pixel / 2);
+    painter_.setPen(QPen(toQColor(shape.borderColour()), pixel));
+    painter_.setBrush(toQColor(shape.fillColour()));
+    if (shape.kind() == Shape::Kind::Circle) {
+        painter_.drawEllipse(border);
+    } else {
+        painter_.drawRect(border);
+    }
+    painter_.setBrush(Qt::NoBrush);
+}
+
+void ControlPainter::paint(const Label& label) {
+    // Text is set in whole logical pixels for crisp glyphs, so it is drawn outside the twips
+    // transform.
+    const QRectF box = geometry_.toPixels(label.box());
+    painter_.setTransform(QTransform());
+    painter_.fillRect(box, buttonFace_);
+    const QString caption = QString::fromStdString(label.caption());
+    const int maxPixels = geometry_.fontPixels(label.fontPoints());
+    const int pixels = cachedFit(caption, static_cast<int>(std::floor(box.width())), maxPixels);
+    painter_.setFont(dialogFont(pixels));
+    painter_.setPen(Qt::black);
+    painter_.save();
+    painter_.setClipRect(box);
+    painter_.drawText(box, Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, caption);
+    painter_.restore();
+    painter_.setTransform(twips_);
+}
+
+void ControlPainter::paint(const Image& image) {
+    // Drawn afresh for every scale, so that the logo stays sharp.
+    static QImage picture;
+    const qreal ratio = devicePixelRatio_ * geometry_.pixelsPerTwip() * twips::kPerPixel;
+    if (picture.isNull() || picture.devicePixelRatio() != ratio) picture = artwork::logo(ratio);
+    painter_.setTransform(QTransform());
+    painter_.drawImage(geometry_.toPixels(image.box()), picture);
+    painter_.setTransform(twips_);
+}

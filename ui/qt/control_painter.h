@@ -1,0 +1,41 @@
+#pragma once
+
+#include <QColor>
+#include <QFont>
+#include <QHash>
+#include <QImage>
+#include <QPainter>
+
+#include "ui/colour.h"
+#include "ui/image.h"
+#include "ui/label.h"
+#include "ui/line.h"
+#include "ui/shape.h"
+#include "ui/qt/view_geometry.h"
+
+QColor toQColor(Colour colour);
+
+// The largest pixel size, at most `maxPixels`, at which `text` fits `width` pixels in `font`'s
+// family. Captions are never clipped: where the face is too wide, the text gets smaller.
+int fittedPixelSize(const QFont& font, const QString& text, int width, int maxPixels);
+
+// The font every caption and text of the window is set in.
+QFont dialogFont(int pixelSize);
+
+// Paints the windowless controls. The painter is set up by `begin` to work in twips.
+class ControlPainter {
+public:
+    ControlPainter(QPainter& painter, const ViewGeometry& geometry, QColor buttonFace);
+
+    void paint(const Line& line);
+    void paint(const Shape& shape);
+    void paint(const Label& label);
+    void paint(const Image& image);
+
+private:
+    QPainter& painter_;
+    const ViewGeometry& geometry_;
+    QColor buttonFace_;
+    QTransform twips_;
+    qreal devicePixelRatio_;
+};

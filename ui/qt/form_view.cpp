@@ -1,0 +1,204 @@
+#include "ui/qt/form_view.h"
+
+#include <QApplication>
+#include <QMessageBox>
+#include <QPaintEvent>
+#include <QScrollBar>
+#include <QSignalBlocker>
+#include <QTimer>
+#include <algorithm>
+#include <exception>
+
+#include "ui/qt/artwork.h"
+#include "ui/qt/button_widget.h"
+#include "ui/qt/combo_box_widget.h"
+#include "ui/qt/control_painter.h"
+#include "ui/qt/drag_overlay.h"
+
+namespace {
+
+const Control& asControl(const Form::WindowedControlRef& ref) {
+    return *std::visit([](auto* control) -> const Control* { return control; }, ref);
+}
+
+}  // namespace
+
+FormView::FormView(Form& form, QWidget* parent) : QWidget(parent), form_(form) {
+    setWindowTitle(QString::fromStdString(form.caption()));
+    setWindowIcon(artwork::icon());
+    const QSize designSize(qRound(form.clientWidth() / twips::kPerPixel),
+                           qRound(form.clientHeight() / twips::kPerPixel));
+    setFixedSize(designSize);
+    setAutoFillBackground(false);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+
+    reportError_ = [this](const QString& message) {
+        QMessageBox::critical(this, windowTitle(),
+                              "The program met an error it cannot recover from and will close.\n\n" +
+                                  message);
+        QApplication::exit(1);
+    };
+
+    createWidgets();
+    overlay_ = new DragOverlay(this);
+    overlay_->setGeometry(rect());
+    overlay_->raise();
+    syncFromModel(true);
+    arrangeTabOrder();
+}
+
+FormView::~FormView() = default;
+
+void FormView::createWidgets() {
+    for (const auto& ref : form_.windowedControls()) {
+        if (auto* combo = std::get_if<ComboBox*>(&ref)) {
+            auto* widget = new ComboBoxWidget(**combo, *this);
+            widgets_.push_back({*combo, [widget] { widget->syncFromModel(); }, 0});
+        } else if (auto* button = std::get_if<Button*>(&ref)) {
+            auto* widget = new ButtonWidget(**button, *this);
+            widgets_.push_back({*button, [widget] { widget->syncFromModel(); }, 0});
+        } else if (auto* bar = std::get_if<ScrollBar*>(&ref)) {
+            ScrollBar& model = **bar;
+            auto* widget = new QScrollBar(Qt::Horizontal, this);
+            widget->setObjectName(QString::fromStdString(model.name()));
+            widget->setFocusPolicy(Qt::StrongFocus);
+            widget->setInvertedControls(false);  // the right arrow key moves to the right
+            connect(widget, &QScrollBar::valueChanged, this,
+                    [this, &model](int value) { deliver([&model, value] { model.setValue(value); }); });
+            widgets_.push_back({&model,
+                                [this, widget, &model] {
+                                    const QSignalBlocker block(widget);
+                                    widget->setRange(model.min(), model.max());
+                                    widget->setSingleStep(model.smallChange());
+                                    widget->setPageStep(model.largeChange());
+                                    widget->setValue(model.value());
+                                    widget->setGeometry(geometry_.toWidgetRect(model.box()));
+                                    widget->setVisible(model.visible());
+                                },
+                                0});
+        }
+    }
+    for (Timer* timer : form_.timers()) {
+        auto* clock = new QTimer(this);
+        clock->setObjectName(QString::fromStdString(timer->name()));
+        connect(clock, &QTimer::timeout, this, [this, timer] { deliver([timer] { timer->tick(); }); });
+        timers_.push_back({timer, clock, 0});
+    }
+}
+
+void FormView::arrangeTabOrder() {
+    std::vector<const Form::WindowedControlRef*> order;
+    for (const auto& ref : form_.windowedControls()) order.push_back(&ref);
+    std::stable_sort(order.begin(), order.end(), [](auto* a, auto* b) {
+        const auto tab = [](const Form::WindowedControlRef* ref) {
+            return std::visit([](auto* c) { return c->tabIndex(); }, *ref);
+        };
+        return tab(a) < tab(b);
+    });
+    QWidget* previous = nullptr;
+    for (const auto* ref : order) {
+        auto* widget = findChild<QWidget*>(QString::fromStdString(asControl(*ref).name()));
+        if (previous != nullptr) setTabOrder(previous, widget);
+        previous = widget;
+    }
+}
+
+void FormView::load() {
+    deliver([this] { form_.load(); });
+}
+
+void FormView::setErrorReporter(std::function<void(const QString&)> reporter) {
+    reportError_ = std::move(reporter);
+}
+
+void FormView::deliver(const std::function<void()>& event) {
+    try {
+        event();
+    } catch (const std::exception& error) {
+        syncFromModel();
+        reportError_(QString::fromUtf8(error.what()));
+        return;
+    }
+    syncFromModel();
+}
+
+void FormView::syncFromModel(bool everything) {
+    for (auto& binding : widgets_) {
+        if (everything || binding.control->revision() != binding.seenRevision) {
+            binding.sync();
+            binding.seenRevision = binding.control->revision();
+        }
+    }
+    for (auto& binding : timers_) {
+        if (!everything && binding.timer->revision() == binding.seenRevision) continue;
+        binding.clock->setInterval(binding.timer->interval());
+        if (binding.timer->enabled() && binding.timer->interval() > 0) {
+            if (!binding.clock->isActive()) binding.clock->start();
+        } else {
+            binding.clock->stop();
+        }
+        binding.seenRevision = binding.timer->revision();
+    }
+    // A drag ends with its control: a hidden button can no longer be dropped.
+    if (form_.dragSource() != nullptr && !form_.dragSource()->visible()) {
+        form_.cancelDrag();
+        overlay_->hideOutline();
+    }
+    const RectF dirty = form_.takeDirtyRegion();
+    if (everything) {
+        update();
+    } else if (!dirty.isEmpty()) {
+        update(geometry_.toPixels(dirty).toAlignedRect().adjusted(-1, -1, 1, 1));
+    }
+}
+
+void FormView::paintEvent(QPaintEvent* event) {
+    QPainter painter(this);
+    const QColor buttonFace = palette().color(QPalette::Button);
+    painter.fillRect(event->rect(), buttonFace);
+    const RectF region = geometry_.toTwips(QRectF(event->rect()));
+    ControlPainter controls(painter, geometry_, buttonFace);
+    for (const auto& item : form_.paintOrder()) {
+        std::visit(
+            [&](auto* control) {
+                if (control->visible() && control->paintBounds().intersects(region)) {
+                    controls.paint(*control);
+                }
+            },
+            item);
+    }
+}
+
+void FormView::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    if (overlay_ != nullptr) overlay_->setGeometry(rect());
+}
+
+void FormView::dragMoved(QPoint position) {
+    const Button* source = form_.dragSource();
+    if (source == nullptr) return;
+    const QPointF twips = geometry_.toTwips(QPointF(position));
+    const bool inside = rect().contains(position) && twips.x() >= 0 && twips.y() >= 0 &&
+                        twips.x() < form_.clientWidth() && twips.y() < form_.clientHeight();
+    const bool accepted = inside && form_.dropTarget(twips.x(), twips.y()) == nullptr;
+    // The outline is centred on the pointer, where the dropped control's centre goes.
+    QRect outline = geometry_.toWidgetRect(source->box());
+    outline.moveCenter(position);
+    overlay_->showOutline(outline, accepted);
+    if (ButtonWidget* widget = draggedWidget()) {
+        widget->setCursor(accepted ? Qt::ClosedHandCursor : Qt::ForbiddenCursor);
+    }
+}
+
+void FormView::dragReleased(QPoint position) {
+    if (ButtonWidget* widget = draggedWidget()) widget->unsetCursor();
+    overlay_->hideOutline();
+    const QPointF twips = geometry_.toTwips(QPointF(position));
+    deliver([this, twips] { form_.drop(twips.x(), twips.y()); });
+}
+
+ButtonWidget* FormView::draggedWidget() const {
+    const Button* source = form_.dragSource();
+    if (source == nullptr) return nullptr;
+    return findChild<ButtonWidget*>(QString::fromStdString(source->name()));
+}

@@ -1,0 +1,68 @@
+#pragma once
+
+#include <QWidget>
+#include <functional>
+#include <memory>
+#include <vector>
+
+#include "ui/form.h"
+#include "ui/qt/view_geometry.h"
+
+class QTimer;
+class DragOverlay;
+class ButtonWidget;
+
+// The window on screen: paints the form's windowless controls in their stacking order, hosts a
+// real widget for every windowed control, and turns the user's input and the timers' ticks into
+// the model's events. After every event it repaints what changed and brings the widgets in step.
+class FormView : public QWidget {
+    Q_OBJECT
+public:
+    explicit FormView(Form& form, QWidget* parent = nullptr);
+    ~FormView() override;
+
+    Form& form() { return form_; }
+    const ViewGeometry& viewGeometry() const { return geometry_; }
+
+    // Runs one model event with everything it raises, then updates the screen. A broken
+    // invariant inside it is reported, never swallowed.
+    void deliver(const std::function<void()>& event);
+    // Raises the form's Load event.
+    void load();
+
+    // How a program error reaches the user; by default a message box, then the program ends.
+    void setErrorReporter(std::function<void(const QString&)> reporter);
+
+    // The drag of a button, in the view's pixel coordinates.
+    void dragMoved(QPoint position);
+    void dragReleased(QPoint position);
+    const DragOverlay& dragOverlay() const { return *overlay_; }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    struct WidgetBinding {
+        const Control* control;
+        std::function<void()> sync;
+        std::uint64_t seenRevision;
+    };
+    struct TimerBinding {
+        Timer* timer;
+        QTimer* clock;
+        std::uint64_t seenRevision;
+    };
+
+    void createWidgets();
+    void arrangeTabOrder();
+    void syncFromModel(bool everything = false);
+    ButtonWidget* draggedWidget() const;
+
+    Form& form_;
+    ViewGeometry geometry_;
+    std::vector<WidgetBinding> widgets_;
+    std::vector<TimerBinding> timers_;
+    DragOverlay* overlay_ = nullptr;
+    std::function<void(const QString&)> reportError_;
+};

@@ -1,0 +1,30 @@
+#pragma once
+
+#include <functional>
+
+#include "ui/box_control.h"
+
+// A horizontal scroll bar with a whole-number value between Min and Max. SmallChange is the step
+// of an arrow click, LargeChange the step of a click in the trough.
+class ScrollBar : public WindowedControl {
+public:
+    int min() const { return min_; }
+    int max() const { return max_; }
+    int value() const { return value_; }
+    int smallChange() const { return smallChange_; }
+    int largeChange() const { return largeChange_; }
+
+    void setRange(int min, int max);
+    void setSteps(int smallChange, int largeChange);
+    // Raises Change when the value changes; a value outside Min..Max is a ProgramError.
+    void setValue(int value);
+
+    std::function<void()> onChange;
+
+private:
+    int min_ = 0;
+    int max_ = 32767;
+    int value_ = 0;
+    int smallChange_ = 1;
+    int largeChange_ = 1;
+};
