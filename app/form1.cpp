@@ -2,6 +2,13 @@
 
 #include <string>
 
+#include "demos/fading/fading.h"
+#include "demos/fading/histogram.h"
+#include "demos/phasors/phasors.h"
+#include "demos/polarisation/polarisation.h"
+#include "demos/waves/group_velocity.h"
+#include "demos/waves/plane_wave.h"
+#include "demos/waves/wave_trace.h"
 #include "ui/number_rules.h"
 
 namespace {
@@ -231,6 +238,15 @@ void Form1::connectEvents() {
     cmdStart.onClick = [this] { cmdStart_Click(); };
     tmrOne.onTimer = [this] { tmrOne_Timer(); };
     hscPhase.onChange = [this] { hscPhase_Change(); };
+    cmdHist.onClick = [this] { histogram::cmdHist_Click(*this); };
+    for (int i = 0; i < 3; ++i) {
+        cmdPhasor[i].onMouseDown = [this, i](int button, int shift, float x, float y) {
+            phasors::cmdPhasor_MouseDown(*this, i, button, shift, x, y);
+        };
+    }
+    onDragDrop = [this](Button& source, float x, float y) {
+        phasors::Form_DragDrop(*this, source, x, y);
+    };
 }
 
 void Form1::Form_Load() {
@@ -308,29 +324,19 @@ void Form1::resetToNeutralState() {
 // matches none (a partly typed one) leaves the window in the neutral state.
 void Form1::SetupDemo() {
     resetToNeutralState();
-    if (demoIs("Plane Wave")) {
-    }
-    if (demoIs("Group Velocity")) {
-    }
-    if (demoIs("Polarisation")) {
-    }
-    if (demoIs("Ricean") || demoIs("Rayleigh")) {
-    }
-    if (demoIs("Phasors")) {
-    }
+    if (demoIs("Plane Wave")) plane_wave::setUp(*this);
+    if (demoIs("Group Velocity")) group_velocity::setUp(*this);
+    if (demoIs("Polarisation")) polarisation::setUp(*this);
+    if (demoIs("Ricean") || demoIs("Rayleigh")) fading::setUp(*this);
+    if (demoIs("Phasors")) phasors::setUp(*this);
 }
 
+// The two wave demonstrations compute their samples first, then share one drawing step.
 void Form1::DrawFrame() {
-    if (demoIs("Group Velocity")) {
-    }
-    if (demoIs("Plane Wave")) {
-    }
-    if (demoIs("Group Velocity") || demoIs("Plane Wave")) {
-    }
-    if (demoIs("Polarisation")) {
-    }
-    if (demoIs("Ricean") || demoIs("Rayleigh")) {
-    }
-    if (demoIs("Phasors")) {
-    }
+    if (demoIs("Group Velocity")) group_velocity::computeFrame(*this);
+    if (demoIs("Plane Wave")) plane_wave::computeFrame(*this);
+    if (demoIs("Group Velocity") || demoIs("Plane Wave")) wave_trace::drawFrame(*this);
+    if (demoIs("Polarisation")) polarisation::drawFrame(*this);
+    if (demoIs("Ricean") || demoIs("Rayleigh")) fading::drawFrame(*this);
+    if (demoIs("Phasors")) phasors::drawFrame(*this);
 }

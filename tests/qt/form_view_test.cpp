@@ -168,6 +168,7 @@ TEST_F(FormViewTest, TabOrderFollowsTheTabIndices) {
 
 TEST_F(FormViewTest, PaintsLinesCirclesAndLabelsWhereTheModelPutsThem) {
     act([&] {
+        form.cmbDemo.setText("none");  // the neutral state: nothing else drawn
         form.Line1.setVisible(true);
         form.lnePol[5].setPoints(600, 600, 3000, 600);
         form.lnePol[5].setBorderWidth(1);

@@ -1,0 +1,17 @@
+#pragma once
+
+class Form1;
+
+// "Rayleigh" and "Ricean": up to ten rays, each a phasor of fixed length whose phase wanders at
+// random, drawn head to tail from the crossing of the axes; the dotted closing line back to the
+// origin is the received signal and its length the envelope. In "Ricean" ray 1 is the direct
+// component, 200 twips per step of hscFixed.
+namespace fading {
+
+void setUp(Form1& form);
+void drawFrame(Form1& form);
+
+// The number of rays that a text of cmbOne names; 0 for any other text.
+int rayCount(const Form1& form);
+
+}  // namespace fading

@@ -1,0 +1,35 @@
+#include "demos/fading/histogram.h"
+
+#include "app/form1.h"
+
+namespace histogram {
+
+bool isOn(const Form1& form) { return form.Line3.visible(); }
+
+void cmdHist_Click(Form1& form) {
+    form.Line3.setVisible(true);
+    form.Line4.setVisible(true);
+    for (int k = 0; k < kBins; ++k) {
+        form.HistBins[k] = 0;
+        form.shpHist[k].setVisible(true);
+    }
+}
+
+void count(Form1& form, int bin) {
+    form.HistBins[bin] = form.HistBins[bin] + 1;
+    double peak = 0;
+    for (int k = 0; k < kBins; ++k) {
+        if (form.HistBins[k] > peak) peak = form.HistBins[k];
+    }
+    const double scale = 3000 / peak;  // peak is at least the count just added
+    for (int k = 0; k < kBins; ++k) {
+        Shape& bar = form.shpHist[k];
+        bar.setFillColour(colours::kTeal);
+        bar.setHeight(scale * form.HistBins[k]);
+        // From the height as the control holds it, so every bar stands on the baseline.
+        bar.setTop(double{form.Line4.y1()} - bar.height());
+    }
+    form.shpHist[bin].setFillColour(colours::kLightBlue);
+}
+
+}  // namespace histogram

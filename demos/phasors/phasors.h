@@ -1,0 +1,21 @@
+#pragma once
+
+class Button;
+class Form1;
+
+// "Phasors": phasor 1 (green) and phasor 2 (blue) set by dragging their tip handles, their
+// head-to-tail sum with the purple resultant handle, and beside each diagram the sinusoid that
+// the phasor stands for, 16 samples a cycle, in twips from its axis.
+namespace phasors {
+
+void setUp(Form1& form);
+void drawFrame(Form1& form);
+
+// A left-button press on handle 0 or 1 begins a drag; the resultant handle cannot be dragged.
+void cmdPhasor_MouseDown(Form1& form, int index, int button, int shift, float x, float y);
+
+// A dropped handle is centred on the drop point, then its top-left corner is snapped down and
+// to the left onto the 60-twip grid. The size of cmdPhasor(0) stands for every handle.
+void Form_DragDrop(Form1& form, Button& source, float x, float y);
+
+}  // namespace phasors

@@ -1,0 +1,52 @@
+#include "demos/waves/group_velocity.h"
+
+#include <cmath>
+
+#include "app/form1.h"
+#include "demos/waves/wave_trace.h"
+#include "ui/number_rules.h"
+
+namespace group_velocity {
+
+using number_rules::kPi;
+
+void setUp(Form1& form) {
+    const char* const velocities[] = {"0.0", "0.1", "0.2", "0.5", "1.0", "2.0", "5.0", "10.0"};
+    form.lblOne.setCaption("Group Velocity");
+    form.cmbOne.clear();
+    form.cmbOne.setTextColour(colours::kBrightBlue);
+    for (const char* entry : velocities) form.cmbOne.addItem(entry);
+    form.cmbOne.setText("1.0");
+    form.OptionValue = 1.0;
+
+    form.lblTwo.setCaption("Phase Velocity");
+    form.cmbTwo.clear();
+    for (const char* entry : velocities) form.cmbTwo.addItem(entry);
+    form.cmbTwo.setText("1.0");
+
+    form.lblOne.setVisible(true);
+    form.cmbOne.setVisible(true);
+    form.lblTwo.setVisible(true);
+    form.cmbTwo.setVisible(true);
+    form.lblThree.setVisible(false);
+    form.lblFour.setVisible(false);
+    form.hscPhase.setVisible(false);
+
+    wave_trace::layOut(form);
+    wave_trace::restartAnimation(form);
+    form.Shape1[0].setVisible(true);
+    form.DrawFrame();
+}
+
+void computeFrame(Form1& form) {
+    for (int i = 0; i <= 95; ++i) {
+        const double x = i - 24;
+        double envelope = std::cos((x - form.OptionValue * form.FrameCount) * kPi / 30);
+        if (envelope < 0) envelope = 0;
+        const double phaseVelocity = number_rules::numericValue(form.cmbTwo.text());
+        const double carrier = std::cos((x - phaseVelocity * form.FrameCount) * kPi / 4);
+        form.Trace1[i] = wave_trace::boundedSample(carrier * envelope);
+    }
+}
+
+}  // namespace group_velocity

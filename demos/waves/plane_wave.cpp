@@ -1,0 +1,56 @@
+#include "demos/waves/plane_wave.h"
+
+#include <cmath>
+
+#include "app/form1.h"
+#include "demos/waves/wave_trace.h"
+#include "ui/number_rules.h"
+
+namespace plane_wave {
+
+using number_rules::kPi;
+using number_rules::numericValue;
+
+// The first frame is drawn before the lists are refilled, so it shows the texts that the
+// previous demonstration left in them.
+void setUp(Form1& form) {
+    wave_trace::layOut(form);
+    wave_trace::restartAnimation(form);
+    form.DrawFrame();
+
+    form.lblOne.setCaption("Wavelength");
+    form.cmbOne.clear();
+    form.cmbOne.setTextColour(colours::kBrightBlue);
+    for (const char* entry : {"0.5", "1.0", "2.0", "5.0", "10.0"}) form.cmbOne.addItem(entry);
+    form.cmbOne.setText("1.0");
+    form.OptionValue = 1.0;
+
+    form.lblTwo.setCaption("Attenuation");
+    form.cmbTwo.clear();
+    for (const char* entry : {"0.0", "0.1", "0.2", "0.5", "1.0", "2.0", "5.0"}) {
+        form.cmbTwo.addItem(entry);
+    }
+    form.cmbTwo.setText("1.0");
+
+    form.lblOne.setVisible(true);
+    form.cmbOne.setVisible(true);
+    form.lblTwo.setVisible(true);
+    form.cmbTwo.setVisible(true);
+    form.lblThree.setVisible(false);
+    form.lblFour.setVisible(false);
+    form.hscPhase.setVisible(false);
+}
+
+void computeFrame(Form1& form) {
+    for (int i = 0; i <= 95; ++i) {
+        const double attenuation = numericValue(form.cmbTwo.text());
+        const double amplitude = std::exp((-i / 50.0) * attenuation);
+        const double wavelength = numericValue(form.cmbOne.text());
+        const double x = i - 24;
+        // The 1e-8 keeps the divisor off zero for a wavelength of "0" or a word.
+        const double carrier = std::cos((x - form.FrameCount) * kPi / 4 / (wavelength + 0.00000001));
+        form.Trace1[i] = wave_trace::boundedSample(carrier * amplitude);
+    }
+}
+
+}  // namespace plane_wave

@@ -1,0 +1,41 @@
+#include "demos/waves/wave_trace.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "app/form1.h"
+#include "demos/waves/plot_trace.h"
+
+namespace wave_trace {
+
+void layOut(Form1& form) {
+    for (int i = 0; i <= 95; ++i) {
+        Line& segment = form.lnePlot[i];
+        segment.setVisible(true);
+        segment.setX1(120.0 * (i + 1));
+        segment.setX2(120.0 * (i + 2));
+        segment.setY1(3000);
+        segment.setY2(3000);
+    }
+}
+
+void restartAnimation(Form1& form) {
+    form.cmdStart.setCaption("Pause");
+    form.tmrOne.setEnabled(true);
+    form.FrameCount = 0.0;
+}
+
+void drawFrame(Form1& form) {
+    PlotTrace(form.lnePlot, form.Trace1, 96, 0, 3000, 2000);
+    // Read back from the controls: the marker follows the joint as it was stored.
+    Shape& marker = form.Shape1[0];
+    marker.setLeft(double{form.lnePlot[49].x1()} - double{marker.width()} / 2);
+    marker.setTop(double{form.lnePlot[49].y1()} - double{marker.height()} / 2);
+}
+
+double boundedSample(double sample) {
+    if (std::isnan(sample)) return 0.0;
+    return std::clamp(sample, -kSampleLimit, kSampleLimit);
+}
+
+}  // namespace wave_trace

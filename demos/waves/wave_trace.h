@@ -1,0 +1,26 @@
+#pragma once
+
+class Form1;
+
+// The trace that "Plane Wave" and "Group Velocity" share: lnePlot(0) to lnePlot(95) from
+// x = 120 to x = 11640, 120 twips a segment, zero line at y = 3000, 2000 twips per unit.
+namespace wave_trace {
+
+// Lays the 96 segments out flat on the zero line and shows them.
+void layOut(Form1& form);
+
+// The four steps that start a wave demonstration's animation from its beginning (the first frame
+// is drawn by the caller, at its own point of the set-up).
+void restartAnimation(Form1& form);
+
+// Draws Trace1 and puts the marker circle's centre on the left end of segment 49 (x = 6000).
+void drawFrame(Form1& form);
+
+// Every sample that a typed value reaches goes through this: a sample whose arithmetic failed
+// (not a number) lies on the zero line, and a sample beyond a thousand crests is held there,
+// far outside the window, so that only finite coordinates reach the segments.
+double boundedSample(double sample);
+
+inline constexpr double kSampleLimit = 1000.0;
+
+}  // namespace wave_trace
