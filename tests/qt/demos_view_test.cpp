@@ -1,0 +1,146 @@
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+
+#include "ui/qt/drag_overlay.h"
+#include "view_fixture.h"
+
+namespace {
+
+const QColor kDarkGreen(0, 0x80, 0);
+const QColor kGreen(0, 0xC0, 0);
+const QColor kPurple(0xC0, 0, 0xC0);
+
+using DemosViewTest = ViewFixture;
+
+TEST_F(DemosViewTest, PlaneWaveTraceIsPaintedThroughItsJoints) {
+    for (int t = 0; t < 3; ++t) act([&] { form.tmrOne.tick(); });
+    for (qreal ratio : {1.0, 2.0}) {
+        const QImage image = grab(ratio);
+        for (int k : {5, 24, 40, 77, 94}) {
+            const Line& segment = form.lnePlot[k];
+            EXPECT_EQ(at(image, segment.x2(), segment.y2()), kDarkGreen) << "joint " << k;
+        }
+        // Segment 95 is hidden: nothing beyond the right end of segment 94.
+        EXPECT_EQ(at(image, 120 * 97 + 60, form.lnePlot[95].y2()), face());
+    }
+}
+
+TEST_F(DemosViewTest, TypingADemoNameSetsItUpWhenComplete) {
+    auto* demo = widget<QComboBox>("cmbDemo");
+    demo->lineEdit()->selectAll();
+    QTest::keyClicks(demo->lineEdit(), "Polar");
+    EXPECT_FALSE(form.Shape1[2].visible()) << "a partial name leaves the neutral state";
+    EXPECT_FALSE(form.lnePlot[10].visible());
+    QTest::keyClicks(demo->lineEdit(), "isation");
+    EXPECT_TRUE(form.Shape1[2].visible());
+    EXPECT_EQ(widget<QComboBox>("cmbOne")->currentText(), "Horizontal");
+    EXPECT_EQ(demo->currentText(), "Polarisation");
+}
+
+TEST_F(DemosViewTest, PolarisationSumCircleIsPaintedOnTheTip) {
+    act([&] { form.cmbDemo.setText("Polarisation"); });
+    const Shape& sum = form.Shape1[2];
+    const QImage image = grab();
+    // Below the projection lines that run through the tip.
+    EXPECT_EQ(at(image, sum.left() + sum.width() / 2 + 60, sum.top() + sum.height() / 2 + 90),
+              kPurple);
+    EXPECT_EQ(at(image, 3540 + 75, 3600 - 75), QColor(0, 0, 0xFF))
+        << "component 2 is off: the bright blue circle sits on the centre";
+}
+
+TEST_F(DemosViewTest, PhasorShaftAndTraceArePaintedAfterADropAndATick) {
+    act([&] { form.cmbDemo.setText("Phasors"); });
+    act([&] {
+        form.cmdPhasor[0].mouseDown(Button::kLeftButton, 0, 0, 0);
+        form.drop(3000, 2600);
+    });
+    act([&] { form.tmrOne.tick(); });
+    const Line& shaft = form.lnePol[0];
+    const QImage image = grab();
+    EXPECT_EQ(at(image, (shaft.x1() + shaft.x2()) / 2, (shaft.y1() + shaft.y2()) / 2), kGreen);
+    const Line& segment = form.lnePlot[40];
+    ASSERT_GT(std::fabs(segment.y2() - 1560), 200) << "away from the black axis";
+    EXPECT_EQ(at(image, segment.x2(), segment.y2()), kGreen);
+}
+
+// A drag with the real mouse: press on the handle, move with the button held, release.
+class HandleDragTest : public ViewFixture {
+protected:
+    HandleDragTest() {
+        act([&] { form.cmbDemo.setText("Phasors"); });
+        handle = widget<QPushButton>("cmdPhasor(0)");
+    }
+    // Where a point of the window (in twips) is, in the handle's own pixel coordinates.
+    QPoint onHandle(double x, double y) const {
+        return handle->mapFrom(&view, QPoint(qRound(x / 15), qRound(y / 15)));
+    }
+    void dragTo(QPoint target) {
+        QTest::mousePress(handle, Qt::LeftButton, {}, handle->rect().center());
+        QTest::mouseMove(handle, target);
+        QTest::mouseRelease(handle, Qt::LeftButton, {}, target);
+    }
+    // Where the model puts the handle for a drop at `target`, worked out on a second window.
+    std::pair<float, float> modelDrop(QPoint target) {
+        Form1 reference;
+        reference.load();
+        reference.cmbDemo.setText("Phasors");
+        reference.cmdPhasor[0].mouseDown(Button::kLeftButton, 0, 0, 0);
+        const QPoint p = handle->mapTo(&view, target);
+        reference.drop(p.x() * 15.0, p.y() * 15.0);
+        return {reference.cmdPhasor[0].left(), reference.cmdPhasor[0].top()};
+    }
+
+    QPushButton* handle = nullptr;
+};
+
+TEST_F(HandleDragTest, OutlineFollowsThePointerWhileTheHandleStays) {
+    const QPoint target = onHandle(3000, 2500);
+    QTest::mousePress(handle, Qt::LeftButton, {}, handle->rect().center());
+    EXPECT_EQ(form.dragSource(), &form.cmdPhasor[0]);
+    QTest::mouseMove(handle, target);
+    const DragOverlay& overlay = view.dragOverlay();
+    EXPECT_TRUE(overlay.outlineVisible());
+    EXPECT_TRUE(overlay.accepted());
+    EXPECT_EQ(overlay.outline().center(), handle->mapTo(&view, target));
+    EXPECT_EQ(overlay.outline().size(), handle->size());
+    EXPECT_EQ(form.cmdPhasor[0].left(), 1432.5f) << "the handle itself does not move yet";
+    EXPECT_FALSE(handle->isDown()) << "nor does it look pressed";
+
+    QTest::mouseMove(handle, handle->mapFrom(&view, widget("cmbDemo")->geometry().center()));
+    EXPECT_FALSE(overlay.accepted()) << "over a combo box the drop would be refused";
+
+    QTest::mouseRelease(handle, Qt::LeftButton, {}, target);
+    EXPECT_FALSE(overlay.outlineVisible());
+    EXPECT_EQ(form.dragSource(), nullptr);
+}
+
+TEST_F(HandleDragTest, ReleaseOverAnAxisLinePlacesTheHandle) {
+    const QPoint target = onHandle(2400, 1560);  // on the horizontal axis of diagram 1
+    const auto expected = modelDrop(target);
+    dragTo(target);
+    EXPECT_EQ(form.cmdPhasor[0].left(), expected.first);
+    EXPECT_EQ(form.cmdPhasor[0].top(), expected.second);
+    EXPECT_NE(form.cmdPhasor[0].left(), 1432.5f);
+    EXPECT_EQ(handle->geometry(), view.viewGeometry().toWidgetRect(form.cmdPhasor[0].box()));
+}
+
+TEST_F(HandleDragTest, ReleaseOverAComboBoxLeavesTheHandle) {
+    dragTo(handle->mapFrom(&view, widget("cmbDemo")->geometry().center()));
+    EXPECT_EQ(form.cmdPhasor[0].left(), 1432.5f);
+    EXPECT_EQ(form.cmdPhasor[0].top(), 1432.5f);
+}
+
+TEST_F(HandleDragTest, RightButtonAndTheResultantHandleStartNoDrag) {
+    QTest::mousePress(handle, Qt::RightButton, {}, handle->rect().center());
+    EXPECT_EQ(form.dragSource(), nullptr);
+    QTest::mouseRelease(handle, Qt::RightButton, {}, handle->rect().center());
+    auto* resultant = widget<QPushButton>("cmdPhasor(2)");
+    QTest::mousePress(resultant, Qt::LeftButton, {}, resultant->rect().center());
+    EXPECT_EQ(form.dragSource(), nullptr);
+    QTest::mouseRelease(resultant, Qt::LeftButton, {}, resultant->rect().center());
+    EXPECT_FALSE(view.dragOverlay().outlineVisible());
+}
+
+}  // namespace
