@@ -6,6 +6,8 @@
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
     QApplication::setApplicationName("Orvo's Propagation Demos");
+    // Lets the desktop match the window to its menu entry and icon.
+    QGuiApplication::setDesktopFileName("org.orvo.PropagationDemos");
 
     Form1 form;
     FormView window(form);
