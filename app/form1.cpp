@@ -190,6 +190,36 @@ void Form1::createControls() {
     tmrOne.setName("tmrOne");
     tmrOne.setInterval(100);
     tmrOne.setEnabled(true);
+
+    nameForScreenReaders();
+}
+
+// The option labels name their lists and scroll bars, so a screen reader follows each
+// demonstration's captions; the rest have names of their own.
+void Form1::nameForScreenReaders() {
+    cmbDemo.setLabelledBy(&Label1);
+    cmbDemo.setAccessibleDescription("Choose the demonstration to show");
+    cmbOne.setLabelledBy(&lblOne);
+    cmbOne.setAccessibleDescription("First option of the demonstration: pick or type a value");
+    cmbTwo.setLabelledBy(&lblTwo);
+    cmbTwo.setAccessibleDescription("Second option of the demonstration: pick or type a value");
+    cmdStart.setAccessibleDescription("Start or pause the animation");
+    cmdHist.setAccessibleDescription("Start collecting the histogram of the received envelope");
+    hscPhase.setLabelledBy(&lblThree);
+    hscPhase.setAccessibleDescription("Phase of component 2 relative to component 1, in degrees");
+    hscAmp1.setAccessibleName("Amplitude 1");
+    hscAmp1.setAccessibleDescription("Amplitude of component 1; the middle is amplitude 1");
+    hscAmp2.setAccessibleName("Amplitude 2");
+    hscAmp2.setAccessibleDescription("Amplitude of component 2; the middle is amplitude 1");
+    hscRate.setLabelledBy(&lblRate);
+    hscRate.setAccessibleDescription("How fast the phases of the rays wander");
+    hscFixed.setLabelledBy(&lblFixed);
+    hscFixed.setAccessibleDescription("Strength of the direct component");
+    const char* const handles[] = {"Phasor 1 tip", "Phasor 2 tip", "Resultant tip"};
+    for (int i = 0; i < 3; ++i) cmdPhasor[i].setAccessibleName(handles[i]);
+    cmdPhasor[0].setAccessibleDescription("Drag it, or move it with the arrow keys, to set phasor 1");
+    cmdPhasor[1].setAccessibleDescription("Drag it, or move it with the arrow keys, to set phasor 2");
+    cmdPhasor[2].setAccessibleDescription("The sum of phasor 1 and phasor 2");
 }
 
 // Painted controls, bottom first: each lies above everything added before it.

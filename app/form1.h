@@ -77,6 +77,7 @@ public:
 
 private:
     void createControls();
+    void nameForScreenReaders();
     void arrangeStackingOrder();
     void connectEvents();
     void resetToNeutralState();

@@ -1,6 +1,6 @@
 // Renders the window for a chosen demonstration after a chosen number of timer ticks into a PNG,
 // without a display:
-//   snapshot [--demo NAME] [--ticks N] [--ratio R] OUTPUT.png
+//   snapshot [--demo NAME] [--ticks N] [--ratio R] [--size WxH] OUTPUT.png
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QImage>
@@ -21,12 +21,18 @@ int main(int argc, char* argv[]) {
     parser.addOption({"demo", "The demonstration to choose from the list.", "name", "Plane Wave"});
     parser.addOption({"ticks", "Timer ticks to let pass after choosing it.", "count", "0"});
     parser.addOption({"ratio", "Device pixel ratio of the picture.", "ratio", "1"});
+    parser.addOption({"size", "Window size in pixels, WIDTHxHEIGHT; the picture scales to fit.",
+                      "size", "789x605"});
     parser.addPositionalArgument("output", "The PNG file to write.");
     parser.process(application);
     if (parser.positionalArguments().size() != 1) parser.showHelp(2);
 
+    const QStringList size = parser.value("size").split('x');
+    if (size.size() != 2 || size[0].toInt() <= 0 || size[1].toInt() <= 0) parser.showHelp(2);
+
     Form1 form;
     FormView window(form);
+    window.resize(size[0].toInt(), size[1].toInt());
     window.load();
 
     const std::string demo = parser.value("demo").toStdString();

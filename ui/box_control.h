@@ -1,5 +1,7 @@
 #pragma once
 
+#include <string>
+
 #include "ui/control.h"
 
 // A control with a box: Left, Top, Width, Height in twips, and a place in the tab order.
@@ -31,7 +33,19 @@ public:
 
     RectF box() const override { return {left_, top_, width_, height_}; }
 
+    // What a screen reader announces: the caption of the label that names the control where it
+    // has one (so the name follows the label as demonstrations re-caption it), else its own name;
+    // and a sentence on what it does.
+    void setAccessibleName(std::string name) { accessibleName_ = std::move(name); }
+    void setLabelledBy(const Control* label) { labelledBy_ = label; }
+    void setAccessibleDescription(std::string text) { accessibleDescription_ = std::move(text); }
+    std::string accessibleName() const;
+    const std::string& accessibleDescription() const { return accessibleDescription_; }
+
 private:
+    std::string accessibleName_;
+    std::string accessibleDescription_;
+    const Control* labelledBy_ = nullptr;
     float left_ = 0;
     float top_ = 0;
     float width_ = 0;

@@ -16,6 +16,7 @@ public:
 
     const std::string& caption() const { return caption_; }
     void setCaption(std::string caption) { setProperty(caption_, caption); }
+    std::string displayText() const override { return caption_; }
 
     Colour backColour() const { return backColour_; }
     void setBackColour(Colour colour) { setProperty(backColour_, colour); }

@@ -25,6 +25,9 @@ public:
 
     std::uint64_t revision() const { return revision_; }
 
+    // The text a control shows as its name: a caption for labels and buttons.
+    virtual std::string displayText() const { return {}; }
+
     // Windowed controls are real widgets, above everything painted.
     virtual bool isWindowed() const { return false; }
     // Whether a drop onto this control is taken by it (and so never reaches the window).

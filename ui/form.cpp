@@ -35,3 +35,11 @@ Form::DropResult Form::drop(double x, double y) {
     if (onDragDrop) onDragDrop(*source, static_cast<float>(x), static_cast<float>(y));
     return DropResult::Dropped;
 }
+
+Form::DropResult Form::dropFromKeyboard(double x, double y) {
+    Button* source = dragSource_;
+    dragSource_ = nullptr;
+    if (source == nullptr) return DropResult::NoDrag;
+    if (onDragDrop) onDragDrop(*source, static_cast<float>(x), static_cast<float>(y));
+    return DropResult::Dropped;
+}

@@ -59,6 +59,9 @@ public:
     // Ends the drag with the pointer released at (x, y): the topmost visible control that takes
     // drops takes it; anywhere else in the client area the window's DragDrop event runs.
     DropResult drop(double x, double y);
+    // Ends the drag by raising the window's DragDrop event at (x, y) directly: a drop made from
+    // the keyboard has no pointer, so no control lies under it.
+    DropResult dropFromKeyboard(double x, double y);
     // The control that would take a drop at (x, y), or null when the window would.
     const Control* dropTarget(double x, double y) const;
 

@@ -9,6 +9,7 @@ class Label : public BoxControl {
 public:
     const std::string& caption() const { return caption_; }
     void setCaption(std::string caption) { setProperty(caption_, caption); }
+    std::string displayText() const override { return caption_; }
 
     double fontPoints() const { return fontPoints_; }
     void setFontPoints(double points) { setProperty(fontPoints_, points); }

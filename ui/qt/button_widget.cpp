@@ -1,5 +1,6 @@
 #include "ui/qt/button_widget.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QStyle>
@@ -35,7 +36,7 @@ ButtonWidget::ButtonWidget(Button& model, FormView& view)
     : QPushButton(&view), model_(model), view_(view) {
     setObjectName(QString::fromStdString(model.name()));
     setFocusPolicy(Qt::StrongFocus);
-    setAutoDefault(false);
+    setAutoDefault(true);  // Enter presses the focused button, as Space does
     connect(this, &QPushButton::clicked, this, [this] { view_.deliver([this] { model_.click(); }); });
 }
 
@@ -86,6 +87,34 @@ void ButtonWidget::mouseReleaseEvent(QMouseEvent* event) {
     dragging_ = false;
     view_.dragReleased(mapTo(&view_, event->position().toPoint()));
     event->accept();
+}
+
+// An arrow key on a button that can be dragged moves it as a drop one grid step (60 twips) from
+// its centre would: the press goes to the model, which decides whether a drag begins.
+void ButtonWidget::keyPressEvent(QKeyEvent* event) {
+    constexpr double kStep = 60;
+    double dx = 0;
+    double dy = 0;
+    switch (event->key()) {
+        case Qt::Key_Left: dx = -kStep; break;
+        case Qt::Key_Right: dx = kStep; break;
+        case Qt::Key_Up: dy = -kStep; break;
+        case Qt::Key_Down: dy = kStep; break;
+        default:
+            QPushButton::keyPressEvent(event);
+            return;
+    }
+    Form& form = view_.form();
+    bool moved = false;
+    view_.deliver([&] {
+        const float halfWidth = model_.width() / 2;
+        const float halfHeight = model_.height() / 2;
+        model_.mouseDown(Button::kLeftButton, shiftCode(event->modifiers()), halfWidth, halfHeight);
+        if (form.dragSource() != &model_) return;
+        form.dropFromKeyboard(model_.left() + halfWidth + dx, model_.top() + halfHeight + dy);
+        moved = true;
+    });
+    if (!moved) QPushButton::keyPressEvent(event);
 }
 
 void ButtonWidget::paintEvent(QPaintEvent* event) {

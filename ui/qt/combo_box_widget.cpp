@@ -1,13 +1,59 @@
 #include "ui/qt/combo_box_widget.h"
 
+#include <QAccessibleWidget>
 #include <QLineEdit>
 #include <QSignalBlocker>
 
 #include "ui/qt/control_painter.h"
 #include "ui/qt/form_view.h"
 
+namespace {
+
+// What a screen reader is told about the combo box: its name is the caption of the label that
+// stands before it ("Wavelength"), its value the text. Qt's own interface on this platform
+// would announce the text as the name.
+class ComboBoxAccessible : public QAccessibleWidget {
+public:
+    explicit ComboBoxAccessible(ComboBoxWidget* combo)
+        : QAccessibleWidget(combo, QAccessible::ComboBox) {}
+
+    QString text(QAccessible::Text t) const override {
+        const auto* combo = static_cast<const ComboBoxWidget*>(widget());
+        switch (t) {
+            case QAccessible::Name:
+                return combo->accessibleName();
+            case QAccessible::Description:
+                return combo->accessibleDescription();
+            case QAccessible::Value:
+                return combo->currentText();
+            default:
+                return QAccessibleWidget::text(t);
+        }
+    }
+    QAccessible::State state() const override {
+        QAccessible::State s = QAccessibleWidget::state();
+        s.editable = true;
+        s.expandable = true;
+        return s;
+    }
+};
+
+QAccessibleInterface* comboBoxAccessible(const QString& className, QObject* object) {
+    if (className == QLatin1String("ComboBoxWidget") && object != nullptr) {
+        return new ComboBoxAccessible(static_cast<ComboBoxWidget*>(object));
+    }
+    return nullptr;
+}
+
+}  // namespace
+
 ComboBoxWidget::ComboBoxWidget(ComboBox& model, FormView& view)
     : QComboBox(&view), model_(model), view_(view) {
+    static const bool accessibleInstalled = [] {
+        QAccessible::installFactory(comboBoxAccessible);
+        return true;
+    }();
+    (void)accessibleInstalled;
     setObjectName(QString::fromStdString(model.name()));
     setEditable(true);
     setInsertPolicy(QComboBox::NoInsert);  // Enter must not add the typed text to the list

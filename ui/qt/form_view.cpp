@@ -26,9 +26,8 @@ const Control& asControl(const Form::WindowedControlRef& ref) {
 FormView::FormView(Form& form, QWidget* parent) : QWidget(parent), form_(form) {
     setWindowTitle(QString::fromStdString(form.caption()));
     setWindowIcon(artwork::icon());
-    const QSize designSize(qRound(form.clientWidth() / twips::kPerPixel),
-                           qRound(form.clientHeight() / twips::kPerPixel));
-    setFixedSize(designSize);
+    resize(designSize());
+    setMinimumSize(designSize() / 2);
     setAutoFillBackground(false);
     setAttribute(Qt::WA_OpaquePaintEvent);
 
@@ -53,10 +52,10 @@ void FormView::createWidgets() {
     for (const auto& ref : form_.windowedControls()) {
         if (auto* combo = std::get_if<ComboBox*>(&ref)) {
             auto* widget = new ComboBoxWidget(**combo, *this);
-            widgets_.push_back({*combo, [widget] { widget->syncFromModel(); }, 0});
+            widgets_.push_back({*combo, widget, [widget] { widget->syncFromModel(); }, 0});
         } else if (auto* button = std::get_if<Button*>(&ref)) {
             auto* widget = new ButtonWidget(**button, *this);
-            widgets_.push_back({*button, [widget] { widget->syncFromModel(); }, 0});
+            widgets_.push_back({*button, widget, [widget] { widget->syncFromModel(); }, 0});
         } else if (auto* bar = std::get_if<ScrollBar*>(&ref)) {
             ScrollBar& model = **bar;
             auto* widget = new QScrollBar(Qt::Horizontal, this);
@@ -65,7 +64,7 @@ void FormView::createWidgets() {
             widget->setInvertedControls(false);  // the right arrow key moves to the right
             connect(widget, &QScrollBar::valueChanged, this,
                     [this, &model](int value) { deliver([&model, value] { model.setValue(value); }); });
-            widgets_.push_back({&model,
+            widgets_.push_back({&model, widget,
                                 [this, widget, &model] {
                                     const QSignalBlocker block(widget);
                                     widget->setRange(model.min(), model.max());
@@ -128,6 +127,14 @@ void FormView::syncFromModel(bool everything) {
             binding.sync();
             binding.seenRevision = binding.control->revision();
         }
+        // Names follow the labels' captions, which any handler may change.
+        const QString name = QString::fromStdString(binding.control->accessibleName());
+        if (binding.widget->accessibleName() != name) binding.widget->setAccessibleName(name);
+        const QString description =
+            QString::fromStdString(binding.control->accessibleDescription());
+        if (binding.widget->accessibleDescription() != description) {
+            binding.widget->setAccessibleDescription(description);
+        }
     }
     for (auto& binding : timers_) {
         if (!everything && binding.timer->revision() == binding.seenRevision) continue;
@@ -169,9 +176,28 @@ void FormView::paintEvent(QPaintEvent* event) {
     }
 }
 
+QSize FormView::designSize() const {
+    return QSize(qRound(form_.clientWidth() / twips::kPerPixel),
+                 qRound(form_.clientHeight() / twips::kPerPixel));
+}
+
+QSize FormView::sizeHint() const { return designSize(); }
+
+// The whole picture scales uniformly to fit the window, centred, so that a teacher can fill a
+// projector; the model stays in twips and only the twips-to-pixel factor changes.
 void FormView::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
-    if (overlay_ != nullptr) overlay_->setGeometry(rect());
+    const QSize design = designSize();
+    const double zoom = std::min(static_cast<double>(width()) / design.width(),
+                                 static_cast<double>(height()) / design.height());
+    const double scale = zoom / twips::kPerPixel;
+    const QPointF offset((width() - form_.clientWidth() * scale) / 2,
+                         (height() - form_.clientHeight() * scale) / 2);
+    geometry_.set(scale, offset);
+    if (overlay_ != nullptr) {
+        overlay_->setGeometry(rect());
+        syncFromModel(true);
+    }
 }
 
 void FormView::dragMoved(QPoint position) {

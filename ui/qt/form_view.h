@@ -22,6 +22,9 @@ public:
     ~FormView() override;
 
     Form& form() { return form_; }
+    // The client area at 15 twips to the pixel; the window may be resized from it.
+    QSize designSize() const;
+    QSize sizeHint() const override;
     const ViewGeometry& viewGeometry() const { return geometry_; }
 
     // Runs one model event with everything it raises, then updates the screen. A broken
@@ -44,7 +47,8 @@ protected:
 
 private:
     struct WidgetBinding {
-        const Control* control;
+        const BoxControl* control;
+        QWidget* widget;
         std::function<void()> sync;
         std::uint64_t seenRevision;
     };

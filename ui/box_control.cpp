@@ -1,0 +1,18 @@
+#include "ui/box_control.h"
+
+namespace {
+
+// "Demo:" names the demo list as "Demo", "Speed " as "Speed".
+std::string trimmedCaption(std::string caption) {
+    while (!caption.empty() && (caption.back() == ' ' || caption.back() == ':')) caption.pop_back();
+    const auto first = caption.find_first_not_of(' ');
+    return first == std::string::npos ? std::string() : caption.substr(first);
+}
+
+}  // namespace
+
+std::string BoxControl::accessibleName() const {
+    if (labelledBy_ != nullptr) return trimmedCaption(labelledBy_->displayText());
+    if (!accessibleName_.empty()) return accessibleName_;
+    return trimmedCaption(displayText());
+}
