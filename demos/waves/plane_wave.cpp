@@ -41,11 +41,12 @@ void setUp(Form1& form) {
     form.hscPhase.setVisible(false);
 }
 
+// Nothing can change the texts during a frame, so each is read once for all 96 samples.
 void computeFrame(Form1& form) {
+    const double attenuation = numericValue(form.cmbTwo.text());
+    const double wavelength = numericValue(form.cmbOne.text());
     for (int i = 0; i <= 95; ++i) {
-        const double attenuation = numericValue(form.cmbTwo.text());
         const double amplitude = std::exp((-i / 50.0) * attenuation);
-        const double wavelength = numericValue(form.cmbOne.text());
         const double x = i - 24;
         // The 1e-8 keeps the divisor off zero for a wavelength of "0" or a word.
         const double carrier = std::cos((x - form.FrameCount) * kPi / 4 / (wavelength + 0.00000001));

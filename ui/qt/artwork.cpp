@@ -1,5 +1,7 @@
 #include "ui/qt/artwork.h"
 
+#include "ui/qt/control_painter.h"
+
 #include <QFont>
 #include <QLinearGradient>
 #include <QPainter>
@@ -12,7 +14,7 @@ namespace {
 // A wave that starts strong at the left and fades to the right, through the box `area`.
 QPainterPath dampedWave(const QRectF& area, int crests) {
     QPainterPath path;
-    const int steps = 120;
+    const int steps = 12 * crests;  // smooth at these sizes, and cheap to stroke
     for (int i = 0; i <= steps; ++i) {
         const double t = static_cast<double>(i) / steps;
         const double amplitude = std::exp(-1.6 * t);
@@ -54,16 +56,13 @@ QImage logo(qreal devicePixelRatio) {
                         -50 * 16, 100 * 16);
     }
 
-    QFont name("DejaVu Sans");
-    name.setBold(true);
-    name.setPixelSize(24);
+    // The window's own face: no other font file needs loading before the first frame.
+    QFont name = dialogFont(26);
     painter.setFont(name);
     painter.setPen(QColor(0, 0, 160));
     painter.drawText(QRectF(52, 2, 100, 30), Qt::AlignLeft | Qt::AlignVCenter, "Orvo");
 
-    QFont tagline("DejaVu Sans");
-    tagline.setPixelSize(11);
-    painter.setFont(tagline);
+    painter.setFont(dialogFont(11));
     painter.setPen(QColor(64, 64, 64));
     painter.drawText(QRectF(53, 30, 240, 16), Qt::AlignLeft | Qt::AlignVCenter,
                      "propagation demonstrations");
@@ -101,9 +100,11 @@ QImage iconImage(int size) {
     return image;
 }
 
+// The sizes a window manager shows a window icon at; the larger ones of the menu and the software
+// centre are installed as files. Painting them is a noticeable part of start-up, so no more.
 QIcon icon() {
     QIcon result;
-    for (int size : {16, 24, 32, 48, 64, 128, 256}) result.addPixmap(QPixmap::fromImage(iconImage(size)));
+    for (int size : {16, 32, 48}) result.addPixmap(QPixmap::fromImage(iconImage(size)));
     return result;
 }
 

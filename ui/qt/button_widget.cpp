@@ -47,8 +47,9 @@ void ButtonWidget::syncFromModel() {
     const int maxPixels = geometry.fontPixels(model_.fontPoints());
     // Room for the frame and a little air on either side of the caption.
     const int room = box.width() - 2 * style()->pixelMetric(QStyle::PM_ButtonMargin) - 4;
-    setFont(dialogFont(fittedPixelSize(dialogFont(maxPixels), caption, room, maxPixels)));
-    setText(caption);
+    const QFont font = dialogFont(fittedPixelSize(dialogFont(maxPixels), caption, room, maxPixels));
+    if (this->font() != font) setFont(font);
+    if (text() != caption) setText(caption);
     setGeometry(box);
     setVisible(model_.visible());
     update();

@@ -55,6 +55,8 @@ ComboBoxWidget::ComboBoxWidget(ComboBox& model, FormView& view)
     }();
     (void)accessibleInstalled;
     setObjectName(QString::fromStdString(model.name()));
+    // The face first: the line edit that setEditable creates then lays its text out only once.
+    setFont(dialogFont(view.viewGeometry().fontPixels(model.fontPoints())));
     setEditable(true);
     setInsertPolicy(QComboBox::NoInsert);  // Enter must not add the typed text to the list
     setCompleter(nullptr);                 // no inline completion: the text is what was typed
@@ -92,13 +94,17 @@ void ComboBoxWidget::syncFromModel() {
     if (currentIndex() != index) setCurrentIndex(index);
     if (currentText() != text) setEditText(text);
 
-    QPalette colours = palette();
-    colours.setColor(QPalette::Text, toQColor(model_.textColour()));
-    setPalette(colours);
-    lineEdit()->setPalette(colours);
-
+    // A new palette or font sends the widget through the style again: only when they change.
+    const QColor textColour = toQColor(model_.textColour());
+    if (lineEdit()->palette().color(QPalette::Text) != textColour) {
+        QPalette colours = palette();
+        colours.setColor(QPalette::Text, textColour);
+        setPalette(colours);
+        lineEdit()->setPalette(colours);
+    }
     const ViewGeometry& geometry = view_.viewGeometry();
-    setFont(dialogFont(geometry.fontPixels(model_.fontPoints())));
+    const QFont font = dialogFont(geometry.fontPixels(model_.fontPoints()));
+    if (this->font() != font) setFont(font);
     setGeometry(geometry.toWidgetRect(model_.box()));
     setVisible(model_.visible());
 }

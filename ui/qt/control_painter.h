@@ -33,6 +33,15 @@ public:
     void paint(const Image& image);
 
 private:
+    // The end disc of the last wide line drawn, which the next line may share.
+    struct Joint {
+        QPointF at;
+        QColor colour;
+        double width = 0;
+        bool operator==(const Joint&) const = default;
+    };
+
+    Joint joint_;
     QPainter& painter_;
     const ViewGeometry& geometry_;
     QColor buttonFace_;

@@ -1,0 +1,72 @@
+// Painting the whole window, widgets included, into an image on the offscreen platform, as the
+// program paints it (antialiased), at device pixel ratio 1 and 2.
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QImage>
+#include <string>
+
+#include "app/form1.h"
+#include "ui/qt/form_view.h"
+
+namespace {
+
+const char* const kDemos[] = {"Plane Wave", "Group Velocity", "Polarisation",
+                              "Rayleigh",   "Ricean",         "Phasors"};
+
+void BM_PaintWindow(benchmark::State& state) {
+    const std::string demo = kDemos[state.range(0)];
+    const int ratio = static_cast<int>(state.range(1));
+    state.SetLabel(demo + " @" + std::to_string(ratio) + "x");
+    Form1 form;
+    FormView view(form);
+    view.load();
+    view.deliver([&] {
+        form.cmbDemo.setText(demo);
+        if (demo == "Rayleigh" || demo == "Ricean") {
+            form.cmbOne.setText("Ten");
+            form.cmdHist.click();
+        }
+        if (demo == "Polarisation") form.cmbTwo.setText("Right-Hand Circular");
+    });
+    for (int i = 0; i < 20; ++i) view.deliver([&] { form.tmrOne.tick(); });
+
+    QImage image(view.size() * ratio, QImage::Format_ARGB32_Premultiplied);
+    image.setDevicePixelRatio(ratio);
+    for (auto _ : state) {
+        view.render(&image);
+        benchmark::DoNotOptimize(image.constBits());
+    }
+}
+BENCHMARK(BM_PaintWindow)->ArgsProduct({{0, 1, 2, 3, 4, 5}, {1, 2}})->Unit(benchmark::kMicrosecond);
+
+// A tick as the screen sees it: the frame, then painting only the region that changed.
+void BM_TickAndRepaint(benchmark::State& state) {
+    const std::string demo = kDemos[state.range(0)];
+    state.SetLabel(demo);
+    Form1 form;
+    FormView view(form);
+    view.load();
+    view.deliver([&] { form.cmbDemo.setText(demo); });
+    QImage image(view.size(), QImage::Format_ARGB32_Premultiplied);
+    for (auto _ : state) {
+        form.tmrOne.tick();
+        const RectF dirty = form.takeDirtyRegion();
+        const QRect region =
+            view.viewGeometry().toPixels(dirty).toAlignedRect().adjusted(-1, -1, 1, 1);
+        view.render(&image, region.topLeft(), QRegion(region));
+        benchmark::DoNotOptimize(image.constBits());
+    }
+}
+BENCHMARK(BM_TickAndRepaint)->DenseRange(0, 5)->Unit(benchmark::kMicrosecond);
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication application(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
