@@ -74,6 +74,19 @@ TEST_F(FormViewTest, TypingRaisesOneChangePerKeystrokeAndNoClick) {
     EXPECT_EQ(combo->count(), form.cmbOne.items().size()) << "Enter adds nothing to the list";
 }
 
+TEST_F(FormViewTest, TypingInTheMiddleOfATextKeepsTheCursorThere) {
+    auto* combo = widget<QComboBox>("cmbOne");  // "1.0", an entry of the list
+    combo->setFocus();
+    combo->lineEdit()->setCursorPosition(0);
+    QTest::keyClicks(combo->lineEdit(), "2");
+    EXPECT_EQ(form.cmbOne.text(), "21.0");
+    EXPECT_EQ(combo->lineEdit()->cursorPosition(), 1);
+    QTest::keyClick(combo->lineEdit(), Qt::Key_Delete);  // "21.0" -> "2.0", an entry again
+    EXPECT_EQ(form.cmbOne.text(), "2.0");
+    EXPECT_EQ(combo->currentIndex(), 2);
+    EXPECT_EQ(combo->lineEdit()->cursorPosition(), 1);
+}
+
 TEST_F(FormViewTest, PickingFromTheListRaisesOneClickAndNoChange) {
     auto* combo = widget<QComboBox>("cmbTwo");
     EventCounter events(form.cmbTwo);

@@ -89,10 +89,14 @@ void ComboBoxWidget::syncFromModel() {
     }
     // The list's current entry is the one the text names, so that the list opens on it and the
     // arrow keys move from it.
+    // Where the user is typing, the cursor stays where it was.
     const QString text = QString::fromStdString(model_.text());
+    const bool typed = lineEdit()->text() == text;
+    const int cursor = lineEdit()->cursorPosition();
     const int index = findText(text, Qt::MatchExactly | Qt::MatchCaseSensitive);
     if (currentIndex() != index) setCurrentIndex(index);
-    if (currentText() != text) setEditText(text);
+    if (lineEdit()->text() != text) setEditText(text);
+    if (typed) lineEdit()->setCursorPosition(cursor);
 
     // A new palette or font sends the widget through the style again: only when they change.
     const QColor textColour = toQColor(model_.textColour());
