@@ -11,27 +11,8 @@ namespace group_velocity {
 using number_rules::kPi;
 
 void setUp(Form1& form) {
-    const char* const velocities[] = {"0.0", "0.1", "0.2", "0.5", "1.0", "2.0", "5.0", "10.0"};
-    form.lblOne.setCaption("Group Velocity");
-    form.cmbOne.clear();
-    form.cmbOne.setTextColour(colours::kBrightBlue);
-    for (const char* entry : velocities) form.cmbOne.addItem(entry);
-    form.cmbOne.setText("1.0");
-    form.OptionValue = 1.0;
-
-    form.lblTwo.setCaption("Phase Velocity");
-    form.cmbTwo.clear();
-    for (const char* entry : velocities) form.cmbTwo.addItem(entry);
-    form.cmbTwo.setText("1.0");
-
-    form.lblOne.setVisible(true);
-    form.cmbOne.setVisible(true);
-    form.lblTwo.setVisible(true);
-    form.cmbTwo.setVisible(true);
-    form.lblThree.setVisible(false);
-    form.lblFour.setVisible(false);
-    form.hscPhase.setVisible(false);
-
+    const auto velocities = {"0.0", "0.1", "0.2", "0.5", "1.0", "2.0", "5.0", "10.0"};
+    wave_trace::setUpOptionRows(form, "Group Velocity", velocities, "Phase Velocity", velocities);
     wave_trace::layOut(form);
     wave_trace::restartAnimation(form);
     form.Shape1[0].setVisible(true);

@@ -18,27 +18,8 @@ void setUp(Form1& form) {
     wave_trace::restartAnimation(form);
     form.DrawFrame();
 
-    form.lblOne.setCaption("Wavelength");
-    form.cmbOne.clear();
-    form.cmbOne.setTextColour(colours::kBrightBlue);
-    for (const char* entry : {"0.5", "1.0", "2.0", "5.0", "10.0"}) form.cmbOne.addItem(entry);
-    form.cmbOne.setText("1.0");
-    form.OptionValue = 1.0;
-
-    form.lblTwo.setCaption("Attenuation");
-    form.cmbTwo.clear();
-    for (const char* entry : {"0.0", "0.1", "0.2", "0.5", "1.0", "2.0", "5.0"}) {
-        form.cmbTwo.addItem(entry);
-    }
-    form.cmbTwo.setText("1.0");
-
-    form.lblOne.setVisible(true);
-    form.cmbOne.setVisible(true);
-    form.lblTwo.setVisible(true);
-    form.cmbTwo.setVisible(true);
-    form.lblThree.setVisible(false);
-    form.lblFour.setVisible(false);
-    form.hscPhase.setVisible(false);
+    wave_trace::setUpOptionRows(form, "Wavelength", {"0.5", "1.0", "2.0", "5.0", "10.0"},
+                                "Attenuation", {"0.0", "0.1", "0.2", "0.5", "1.0", "2.0", "5.0"});
 }
 
 // Nothing can change the texts during a frame, so each is read once for all 96 samples.

@@ -8,6 +8,30 @@
 
 namespace wave_trace {
 
+void setUpOptionRows(Form1& form, const char* firstCaption,
+                     std::initializer_list<const char*> firstEntries, const char* secondCaption,
+                     std::initializer_list<const char*> secondEntries) {
+    form.lblOne.setCaption(firstCaption);
+    form.cmbOne.clear();
+    form.cmbOne.setTextColour(colours::kBrightBlue);
+    for (const char* entry : firstEntries) form.cmbOne.addItem(entry);
+    form.cmbOne.setText("1.0");
+    form.OptionValue = 1.0;
+
+    form.lblTwo.setCaption(secondCaption);
+    form.cmbTwo.clear();  // its text colour stays as created
+    for (const char* entry : secondEntries) form.cmbTwo.addItem(entry);
+    form.cmbTwo.setText("1.0");
+
+    form.lblOne.setVisible(true);
+    form.cmbOne.setVisible(true);
+    form.lblTwo.setVisible(true);
+    form.cmbTwo.setVisible(true);
+    form.lblThree.setVisible(false);
+    form.lblFour.setVisible(false);
+    form.hscPhase.setVisible(false);
+}
+
 void layOut(Form1& form) {
     for (int i = 0; i <= 95; ++i) {
         Line& segment = form.lnePlot[i];

@@ -1,10 +1,18 @@
 #pragma once
 
+#include <initializer_list>
+
 class Form1;
 
 // The trace that "Plane Wave" and "Group Velocity" share: lnePlot(0) to lnePlot(95) from
 // x = 120 to x = 11640, 120 twips a segment, zero line at y = 3000, 2000 twips per unit.
 namespace wave_trace {
+
+// The two option rows of a wave demonstration: each captioned and filled, both at "1.0", shown;
+// OptionValue := 1.0 whatever the windowing layer raises; the relative-phase row hidden.
+void setUpOptionRows(Form1& form, const char* firstCaption,
+                     std::initializer_list<const char*> firstEntries, const char* secondCaption,
+                     std::initializer_list<const char*> secondEntries);
 
 // Lays the 96 segments out flat on the zero line and shows them.
 void layOut(Form1& form);
