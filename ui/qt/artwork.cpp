@@ -56,21 +56,15 @@ QImage logo(qreal devicePixelRatio) {
                         -50 * 16, 100 * 16);
     }
 
-    // The window's own face: no other font file needs loading before the first frame.
-    QFont name = dialogFont(26);
-    painter.setFont(name);
+    // The labels' own face and size: the first frame needs no other font loaded.
+    painter.setFont(dialogFont(24));
     painter.setPen(QColor(0, 0, 160));
-    painter.drawText(QRectF(52, 2, 100, 30), Qt::AlignLeft | Qt::AlignVCenter, "Orvo");
-
-    painter.setFont(dialogFont(11));
-    painter.setPen(QColor(64, 64, 64));
-    painter.drawText(QRectF(53, 30, 240, 16), Qt::AlignLeft | Qt::AlignVCenter,
-                     "propagation demonstrations");
+    painter.drawText(QRectF(52, 0, 70, 48), Qt::AlignLeft | Qt::AlignVCenter, "Orvo");
 
     QPen wave(QColor(192, 0, 192), 2.0);
     wave.setCapStyle(Qt::RoundCap);
     painter.setPen(wave);
-    painter.drawPath(dampedWave(QRectF(124, 6, 170, 22), 4));
+    painter.drawPath(dampedWave(QRectF(112, 10, 182, 28), 4));
     return image;
 }
 
