@@ -30,6 +30,15 @@ Phasor offsetOf(const Button& handle, const Line& upright, const Line& level) {
             double{handle.height()} / 2 + handle.top() - level.y1()};
 }
 
+// Sets a shaft's end points in the order X1, X2, Y1, Y2, then shows it.
+void placeShaft(Line& shaft, double x1, double x2, double y1, double y2) {
+    shaft.setX1(x1);
+    shaft.setX2(x2);
+    shaft.setY1(y1);
+    shaft.setY2(y2);
+    shaft.setVisible(true);
+}
+
 void sampleSinusoid(TraceArray& trace, Phasor p) {
     const double magnitude = std::sqrt(p.y * p.y + p.x * p.x);
     const double phase = PhaseAngle(p.y, p.x);
@@ -95,38 +104,26 @@ void drawFrame(Form1& form) {
     PlotTrace(form.lnePlot2, form.Trace2, 96, 0, form.lnePhasor[1].y1(), 1);
     PlotTrace(form.lnePlot3, form.Trace3, 96, 0, form.lnePhasor[2].y1(), 1);
 
-    // The shafts; each line's properties are set in this order.
+    // The shafts. The sum diagram's shafts take the values that the lines before them hold.
     const Button& tip1 = form.cmdPhasor[0];
     const Button& tip2 = form.cmdPhasor[1];
     Line& shaft1 = form.lnePol[0];
-    shaft1.setX1(form.lnePhasor[6].x1());
-    shaft1.setX2(centreX(tip1));
-    shaft1.setY1(form.lnePhasor[3].y1());
-    shaft1.setY2(centreY(tip1));
-    shaft1.setVisible(true);
-
-    // Phasor 1 again in diagram 3; the vertical axes share one x, so its tip's x serves.
     Line& shaft1InSum = form.lnePol[1];
-    shaft1InSum.setX1(form.lnePhasor[8].x1());
-    shaft1InSum.setX2(centreX(tip1));
-    shaft1InSum.setY1(form.lnePhasor[5].y1());
-    shaft1InSum.setY2(double{shaft1.y2()} - shaft1.y1() + shaft1InSum.y1());
-    shaft1InSum.setVisible(true);
-
     Line& shaft2 = form.lnePol[2];
-    shaft2.setX1(form.lnePhasor[7].x1());
-    shaft2.setX2(centreX(tip2));
-    shaft2.setY1(form.lnePhasor[4].y1());
-    shaft2.setY2(centreY(tip2));
-    shaft2.setVisible(true);
-
-    // Phasor 2 drawn from the tip of phasor 1 in diagram 3.
     Line& shaft2InSum = form.lnePol[3];
-    shaft2InSum.setX1(shaft1InSum.x2());
-    shaft2InSum.setX2(double{shaft2.x2()} + shaft2InSum.x1() - shaft2.x1());
-    shaft2InSum.setY1(shaft1InSum.y2());
-    shaft2InSum.setY2(double{shaft2.y2()} + shaft2InSum.y1() - shaft2.y1());
-    shaft2InSum.setVisible(true);
+    placeShaft(shaft1, form.lnePhasor[6].x1(), centreX(tip1), form.lnePhasor[3].y1(),
+               centreY(tip1));
+    // Phasor 1 again in diagram 3; the vertical axes share one x, so its tip's x serves.
+    const float sumOriginY = form.lnePhasor[5].y1();
+    placeShaft(shaft1InSum, form.lnePhasor[8].x1(), centreX(tip1), sumOriginY,
+               double{shaft1.y2()} - shaft1.y1() + sumOriginY);
+    placeShaft(shaft2, form.lnePhasor[7].x1(), centreX(tip2), form.lnePhasor[4].y1(),
+               centreY(tip2));
+    // Phasor 2 drawn from the tip of phasor 1 in diagram 3.
+    const float jointX = shaft1InSum.x2();
+    const float jointY = shaft1InSum.y2();
+    placeShaft(shaft2InSum, jointX, double{shaft2.x2()} + jointX - shaft2.x1(), jointY,
+               double{shaft2.y2()} + jointY - shaft2.y1());
 }
 
 void cmdPhasor_MouseDown(Form1& form, int index, int button, int /*shift*/, float /*x*/,
