@@ -26,11 +26,15 @@ const Control* Form::dropTarget(double x, double y) const {
     return nullptr;
 }
 
+bool Form::insideClientArea(double x, double y) const {
+    return x >= 0 && x < clientWidth_ && y >= 0 && y < clientHeight_;
+}
+
 Form::DropResult Form::drop(double x, double y) {
     Button* source = dragSource_;
     dragSource_ = nullptr;
     if (source == nullptr) return DropResult::NoDrag;
-    if (!(x >= 0 && x < clientWidth_ && y >= 0 && y < clientHeight_)) return DropResult::Outside;
+    if (!insideClientArea(x, y)) return DropResult::Outside;
     if (dropTarget(x, y) != nullptr) return DropResult::TakenByControl;
     if (onDragDrop) onDragDrop(*source, static_cast<float>(x), static_cast<float>(y));
     return DropResult::Dropped;
@@ -40,6 +44,7 @@ Form::DropResult Form::dropFromKeyboard(double x, double y) {
     Button* source = dragSource_;
     dragSource_ = nullptr;
     if (source == nullptr) return DropResult::NoDrag;
+    if (!insideClientArea(x, y)) return DropResult::Outside;  // as a mouse released there
     if (onDragDrop) onDragDrop(*source, static_cast<float>(x), static_cast<float>(y));
     return DropResult::Dropped;
 }

@@ -60,10 +60,13 @@ public:
     // drops takes it; anywhere else in the client area the window's DragDrop event runs.
     DropResult drop(double x, double y);
     // Ends the drag by raising the window's DragDrop event at (x, y) directly: a drop made from
-    // the keyboard has no pointer, so no control lies under it.
+    // the keyboard has no pointer, so no control lies under it. Outside the client area nothing
+    // happens, as for the mouse.
     DropResult dropFromKeyboard(double x, double y);
     // The control that would take a drop at (x, y), or null when the window would.
     const Control* dropTarget(double x, double y) const;
+
+    bool insideClientArea(double x, double y) const;
 
     void controlChanged(const Control& control, bool wasVisible, const RectF& before);
     // What changed on the painted surface since the last call, in twips.

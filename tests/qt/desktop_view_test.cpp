@@ -102,6 +102,18 @@ TEST_F(KeyboardTest, ArrowKeysMoveAHandleAsADropOneGridStepAway) {
     EXPECT_NEAR(form.lnePol[0].x2(), left + 127.5, 1e-3) << "the shaft follows at the next tick";
 }
 
+TEST_F(KeyboardTest, ArrowKeysStopAtTheEdgeOfTheWindow) {
+    act([&] { form.cmbDemo.setText("Phasors"); });
+    auto* handle = widget<QPushButton>("cmdPhasor(1)");
+    handle->setFocus();
+    for (int press = 0; press < 100; ++press) QTest::keyClick(handle, Qt::Key_Left);
+    const Button& tip = form.cmdPhasor[1];
+    EXPECT_GE(tip.left() + tip.width() / 2, 0.0f) << "its centre is still in the window";
+    EXPECT_LT(tip.left() + tip.width() / 2, 60.0f) << "one step from the edge";
+    QTest::keyClick(handle, Qt::Key_Right);
+    EXPECT_GE(tip.left() + tip.width() / 2, 60.0f) << "and it comes back";
+}
+
 TEST_F(KeyboardTest, TheResultantHandleDoesNotMoveFromTheKeyboard) {
     act([&] { form.cmbDemo.setText("Phasors"); });
     auto* resultant = widget<QPushButton>("cmdPhasor(2)");
