@@ -48,3 +48,12 @@ Form::DropResult Form::dropFromKeyboard(double x, double y) {
     if (onDragDrop) onDragDrop(*source, static_cast<float>(x), static_cast<float>(y));
     return DropResult::Dropped;
 }
+
+bool Form::moveFromKeyboard(Button& source, double dx, double dy, int shift) {
+    const float halfWidth = source.width() / 2;
+    const float halfHeight = source.height() / 2;
+    source.mouseDown(Button::kLeftButton, shift, halfWidth, halfHeight);
+    if (dragSource_ != &source) return false;
+    dropFromKeyboard(source.left() + halfWidth + dx, source.top() + halfHeight + dy);
+    return true;
+}

@@ -65,6 +65,16 @@ public:
     DropResult dropFromKeyboard(double x, double y);
     // The control that would take a drop at (x, y), or null when the window would.
     const Control* dropTarget(double x, double y) const;
+    // Whether a drop at (x, y) would reach the window's DragDrop event: what a drag shows.
+    bool acceptsDrop(double x, double y) const {
+        return insideClientArea(x, y) && dropTarget(x, y) == nullptr;
+    }
+
+    // An arrow key on a button moves it one step: it raises MouseDown with the left button at the
+    // button's centre and, when that begins a drag of the button, drops it from the keyboard one
+    // step (dx, dy) away from its centre. Returns whether it did; if not, the key is the button's.
+    static constexpr double kKeyboardStep = 60;  // twips, the handles' grid
+    bool moveFromKeyboard(Button& source, double dx, double dy, int shift);
 
     bool insideClientArea(double x, double y) const;
 

@@ -90,10 +90,9 @@ void ButtonWidget::mouseReleaseEvent(QMouseEvent* event) {
     event->accept();
 }
 
-// An arrow key on a button that can be dragged moves it as a drop one grid step (60 twips) from
-// its centre would: the press goes to the model, which decides whether a drag begins.
+// An arrow key on a button that can be dragged moves it one grid step (Form::moveFromKeyboard).
 void ButtonWidget::keyPressEvent(QKeyEvent* event) {
-    constexpr double kStep = 60;
+    constexpr double kStep = Form::kKeyboardStep;
     double dx = 0;
     double dy = 0;
     switch (event->key()) {
@@ -105,15 +104,9 @@ void ButtonWidget::keyPressEvent(QKeyEvent* event) {
             QPushButton::keyPressEvent(event);
             return;
     }
-    Form& form = view_.form();
     bool moved = false;
     view_.deliver([&] {
-        const float halfWidth = model_.width() / 2;
-        const float halfHeight = model_.height() / 2;
-        model_.mouseDown(Button::kLeftButton, shiftCode(event->modifiers()), halfWidth, halfHeight);
-        if (form.dragSource() != &model_) return;
-        form.dropFromKeyboard(model_.left() + halfWidth + dx, model_.top() + halfHeight + dy);
-        moved = true;
+        moved = view_.form().moveFromKeyboard(model_, dx, dy, shiftCode(event->modifiers()));
     });
     if (!moved) QPushButton::keyPressEvent(event);
 }

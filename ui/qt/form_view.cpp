@@ -204,9 +204,7 @@ void FormView::dragMoved(QPoint position) {
     const Button* source = form_.dragSource();
     if (source == nullptr) return;
     const QPointF twips = geometry_.toTwips(QPointF(position));
-    const bool inside = rect().contains(position) && twips.x() >= 0 && twips.y() >= 0 &&
-                        twips.x() < form_.clientWidth() && twips.y() < form_.clientHeight();
-    const bool accepted = inside && form_.dropTarget(twips.x(), twips.y()) == nullptr;
+    const bool accepted = rect().contains(position) && form_.acceptsDrop(twips.x(), twips.y());
     // The outline is centred on the pointer, where the dropped control's centre goes.
     QRect outline = geometry_.toWidgetRect(source->box());
     outline.moveCenter(position);

@@ -1,0 +1,140 @@
+#include "app/web_test_hook.h"
+
+#include <emscripten/bind.h>
+#include <emscripten/val.h>
+
+#include <map>
+#include <memory>
+#include <variant>
+
+#include "app/form1.h"
+#include "tests/fuzz/invariant_checker.h"
+#include "ui/web/web_form_view.h"
+
+using emscripten::val;
+
+namespace {
+
+Form1* theForm = nullptr;
+WebFormView* theView = nullptr;
+std::unique_ptr<InvariantChecker> checker;
+// How often each event was raised, by "control.Event" ("cmbOne.Change", "Form.DragDrop").
+std::map<std::string, int> raised;
+
+// Counts every raise of `handler` under `key`, then runs what was there.
+template <class... Args>
+void count(std::function<void(Args...)>& handler, std::string key) {
+    handler = [previous = handler, key = std::move(key)](Args... args) {
+        ++raised[key];
+        if (previous)
+            previous(args...);
+    };
+}
+
+void countEvents(Form1& form) {
+    for (const auto& ref : form.windowedControls()) {
+        if (auto* combo = std::get_if<ComboBox*>(&ref)) {
+            count((*combo)->onChange, (*combo)->name() + ".Change");
+            count((*combo)->onClick, (*combo)->name() + ".Click");
+        } else if (auto* button = std::get_if<Button*>(&ref)) {
+            count((*button)->onClick, (*button)->name() + ".Click");
+            count((*button)->onMouseDown, (*button)->name() + ".MouseDown");
+        } else if (auto* bar = std::get_if<ScrollBar*>(&ref)) {
+            count((*bar)->onChange, (*bar)->name() + ".Change");
+        }
+    }
+    count(form.onDragDrop, "Form.DragDrop");
+    count(form.tmrOne.onTimer, form.tmrOne.name() + ".Timer");
+}
+
+val events() {
+    val out = val::object();
+    for (const auto& [key, times] : raised) out.set(key, times);
+    return out;
+}
+
+void tickTimer(int count) {
+    theView->tick(theForm->tmrOne.name(), count);
+}
+
+void paint() {
+    theView->paintNow();
+}
+
+val control(const std::string& name) {
+    return theView->describe(name);
+}
+
+double frameCount() {
+    return theForm->FrameCount;
+}
+
+// The fuzzer's rules, all but FrameCount's, which depends on the event and is the tests' to check.
+val invariants() {
+    std::vector<std::string> faults;
+    checker->checkControls(faults);
+    checker->checkSpareSegments(faults);
+    checker->checkHistogram(faults);
+    checker->checkRunningState(faults);
+    val out = val::array();
+    for (const std::string& fault : faults) out.call<void>("push", fault);
+    return out;
+}
+
+val timerClock() {
+    val out = val::object();
+    out.set("running", theView->clockRunning(theForm->tmrOne.name()));
+    out.set("period", theView->clockPeriod(theForm->tmrOne.name()));
+    return out;
+}
+
+val geometry() {
+    const drawing::ViewGeometry& geometry = theView->geometry();
+    val out = val::object();
+    out.set("pixelsPerTwip", geometry.pixelsPerTwip());
+    out.set("offsetX", geometry.offset().x);
+    out.set("offsetY", geometry.offset().y);
+    out.set("devicePixelRatio", geometry.devicePixelRatio());
+    return out;
+}
+
+std::string error() {
+    return theView->error();
+}
+
+}  // namespace
+
+EMSCRIPTEN_BINDINGS(web_test_hook) {
+    emscripten::function("testTick", &tickTimer);
+    emscripten::function("testPaint", &paint);
+    emscripten::function("testControl", &control);
+    emscripten::function("testFrameCount", &frameCount);
+    emscripten::function("testInvariants", &invariants);
+    emscripten::function("testClock", &timerClock);
+    emscripten::function("testGeometry", &geometry);
+    emscripten::function("testError", &error);
+    emscripten::function("testEvents", &events);
+}
+
+namespace web_test_hook {
+
+void install(Form1& form, WebFormView& view) {
+    theForm = &form;
+    theView = &view;
+    checker = std::make_unique<InvariantChecker>(form);
+    countEvents(form);
+    val hook = val::object();
+    hook.set("tick", val::module_property("testTick"));
+    hook.set("paint", val::module_property("testPaint"));
+    hook.set("control", val::module_property("testControl"));
+    hook.set("frameCount", val::module_property("testFrameCount"));
+    hook.set("invariants", val::module_property("testInvariants"));
+    hook.set("clock", val::module_property("testClock"));
+    hook.set("geometry", val::module_property("testGeometry"));
+    hook.set("error", val::module_property("testError"));
+    hook.set("events", val::module_property("testEvents"));
+    hook.set("ready", true);
+    val::global("window").set("propagationTest", hook);
+}
+
+}  // namespace web_test_hook

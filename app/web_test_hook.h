@@ -1,0 +1,21 @@
+#pragma once
+
+class Form1;
+class WebFormView;
+
+// window.propagationTest: what the browser tests read and drive without a wall clock.
+//   ready                  true once the window has loaded
+//   tick(n)                n ticks of tmrOne, as its clock would deliver them
+//   paint()                paints what changed now, not at the next animation frame
+//   control(name)          every property of a control ("cmbOne", "lnePlot(5)"), or null
+//   frameCount()           Form1's FrameCount
+//   invariants()           what InvariantChecker finds broken (tests/fuzz): [] when all hold
+//   clock()                {running, period} of tmrOne's browser clock
+//   geometry()             {pixelsPerTwip, offsetX, offsetY, devicePixelRatio}
+//   error()                the program error shown in the page, "" while none
+//   events()               how often each event was raised since the load: {"cmbOne.Change": 3}
+namespace web_test_hook {
+
+void install(Form1& form, WebFormView& view);
+
+}  // namespace web_test_hook

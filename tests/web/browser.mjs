@@ -1,0 +1,103 @@
+// Opens the browser edition in Debian's Chromium, headless, driven by playwright-core. Every page
+// is watched: each request it makes, each console error, each uncaught exception and each
+// program error it shows are collected, so that a test can insist there were none.
+import { chromium } from 'playwright-core';
+import { fileURLToPath, pathToFileURL } from 'node:url';
+import path from 'node:path';
+import fs from 'node:fs';
+
+const here = path.dirname(fileURLToPath(import.meta.url));
+const sourceDir = path.resolve(here, '..', '..');
+
+// The page under test: PROPAGATION_WEB_PAGE, else the web preset's output.
+export const pagePath =
+    process.env.PROPAGATION_WEB_PAGE ?? path.join(sourceDir, 'build-web', 'propagation-demos.html');
+export const pageUrl = pathToFileURL(pagePath).href;
+
+const chromiumPath = process.env.PROPAGATION_CHROMIUM ?? '/usr/bin/chromium';
+
+// Nothing may reach out: no first-run, sync, component updates or background fetches. Playwright
+// starts every browser on a fresh profile of its own in a temporary directory.
+const launchArgs = [
+    '--headless',
+    '--no-sandbox',
+    '--disable-gpu',
+    '--disable-quic',
+    '--no-first-run',
+    '--disable-background-networking',
+    '--disable-component-update',
+    '--disable-sync',
+];
+
+export async function launch() {
+    if (!fs.existsSync(pagePath)) throw new Error(`no page at ${pagePath}: build the web preset`);
+    return chromium.launch({ executablePath: chromiumPath, headless: true, args: launchArgs });
+}
+
+// A page at `width` x `height` CSS pixels with the clock stopped: timers and animation frames
+// run only when a test advances the clock, so nothing depends on real time.
+export async function openPage(browser, { width = 789, height = 605, deviceScaleFactor = 1,
+                                          hasTouch = false, url = pageUrl } = {}) {
+    const context = await browser.newContext({
+        viewport: { width, height }, deviceScaleFactor, hasTouch,
+    });
+    const page = await context.newPage();
+    const watch = { requests: [], consoleErrors: [], pageErrors: [] };
+    page.on('request', (request) => watch.requests.push(request.url()));
+    page.on('console', (message) => {
+        if (message.type() === 'error' || message.type() === 'warning') {
+            watch.consoleErrors.push(`${message.type()}: ${message.text()}`);
+        }
+    });
+    page.on('pageerror', (error) => watch.pageErrors.push(String(error)));
+    await page.clock.install({ time: 0 });
+    await page.goto(url);
+    await page.waitForFunction(() => window.propagationTest && window.propagationTest.ready);
+    await page.evaluate(() => window.propagationTest.paint());
+    return { page, context, watch };
+}
+
+// What must hold after anything a user does: no exception, no console error or warning, no
+// program error shown, every control finite and on its design invariants.
+export async function healthOf(page, watch) {
+    const state = await page.evaluate(() => ({
+        invariants: window.propagationTest.invariants(),
+        error: window.propagationTest.error(),
+        shownErrors: [...document.querySelectorAll('[role=alert]')]
+            .filter((e) => e.offsetParent !== null)
+            .map((e) => e.textContent),
+    }));
+    return {
+        invariants: state.invariants,
+        programError: state.error,
+        shownErrors: state.shownErrors,
+        consoleErrors: watch.consoleErrors,
+        pageErrors: watch.pageErrors,
+    };
+}
+
+export function assertHealthy(assert, health) {
+    assert.deepEqual(health.invariants, [], 'broken invariants');
+    assert.equal(health.programError, '', 'program error');
+    assert.deepEqual(health.shownErrors, [], 'errors shown in the page');
+    assert.deepEqual(health.consoleErrors, [], 'console errors');
+    assert.deepEqual(health.pageErrors, [], 'uncaught exceptions');
+}
+
+// The hook's view of a control.
+export function control(page, name) {
+    return page.evaluate((n) => window.propagationTest.control(n), name);
+}
+
+// The centre of a model box (twips) in the page's CSS pixels.
+export async function pagePoint(page, xTwips, yTwips) {
+    const g = await page.evaluate(() => window.propagationTest.geometry());
+    return { x: g.offsetX + xTwips * g.pixelsPerTwip, y: g.offsetY + yTwips * g.pixelsPerTwip };
+}
+
+export async function elementBox(page, id) {
+    return page.evaluate((i) => {
+        const r = document.getElementById(i).getBoundingClientRect();
+        return { x: r.x, y: r.y, width: r.width, height: r.height };
+    }, id);
+}

@@ -1,0 +1,217 @@
+#include "ui/web/combo_box_element.h"
+
+#include <algorithm>
+
+#include "ui/web/dom.h"
+#include "ui/web/dom_events.h"
+#include "ui/web/web_form_view.h"
+
+using emscripten::val;
+
+namespace {
+
+std::string optionId(const ComboBox& model, int index) {
+    return model.name() + "-option-" + std::to_string(index);
+}
+
+}  // namespace
+
+ComboBoxElement::ComboBoxElement(ComboBox& model, WebFormView& view)
+    : model_(model),
+      view_(view),
+      box_(dom::create("div", "combo")),
+      input_(dom::create("input", "combo-text")),
+      arrow_(dom::create("div", "combo-arrow")),
+      list_(dom::create("ul", "combo-list")) {
+    const std::string listId = model.name() + "-list";
+    input_.set("id", model.name());
+    input_.set("type", val("text"));
+    dom::setAttribute(input_, "role", "combobox");
+    dom::setAttribute(input_, "aria-autocomplete", "none");
+    dom::setAttribute(input_, "aria-expanded", "false");
+    dom::setAttribute(input_, "aria-controls", listId);
+    dom::setAttribute(input_, "autocomplete", "off");
+    dom::setAttribute(input_, "spellcheck", "false");
+    dom::setAttribute(arrow_, "aria-hidden", "true");
+    list_.set("id", listId);
+    dom::setAttribute(list_, "role", "listbox");
+    dom::setShown(list_, false);
+    box_.call<void>("appendChild", input_);
+    box_.call<void>("appendChild", arrow_);
+
+    DomEvents::listen(input_, "input", [this](val) { typed(); });
+    DomEvents::listen(input_, "keydown", [this](val event) { keyDown(event); });
+    DomEvents::listen(input_, "blur", [this](val) { closeList(); });
+    // Pressing the arrow or an entry must leave the focus in the text field.
+    const auto keepFocus = [](val event) { event.call<void>("preventDefault"); };
+    DomEvents::listen(arrow_, "mousedown", keepFocus);
+    DomEvents::listen(list_, "mousedown", keepFocus);
+    DomEvents::listen(arrow_, "click", [this](val) {
+        input_.call<void>("focus");
+        if (open_) {
+            closeList();
+        } else {
+            openList();
+        }
+    });
+    DomEvents::listen(list_, "click", [this](val event) { listClicked(event); });
+}
+
+void ComboBoxElement::syncFromModel() {
+    const drawing::ViewGeometry& geometry = view_.geometry();
+    if (shownItems_ != model_.items()) {
+        shownItems_ = model_.items();
+        list_.set("textContent", val(""));
+        for (std::size_t i = 0; i < shownItems_.size(); ++i) {
+            val option = dom::create("li", "combo-option");
+            option.set("id", optionId(model_, static_cast<int>(i)));
+            dom::setAttribute(option, "role", "option");
+            dom::setAttribute(option, "aria-selected", "false");
+            option.call<void>("setAttribute", val("data-index"), static_cast<int>(i));
+            option.set("textContent", shownItems_[i]);
+            list_.call<void>("appendChild", option);
+        }
+        if (open_)
+            highlight(std::min(highlighted_, static_cast<int>(shownItems_.size()) - 1));
+    }
+    // Where the user is typing, the text is already what the model holds and stays untouched,
+    // and so does the cursor in it.
+    if (input_["value"].as<std::string>() != model_.text())
+        input_.set("value", model_.text());
+    dom::setStyle(input_, "color", dom::cssColour(model_.textColour()));
+    const std::string font = dom::pixels(geometry.fontPixels(model_.fontPoints()));
+    dom::setStyle(input_, "fontSize", font);
+    dom::setStyle(list_, "fontSize", font);
+    dom::setStyle(list_, "color", dom::cssColour(model_.textColour()));
+    dom::place(box_, geometry.toWidgetRect(model_.box()));
+    dom::setShown(box_, model_.visible());
+    if (!model_.visible())
+        closeList();
+    if (open_)
+        placeList();
+}
+
+void ComboBoxElement::typed() {
+    const std::string text = input_["value"].as<std::string>();
+    view_.deliver([this, &text] { model_.setText(text); });
+}
+
+void ComboBoxElement::keyDown(const val& event) {
+    const std::string key = event["key"].as<std::string>();
+    const bool alt = event["altKey"].as<bool>();
+    const int count = static_cast<int>(shownItems_.size());
+    bool handled = true;
+    if (open_) {
+        if (key == "ArrowDown" && !alt) {
+            highlight(std::min(highlighted_ + 1, count - 1));
+        } else if (key == "ArrowUp" && !alt) {
+            highlight(std::max(highlighted_ - 1, 0));
+        } else if (key == "Home") {
+            highlight(0);
+        } else if (key == "End") {
+            highlight(count - 1);
+        } else if (key == "Enter") {
+            if (highlighted_ >= 0) {
+                pick(highlighted_);
+            } else {
+                closeList();
+            }
+        } else if (key == "Escape" || key == "F4" ||
+                   (alt && (key == "ArrowUp" || key == "ArrowDown"))) {
+            closeList();
+        } else {
+            handled = false;
+            if (key == "Tab")
+                closeList();
+        }
+    } else if ((alt && key == "ArrowDown") || key == "F4") {
+        openList();
+    } else if (key == "ArrowDown" && !alt) {
+        const int next = currentIndex() + 1;
+        if (next < count)
+            pick(next);
+    } else if (key == "ArrowUp" && !alt) {
+        const int previous = currentIndex() - 1;
+        if (previous >= 0)
+            pick(previous);
+    } else {
+        handled = false;
+    }
+    if (handled)
+        event.call<void>("preventDefault");
+}
+
+void ComboBoxElement::listClicked(const val& event) {
+    val option = event["target"].call<val>("closest", val("[role=option]"));
+    if (option.isNull())
+        return;
+    pick(std::stoi(option.call<val>("getAttribute", val("data-index")).as<std::string>()));
+}
+
+void ComboBoxElement::openList() {
+    if (open_ || shownItems_.empty() || !model_.visible())
+        return;
+    open_ = true;
+    dom::setAttribute(input_, "aria-expanded", "true");
+    dom::setShown(list_, true);
+    placeList();
+    highlight(currentIndex());
+}
+
+void ComboBoxElement::closeList() {
+    if (!open_)
+        return;
+    open_ = false;
+    highlighted_ = -1;
+    dom::setAttribute(input_, "aria-expanded", "false");
+    input_.call<void>("removeAttribute", val("aria-activedescendant"));
+    dom::setShown(list_, false);
+}
+
+// Below the box where there is room, else above it, as a desktop drop-down does.
+void ComboBoxElement::placeList() {
+    const drawing::PixelRect box = view_.geometry().toWidgetRect(model_.box());
+    dom::setStyle(list_, "left", std::to_string(box.left) + "px");
+    dom::setStyle(list_, "minWidth", std::to_string(box.width) + "px");
+    const double listHeight = list_["offsetHeight"].as<double>();
+    const double stageHeight = view_.stage()["clientHeight"].as<double>();
+    const double top = box.top + box.height + listHeight <= stageHeight || box.top < listHeight
+                           ? box.top + box.height
+                           : box.top - listHeight;
+    dom::setStyle(list_, "top", dom::pixels(top));
+}
+
+void ComboBoxElement::highlight(int index) {
+    val options = list_["children"];
+    if (highlighted_ >= 0 && highlighted_ < options["length"].as<int>()) {
+        options[highlighted_].call<void>("setAttribute", val("aria-selected"), val("false"));
+    }
+    highlighted_ = index;
+    if (index < 0 || index >= options["length"].as<int>()) {
+        highlighted_ = -1;
+        input_.call<void>("removeAttribute", val("aria-activedescendant"));
+        return;
+    }
+    val option = options[index];
+    option.call<void>("setAttribute", val("aria-selected"), val("true"));
+    // The list scrolls itself to show the entry (scrollIntoView would move the stage as well).
+    const double top = option["offsetTop"].as<double>();
+    const double bottom = top + option["offsetHeight"].as<double>();
+    const double scrolled = list_["scrollTop"].as<double>();
+    if (top < scrolled) {
+        list_.set("scrollTop", top);
+    } else if (bottom > scrolled + list_["clientHeight"].as<double>()) {
+        list_.set("scrollTop", bottom - list_["clientHeight"].as<double>());
+    }
+    dom::setAttribute(input_, "aria-activedescendant", optionId(model_, index));
+}
+
+void ComboBoxElement::pick(int index) {
+    closeList();
+    view_.deliver([this, index] { model_.pick(index); });
+}
+
+int ComboBoxElement::currentIndex() const {
+    const auto found = std::find(shownItems_.begin(), shownItems_.end(), model_.text());
+    return found == shownItems_.end() ? -1 : static_cast<int>(found - shownItems_.begin());
+}

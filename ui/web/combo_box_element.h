@@ -1,0 +1,49 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "ui/combo_box.h"
+#include "ui/web/windowed_element.h"
+
+class WebFormView;
+
+// An editable combo box: a text field (ARIA combobox) with a drop-down list (ARIA listbox).
+// Every keystroke that changes the text is one Change of the model; a pick from the list (a
+// click or tap on an entry, Enter on the highlighted one, or Up and Down on the closed list) is
+// one Click. Alt+Down or F4 opens the list, Escape closes it.
+class ComboBoxElement : public WindowedElement {
+public:
+    ComboBoxElement(ComboBox& model, WebFormView& view);
+
+    const BoxControl& control() const override { return model_; }
+    emscripten::val element() const override { return box_; }
+    emscripten::val focusElement() const override { return input_; }
+    void syncFromModel() override;
+
+    // The drop-down list, which the view puts on the stage above every other element.
+    emscripten::val list() const { return list_; }
+    bool listOpen() const { return open_; }
+
+private:
+    void typed();
+    void keyDown(const emscripten::val& event);
+    void listClicked(const emscripten::val& event);
+    void openList();
+    void closeList();
+    void placeList();
+    void highlight(int index);
+    void pick(int index);
+    // The entry that the text names, -1 when it names none.
+    int currentIndex() const;
+
+    ComboBox& model_;
+    WebFormView& view_;
+    emscripten::val box_;
+    emscripten::val input_;
+    emscripten::val arrow_;
+    emscripten::val list_;
+    std::vector<std::string> shownItems_;
+    bool open_ = false;
+    int highlighted_ = -1;
+};

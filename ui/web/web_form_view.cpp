@@ -1,0 +1,431 @@
+#include "ui/web/web_form_view.h"
+
+#include <algorithm>
+#include <cmath>
+#include <exception>
+
+#include "ui/drawing/form_drawing.h"
+#include "ui/web/button_element.h"
+#include "ui/web/canvas_painter.h"
+#include "ui/web/combo_box_element.h"
+#include "ui/web/dom.h"
+#include "ui/web/dom_events.h"
+#include "ui/web/scroll_bar_element.h"
+
+using emscripten::val;
+
+namespace {
+
+// The window's background and the labels': the desktop's button face.
+constexpr drawing::Rgba kButtonFace{239, 239, 239, 255};
+
+const Control& asControl(const Form::WindowedControlRef& ref) {
+    return *std::visit([](auto* control) -> const Control* { return control; }, ref);
+}
+
+val colourValue(Colour colour) {
+    return val(dom::cssColour(colour));
+}
+
+}  // namespace
+
+WebFormView::WebFormView(Form& form, val host) : form_(form) {
+    DomEvents::setErrorReporter([this](const std::string& message) { reportError(message); });
+    createStage(std::move(host));
+    createElements();
+    for (const auto& item : form_.paintOrder()) {
+        std::visit([this](const Control* control) { controlsByName_[control->name()] = control; },
+                   item);
+    }
+    for (const auto& ref : form_.windowedControls()) {
+        controlsByName_[asControl(ref).name()] = &asControl(ref);
+    }
+    layout();
+    DomEvents::listen(val::global("window"), "resize", [this](val) { layout(); });
+    watchDevicePixelRatio();
+}
+
+void WebFormView::createStage(val host) {
+    stage_ = dom::create("div", "stage");
+    stage_.set("id", val("stage"));
+    dom::setAttribute(stage_, "role", "main");
+    dom::setAttribute(stage_, "aria-label", form_.caption());
+    dom::setStyle(stage_, "fontFamily", CanvasTextMeasurer::kFontFamily);
+    dom::setStyle(stage_, "backgroundColor", CanvasPainter::cssColour(kButtonFace));
+    canvas_ = dom::create("canvas", "picture");
+    canvas_.set("id", val("picture"));
+    dom::setAttribute(canvas_, "role", "img");
+    dom::setAttribute(canvas_, "aria-label", "The demonstration's picture");
+    stage_.call<void>("appendChild", canvas_);
+    context_ = canvas_.call<val>("getContext", val("2d"), [] {
+        val options = val::object();
+        options.set("alpha", false);
+        return options;
+    }());
+    // Secondary presses on the painted picture, the buttons and the scroll bars open no menu,
+    // as on the desktop; the text fields keep theirs (copy, paste).
+    DomEvents::listen(stage_, "contextmenu", [](val event) {
+        if (event["target"]["tagName"].as<std::string>() != "INPUT") {
+            event.call<void>("preventDefault");
+        }
+    });
+    outline_ = dom::create("div", "drag-outline");
+    outline_.set("id", val("dragOutline"));
+    dom::setAttribute(outline_, "aria-hidden", "true");
+    dom::setShown(outline_, false);
+    errorBox_ = dom::create("div", "error");
+    errorBox_.set("id", val("programError"));
+    dom::setAttribute(errorBox_, "role", "alert");
+    dom::setShown(errorBox_, false);
+    paintCallback_ = DomEvents::function([this](val) {
+        paintRequested_ = false;
+        paint();
+    });
+    host.call<void>("appendChild", stage_);
+}
+
+void WebFormView::createElements() {
+    std::vector<ComboBoxElement*> combos;
+    for (const auto& ref : form_.windowedControls()) {
+        if (auto* combo = std::get_if<ComboBox*>(&ref)) {
+            auto element = std::make_unique<ComboBoxElement>(**combo, *this);
+            combos.push_back(element.get());
+            elements_.push_back(std::move(element));
+        } else if (auto* button = std::get_if<Button*>(&ref)) {
+            elements_.push_back(std::make_unique<ButtonElement>(**button, *this));
+        } else if (auto* bar = std::get_if<ScrollBar*>(&ref)) {
+            elements_.push_back(std::make_unique<ScrollBarElement>(**bar, *this));
+        }
+    }
+    // The page's order is the focus order: the design's tab order.
+    std::vector<WindowedElement*> order;
+    for (auto& element : elements_) order.push_back(element.get());
+    std::stable_sort(order.begin(), order.end(), [](auto* a, auto* b) {
+        return a->control().tabIndex() < b->control().tabIndex();
+    });
+    for (WindowedElement* element : order) {
+        val description = dom::create("span", "description");
+        description.set("id", element->control().name() + "-description");
+        stage_.call<void>("appendChild", description);
+        element->description = description;
+        dom::setAttribute(element->focusElement(), "aria-describedby",
+                          element->control().name() + "-description");
+        stage_.call<void>("appendChild", element->element());
+    }
+    // The open lists lie above every control, the drag outline and an error above everything.
+    for (ComboBoxElement* combo : combos) stage_.call<void>("appendChild", combo->list());
+    stage_.call<void>("appendChild", outline_);
+    stage_.call<void>("appendChild", errorBox_);
+
+    for (Timer* timer : form_.timers()) {
+        auto clock =
+            std::make_unique<IntervalClock>([this, timer] { deliver([timer] { timer->tick(); }); });
+        timers_.push_back({timer, std::move(clock), 0});
+    }
+}
+
+void WebFormView::load() {
+    deliver([this] { form_.load(); });
+}
+
+void WebFormView::deliver(const std::function<void()>& event) {
+    if (!error_.empty())
+        return;  // the program has stopped
+    try {
+        event();
+    } catch (const std::exception& failure) {
+        syncFromModel();
+        reportError(failure.what());
+        return;
+    } catch (...) {
+        syncFromModel();
+        reportError("an error of unknown kind");
+        return;
+    }
+    syncFromModel();
+}
+
+// As the desktop's message box: the user is told, and the program stops (its clocks and its
+// events), since it can no longer be trusted.
+void WebFormView::reportError(const std::string& message) {
+    if (!error_.empty())
+        return;
+    error_ = message.empty() ? "an error without a message" : message;
+    for (auto& binding : timers_) binding.clock->stop();
+    val heading = dom::create("p", "error-heading");
+    heading.set("textContent",
+                val("The program met an error it cannot recover from and has stopped."));
+    val detail = dom::create("p", "error-detail");
+    detail.set("textContent", error_);
+    errorBox_.call<void>("appendChild", heading);
+    errorBox_.call<void>("appendChild", detail);
+    dom::setShown(errorBox_, true);
+    dom::setAttribute(stage_, "aria-busy", "false");
+}
+
+void WebFormView::syncFromModel(bool everything) {
+    for (auto& element : elements_) {
+        const BoxControl& control = element->control();
+        if (everything || !element->everSynced || control.revision() != element->seenRevision) {
+            element->syncFromModel();
+            element->seenRevision = control.revision();
+            element->everSynced = true;
+        }
+        // Names follow the labels' captions, which any handler may change.
+        dom::setAttribute(element->focusElement(), "aria-label", control.accessibleName());
+        dom::setText(element->description, control.accessibleDescription());
+    }
+    syncTimers(everything);
+    // A drag ends with its control: a hidden button can no longer be dropped.
+    if (form_.dragSource() != nullptr && !form_.dragSource()->visible()) {
+        form_.cancelDrag();
+        dom::setShown(outline_, false);
+    }
+    const RectF dirty = form_.takeDirtyRegion();
+    if (everything) {
+        schedulePaint({0, 0, form_.clientWidth(), form_.clientHeight()});
+    } else if (!dirty.isEmpty()) {
+        schedulePaint(dirty);
+    }
+}
+
+void WebFormView::syncTimers(bool everything) {
+    for (auto& binding : timers_) {
+        if (!everything && binding.timer->revision() == binding.seenRevision)
+            continue;
+        binding.seenRevision = binding.timer->revision();
+        const int interval = binding.timer->interval();
+        const bool run = binding.timer->enabled() && interval > 0 && error_.empty();
+        if (!run) {
+            binding.clock->stop();
+        } else if (!binding.clock->active() || binding.clock->period() != interval) {
+            binding.clock->start(interval, interval);
+        }
+    }
+}
+
+// The whole picture scales uniformly to fill the page, centred; the model stays in twips and
+// only the twips-to-pixel factor changes.
+void WebFormView::layout() {
+    const double width = stage_["clientWidth"].as<double>();
+    const double height = stage_["clientHeight"].as<double>();
+    const double designWidth = std::round(form_.clientWidth() / twips::kPerPixel);
+    const double designHeight = std::round(form_.clientHeight() / twips::kPerPixel);
+    double zoom = std::min(width / designWidth, height / designHeight);
+    if (!(zoom > 0))
+        zoom = 1;  // a page not laid out yet
+    const double scale = zoom / twips::kPerPixel;
+    geometry_.set(scale, {(width - form_.clientWidth() * scale) / 2,
+                          (height - form_.clientHeight() * scale) / 2});
+    devicePixelRatio_ = val::global("window")["devicePixelRatio"].as<double>();
+    if (!(devicePixelRatio_ > 0))
+        devicePixelRatio_ = 1;
+    geometry_.setDevicePixelRatio(devicePixelRatio_);
+    canvas_.set("width", std::max(1L, std::lround(width * devicePixelRatio_)));
+    canvas_.set("height", std::max(1L, std::lround(height * devicePixelRatio_)));
+    dom::setStyle(canvas_, "width", dom::pixels(width));
+    dom::setStyle(canvas_, "height", dom::pixels(height));
+    // A new canvas size clears it: everything is painted anew, the window's margins too.
+    pendingPaint_ = {};
+    syncFromModel(true);
+}
+
+// A change of the page's zoom or a move to another screen changes the device pixel ratio, and
+// the canvas must follow to stay crisp.
+void WebFormView::watchDevicePixelRatio() {
+    if (ratioChanged_.isNull()) {
+        ratioChanged_ = DomEvents::function([this](val) {
+            layout();
+            watchDevicePixelRatio();
+        });
+    }
+    const std::string query =
+        "(resolution: " + std::to_string(val::global("window")["devicePixelRatio"].as<double>()) +
+        "dppx)";
+    val media = val::global("window").call<val>("matchMedia", query);
+    val once = val::object();
+    once.set("once", true);
+    media.call<void>("addEventListener", val("change"), ratioChanged_, once);
+}
+
+void WebFormView::schedulePaint(const RectF& region) {
+    pendingPaint_ = pendingPaint_.united(region);
+    if (paintRequested_)
+        return;
+    paintRequested_ = true;
+    val::global("requestAnimationFrame")(paintCallback_);
+}
+
+void WebFormView::paintNow() {
+    if (pendingPaint_.isEmpty())
+        return;
+    paint();
+}
+
+void WebFormView::paint() {
+    if (pendingPaint_.isEmpty())
+        return;
+    const RectF region = pendingPaint_;
+    pendingPaint_ = {};
+    const bool everything = region.left <= 0 && region.top <= 0 &&
+                            region.right() >= form_.clientWidth() &&
+                            region.bottom() >= form_.clientHeight();
+    const double ratio = geometry_.devicePixelRatio();
+    context_.call<void>("setTransform", 1, 0, 0, 1, 0, 0);
+    context_.call<void>("save");
+    if (!everything) {
+        // The changed part in whole device pixels, a pixel wider for antialiased edges.
+        const RectF pixels = geometry_.toPixels(region);
+        const double left = std::floor(pixels.left * ratio) - ratio;
+        const double top = std::floor(pixels.top * ratio) - ratio;
+        const double right = std::ceil(pixels.right() * ratio) + ratio;
+        const double bottom = std::ceil(pixels.bottom() * ratio) + ratio;
+        context_.call<void>("beginPath");
+        context_.call<void>("rect", left, top, right - left, bottom - top);
+        context_.call<void>("clip");
+    }
+    context_.set("fillStyle", CanvasPainter::cssColour(kButtonFace));
+    context_.call<void>("fillRect", 0, 0, canvas_["width"], canvas_["height"]);
+    // Everything a pixel outside the clip may touch, in twips.
+    const double pixel = 1.0 / geometry_.pixelsPerTwip();
+    const RectF reach = everything ? RectF{-1e9, -1e9, 2e9, 2e9} : region.adjusted(2 * pixel);
+    std::vector<drawing::Primitive> primitives;
+    drawing::drawForm(form_, reach, geometry_, fitter_, kButtonFace, primitives);
+    CanvasPainter painter(context_, geometry_);
+    painter.paint(primitives);
+    context_.call<void>("restore");
+}
+
+void WebFormView::dragMoved(double pageX, double pageY) {
+    const Button* source = form_.dragSource();
+    if (source == nullptr)
+        return;
+    const drawing::PointF twips = geometry_.toTwips(drawing::PointF{pageX, pageY});
+    const bool accepted = form_.acceptsDrop(twips.x, twips.y);
+    // The outline is centred on the pointer, where the dropped control's centre goes.
+    const drawing::PixelRect box = geometry_.toWidgetRect(source->box());
+    dom::place(outline_,
+               {static_cast<int>(std::lround(pageX - box.width / 2.0)),
+                static_cast<int>(std::lround(pageY - box.height / 2.0)), box.width, box.height});
+    outline_["classList"].call<void>("toggle", val("refused"), !accepted);
+    dom::setShown(outline_, true);
+    val element = elementOf(source->name());
+    if (!element.isNull())
+        dom::setStyle(element, "cursor", accepted ? "grabbing" : "not-allowed");
+}
+
+void WebFormView::dragReleased(double pageX, double pageY) {
+    dom::setShown(outline_, false);
+    if (const Button* source = form_.dragSource()) {
+        val element = elementOf(source->name());
+        if (!element.isNull())
+            dom::setStyle(element, "cursor", "");
+    }
+    const drawing::PointF twips = geometry_.toTwips(drawing::PointF{pageX, pageY});
+    deliver([this, twips] { form_.drop(twips.x, twips.y); });
+}
+
+void WebFormView::dragCancelled() {
+    dom::setShown(outline_, false);
+    if (const Button* source = form_.dragSource()) {
+        val element = elementOf(source->name());
+        if (!element.isNull())
+            dom::setStyle(element, "cursor", "");
+    }
+    form_.cancelDrag();
+}
+
+Timer* WebFormView::timerNamed(const std::string& name) const {
+    for (Timer* timer : form_.timers()) {
+        if (timer->name() == name)
+            return timer;
+    }
+    return nullptr;
+}
+
+void WebFormView::tick(const std::string& name, int count) {
+    Timer* timer = timerNamed(name);
+    if (timer == nullptr)
+        return;
+    for (int i = 0; i < count && error_.empty(); ++i) deliver([timer] { timer->tick(); });
+}
+
+bool WebFormView::clockRunning(const std::string& name) const {
+    for (const auto& binding : timers_) {
+        if (binding.timer->name() == name)
+            return binding.clock->active();
+    }
+    return false;
+}
+
+int WebFormView::clockPeriod(const std::string& name) const {
+    for (const auto& binding : timers_) {
+        if (binding.timer->name() == name)
+            return binding.clock->period();
+    }
+    return 0;
+}
+
+val WebFormView::elementOf(const std::string& name) const {
+    for (const auto& element : elements_) {
+        if (element->control().name() == name)
+            return element->focusElement();
+    }
+    return val::null();
+}
+
+val WebFormView::describe(const std::string& name) const {
+    const auto found = controlsByName_.find(name);
+    if (found == controlsByName_.end())
+        return val::null();
+    const Control* control = found->second;
+    val out = val::object();
+    out.set("name", control->name());
+    out.set("visible", control->visible());
+    if (const auto* box = dynamic_cast<const BoxControl*>(control)) {
+        out.set("left", box->left());
+        out.set("top", box->top());
+        out.set("width", box->width());
+        out.set("height", box->height());
+        out.set("tabIndex", box->tabIndex());
+        out.set("accessibleName", box->accessibleName());
+        out.set("accessibleDescription", box->accessibleDescription());
+    }
+    if (const auto* line = dynamic_cast<const Line*>(control)) {
+        out.set("kind", val("line"));
+        out.set("x1", line->x1());
+        out.set("y1", line->y1());
+        out.set("x2", line->x2());
+        out.set("y2", line->y2());
+        out.set("colour", colourValue(line->borderColour()));
+        out.set("borderWidth", line->borderWidth());
+        out.set("dotted", line->dotted());
+    } else if (const auto* shape = dynamic_cast<const Shape*>(control)) {
+        out.set("kind", val(shape->kind() == Shape::Kind::Circle ? "circle" : "rectangle"));
+        out.set("fillColour", colourValue(shape->fillColour()));
+    } else if (const auto* label = dynamic_cast<const Label*>(control)) {
+        out.set("kind", val("label"));
+        out.set("caption", label->caption());
+    } else if (dynamic_cast<const Image*>(control) != nullptr) {
+        out.set("kind", val("image"));
+    } else if (const auto* combo = dynamic_cast<const ComboBox*>(control)) {
+        out.set("kind", val("combo"));
+        out.set("text", combo->text());
+        val items = val::array();
+        for (const std::string& item : combo->items()) items.call<void>("push", item);
+        out.set("items", items);
+        out.set("textColour", colourValue(combo->textColour()));
+    } else if (const auto* button = dynamic_cast<const Button*>(control)) {
+        out.set("kind", val("button"));
+        out.set("caption", button->caption());
+        out.set("backColour", colourValue(button->backColour()));
+    } else if (const auto* bar = dynamic_cast<const ScrollBar*>(control)) {
+        out.set("kind", val("scrollbar"));
+        out.set("value", bar->value());
+        out.set("min", bar->min());
+        out.set("max", bar->max());
+        out.set("smallChange", bar->smallChange());
+        out.set("largeChange", bar->largeChange());
+    }
+    return out;
+}

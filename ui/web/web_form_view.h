@@ -1,0 +1,96 @@
+#pragma once
+
+#include <emscripten/val.h>
+
+#include <functional>
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "ui/drawing/text_fitter.h"
+#include "ui/drawing/view_geometry.h"
+#include "ui/form.h"
+#include "ui/web/canvas_text_measurer.h"
+#include "ui/web/interval_clock.h"
+#include "ui/web/windowed_element.h"
+
+// The window in a browser page: a stage that fills the page, with a canvas for the form's
+// windowless controls and a DOM element for every windowed control above it. It turns DOM events
+// and the browser's timers into the model's events and, after each, brings the elements in step
+// and repaints what changed.
+class WebFormView {
+public:
+    // Builds the stage inside `host` (an element of the page).
+    WebFormView(Form& form, emscripten::val host);
+    WebFormView(const WebFormView&) = delete;
+    WebFormView& operator=(const WebFormView&) = delete;
+
+    Form& form() { return form_; }
+    const drawing::ViewGeometry& geometry() const { return geometry_; }
+    emscripten::val stage() const { return stage_; }
+    // Fits captions to their boxes in the program's face, for the canvas and the buttons alike.
+    drawing::TextFitter& fitter() { return fitter_; }
+
+    // Runs one model event with everything it raises, then updates the page. A broken invariant
+    // inside it is shown in the page and stops the program, never swallowed.
+    void deliver(const std::function<void()>& event);
+    // Raises the form's Load event.
+    void load();
+    // The error that stopped the program, empty while it runs.
+    const std::string& error() const { return error_; }
+    void reportError(const std::string& message);
+
+    // The drag of a button, at a point in the page's CSS pixels.
+    void dragMoved(double pageX, double pageY);
+    void dragReleased(double pageX, double pageY);
+    void dragCancelled();
+
+    // Paints what changed at once rather than at the next animation frame.
+    void paintNow();
+    // Runs `count` ticks of the timer `name` as its clock would.
+    void tick(const std::string& name, int count);
+    // Whether the browser clock of the timer `name` runs, and at what period.
+    bool clockRunning(const std::string& name) const;
+    int clockPeriod(const std::string& name) const;
+    // Every property of the control `name` ("lnePlot(3)"), as a plain object; null if none.
+    emscripten::val describe(const std::string& name) const;
+    // The element that hosts the windowed control `name`, null if none.
+    emscripten::val elementOf(const std::string& name) const;
+
+private:
+    struct TimerBinding {
+        Timer* timer;
+        std::unique_ptr<IntervalClock> clock;
+        std::uint64_t seenRevision;
+    };
+
+    void createStage(emscripten::val host);
+    void createElements();
+    void syncFromModel(bool everything = false);
+    void syncTimers(bool everything);
+    void layout();
+    void watchDevicePixelRatio();
+    void schedulePaint(const RectF& region);
+    void paint();
+    Timer* timerNamed(const std::string& name) const;
+
+    Form& form_;
+    drawing::ViewGeometry geometry_;
+    emscripten::val stage_ = emscripten::val::null();
+    emscripten::val canvas_ = emscripten::val::null();
+    emscripten::val outline_ = emscripten::val::null();
+    emscripten::val errorBox_ = emscripten::val::null();
+    emscripten::val context_ = emscripten::val::null();
+    emscripten::val paintCallback_ = emscripten::val::null();
+    emscripten::val ratioChanged_ = emscripten::val::null();
+    CanvasTextMeasurer measurer_;
+    drawing::TextFitter fitter_{measurer_};
+    std::vector<std::unique_ptr<WindowedElement>> elements_;
+    std::vector<TimerBinding> timers_;
+    std::map<std::string, const Control*> controlsByName_;
+    double devicePixelRatio_ = 1;
+    RectF pendingPaint_;
+    bool paintRequested_ = false;
+    std::string error_;
+};

@@ -1,0 +1,29 @@
+#pragma once
+
+#include <emscripten/val.h>
+
+#include <cstdint>
+
+#include "ui/box_control.h"
+
+// The DOM element that hosts one windowed control of the model. The view places it, names it for
+// screen readers and calls syncFromModel whenever the control's revision moves on.
+class WindowedElement {
+public:
+    virtual ~WindowedElement() = default;
+
+    virtual const BoxControl& control() const = 0;
+    // The outermost element, on the stage above the canvas.
+    virtual emscripten::val element() const = 0;
+    // The element that takes the focus and carries the name and role for screen readers.
+    virtual emscripten::val focusElement() const = 0;
+    // Brings geometry, visibility, texts, colours and fonts in step with the model, without
+    // raising any event.
+    virtual void syncFromModel() = 0;
+
+    // The view's bookkeeping: the revision last brought in step, and the hidden element that
+    // holds the description a screen reader reads.
+    std::uint64_t seenRevision = 0;
+    bool everSynced = false;
+    emscripten::val description = emscripten::val::null();
+};
