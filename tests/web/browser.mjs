@@ -51,8 +51,10 @@ export async function openPage(browser, { width = 789, height = 605, deviceScale
     });
     page.on('pageerror', (error) => watch.pageErrors.push(String(error)));
     await page.clock.install({ time: 0 });
+    await page.clock.pauseAt(1000);
     await page.goto(url);
-    await page.waitForFunction(() => window.propagationTest && window.propagationTest.ready);
+    await page.evaluate(() => (window.propagationTest && window.propagationTest.ready) ||
+        new Promise((resolve) => window.addEventListener('propagation-ready', resolve, { once: true })));
     await page.evaluate(() => window.propagationTest.paint());
     return { page, context, watch };
 }
