@@ -135,6 +135,8 @@ void install(Form1& form, WebFormView& view) {
     hook.set("events", val::module_property("testEvents"));
     hook.set("ready", true);
     val::global("window").set("propagationTest", hook);
+    val::global("window").call<void>("dispatchEvent",
+                                     val::global("Event").new_(val("propagation-ready")));
 }
 
 }  // namespace web_test_hook

@@ -4,7 +4,7 @@ class Form1;
 class WebFormView;
 
 // window.propagationTest: what the browser tests read and drive without a wall clock.
-//   ready                  true once the window has loaded
+//   ready                  true once the window has loaded (the event "propagation-ready" says so)
 //   tick(n)                n ticks of tmrOne, as its clock would deliver them
 //   paint()                paints what changed now, not at the next animation frame
 //   control(name)          every property of a control ("cmbOne", "lnePlot(5)"), or null

@@ -31,8 +31,8 @@ TEST_P(ScaledWindow, ScalesThePictureUniformlyAndCentresIt) {
     for (int t = 0; t < 2; ++t) act([&] { form.tmrOne.tick(); });
     const double perTwip = size.zoom / 15;
     EXPECT_NEAR(view.viewGeometry().pixelsPerTwip(), perTwip, 1e-12);
-    EXPECT_NEAR(view.viewGeometry().offset().x(), size.left, 1e-9);
-    EXPECT_NEAR(view.viewGeometry().offset().y(), size.top, 1e-9);
+    EXPECT_NEAR(view.viewGeometry().offset().x, size.left, 1e-9);
+    EXPECT_NEAR(view.viewGeometry().offset().y, size.top, 1e-9);
 
     QImage image(view.size(), QImage::Format_ARGB32_Premultiplied);
     view.render(&image);
@@ -96,7 +96,8 @@ TEST_F(KeyboardTest, ArrowKeysMoveAHandleAsADropOneGridStepAway) {
     QTest::keyClick(handle, Qt::Key_Up);
     EXPECT_EQ(form.cmdPhasor[0].left(), left);
     EXPECT_EQ(form.cmdPhasor[0].top(), top + 60);
-    EXPECT_EQ(handle->geometry(), view.viewGeometry().toWidgetRect(form.cmdPhasor[0].box()));
+    EXPECT_EQ(handle->geometry(),
+              toQRect(view.viewGeometry().toWidgetRect(form.cmdPhasor[0].box())));
 
     act([&] { form.tmrOne.tick(); });
     EXPECT_NEAR(form.lnePol[0].x2(), left + 127.5, 1e-3) << "the shaft follows at the next tick";
