@@ -103,3 +103,19 @@ export async function elementBox(page, id) {
         return { x: r.x, y: r.y, width: r.width, height: r.height };
     }, id);
 }
+
+// The canvas's pixels in a rectangle of device pixels, as [r, g, b] triples, read from a copy
+// (reading the page's canvas itself again and again makes the browser warn).
+export async function canvasPixels(page, x, y, width, height) {
+    return page.evaluate(([x, y, width, height]) => {
+        const copy = document.createElement('canvas');
+        copy.width = width;
+        copy.height = height;
+        const context = copy.getContext('2d', { willReadFrequently: true });
+        context.drawImage(document.getElementById('picture'), x, y, width, height, 0, 0, width, height);
+        const data = context.getImageData(0, 0, width, height).data;
+        const out = [];
+        for (let i = 0; i < data.length; i += 4) out.push([data[i], data[i + 1], data[i + 2]]);
+        return out;
+    }, [x, y, width, height]);
+}

@@ -274,12 +274,13 @@ void WebFormView::paint() {
     context_.call<void>("setTransform", 1, 0, 0, 1, 0, 0);
     context_.call<void>("save");
     if (!everything) {
-        // The changed part in whole device pixels, a pixel wider for antialiased edges.
+        // The changed part in whole device pixels (a clip through a pixel would blend the old
+        // picture into the new), a pixel wider for antialiased edges.
         const RectF pixels = geometry_.toPixels(region);
-        const double left = std::floor(pixels.left * ratio) - ratio;
-        const double top = std::floor(pixels.top * ratio) - ratio;
-        const double right = std::ceil(pixels.right() * ratio) + ratio;
-        const double bottom = std::ceil(pixels.bottom() * ratio) + ratio;
+        const double left = std::floor(pixels.left * ratio) - 1;
+        const double top = std::floor(pixels.top * ratio) - 1;
+        const double right = std::ceil(pixels.right() * ratio) + 1;
+        const double bottom = std::ceil(pixels.bottom() * ratio) + 1;
         context_.call<void>("beginPath");
         context_.call<void>("rect", left, top, right - left, bottom - top);
         context_.call<void>("clip");
