@@ -9,6 +9,7 @@
 
 #include "app/form1.h"
 #include "tests/fuzz/invariant_checker.h"
+#include "ui/program_error.h"
 #include "ui/web/web_form_view.h"
 
 using emscripten::val;
@@ -102,6 +103,11 @@ std::string error() {
     return theView->error();
 }
 
+// A broken invariant inside an event, as a fault of the program would raise one.
+void breakInvariant(const std::string& message) {
+    theView->deliver([&message] { throw ProgramError(message); });
+}
+
 }  // namespace
 
 EMSCRIPTEN_BINDINGS(web_test_hook) {
@@ -114,6 +120,7 @@ EMSCRIPTEN_BINDINGS(web_test_hook) {
     emscripten::function("testGeometry", &geometry);
     emscripten::function("testError", &error);
     emscripten::function("testEvents", &events);
+    emscripten::function("testBreakInvariant", &breakInvariant);
 }
 
 namespace web_test_hook {
@@ -133,6 +140,7 @@ void install(Form1& form, WebFormView& view) {
     hook.set("geometry", val::module_property("testGeometry"));
     hook.set("error", val::module_property("testError"));
     hook.set("events", val::module_property("testEvents"));
+    hook.set("breakInvariant", val::module_property("testBreakInvariant"));
     hook.set("ready", true);
     val::global("window").set("propagationTest", hook);
     val::global("window").call<void>("dispatchEvent",

@@ -14,6 +14,7 @@ class WebFormView;
 //   geometry()             {pixelsPerTwip, offsetX, offsetY, devicePixelRatio}
 //   error()                the program error shown in the page, "" while none
 //   events()               how often each event was raised since the load: {"cmbOne.Change": 3}
+//   breakInvariant(text)   runs an event that throws ProgramError(text), as a program fault would
 namespace web_test_hook {
 
 void install(Form1& form, WebFormView& view);

@@ -225,3 +225,23 @@ test('Tab visits the visible controls in the design tab order', async () => {
     assertHealthy(assert, await healthOf(page, watch));
     await context.close();
 });
+
+test('a program error is shown in the page and stops the program, never swallowed', async () => {
+    const { page, context, watch } = await openPage(browser);
+    await page.evaluate(() => window.propagationTest.breakInvariant('index 97 is outside lnePlot'));
+    const alert = page.getByRole('alert');
+    assert.match(await alert.textContent(), /cannot recover from and has stopped/);
+    assert.match(await alert.textContent(), /index 97 is outside lnePlot/);
+    assert.equal(await alert.isVisible(), true);
+    assert.equal(await page.evaluate(() => window.propagationTest.error()),
+        'index 97 is outside lnePlot');
+    // Stopped: no more frames, and input no longer reaches the model.
+    const frames = await page.evaluate(() => window.propagationTest.frameCount());
+    await page.clock.runFor(1000);
+    assert.equal(await page.evaluate(() => window.propagationTest.frameCount()), frames);
+    assert.equal((await page.evaluate(() => window.propagationTest.clock())).running, false);
+    await page.locator('[id="cmdStart"]').click({ force: true });
+    assert.equal((await control(page, 'cmdStart')).caption, 'Pause');
+    assert.deepEqual(watch.pageErrors, []);
+    await context.close();
+});
