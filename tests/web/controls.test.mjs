@@ -80,6 +80,11 @@ test('picking from a list raises one Click and no Change, by pointer or by keybo
     assert.deepEqual(await during(page, () => page.keyboard.press('ArrowUp')),
         { 'cmbOne.Click': 1 });
     assert.equal((await control(page, 'cmbOne')).text, '5.0');
+    // Page Up and Page Down too, one entry each, as on the desktop.
+    assert.deepEqual(await during(page, () => page.keyboard.press('PageUp')), { 'cmbOne.Click': 1 });
+    assert.equal((await control(page, 'cmbOne')).text, '2.0');
+    assert.deepEqual(await during(page, () => page.keyboard.press('PageDown')), { 'cmbOne.Click': 1 });
+    assert.equal((await control(page, 'cmbOne')).text, '5.0');
 
     // Alt+Down opens the list on the current entry; the arrows move the highlight; Enter picks.
     await page.keyboard.press('Alt+ArrowDown');
@@ -99,6 +104,14 @@ test('picking from a list raises one Click and no Change, by pointer or by keybo
     await arrow(page, 'cmbOne').click();
     assert.deepEqual(await during(page, () => page.mouse.click(300, 100)), {});
     assert.equal(await expanded(), 'false');
+
+    // A notch of the wheel over the closed list: the next entry down, the one before up.
+    const box = await field(page, 'cmbOne').boundingBox();
+    await page.mouse.move(box.x + box.width / 2, box.y + box.height / 2);
+    assert.deepEqual(await during(page, () => page.mouse.wheel(0, 100)), { 'cmbOne.Click': 1 });
+    assert.equal((await control(page, 'cmbOne')).text, '5.0');
+    assert.deepEqual(await during(page, () => page.mouse.wheel(0, -100)), { 'cmbOne.Click': 1 });
+    assert.equal((await control(page, 'cmbOne')).text, '2.0');
 
     // A typed text that names no entry: Down picks the first.
     await field(page, 'cmbOne').fill('7');
@@ -186,9 +199,10 @@ test('a scroll bar steps by SmallChange on its arrows and arrow keys, LargeChang
 
     const bar = page.getByRole('scrollbar', { name: 'Relative Phase' });
     assert.equal(await bar.evaluate((e) => e === document.activeElement), true);
-    const keys = [['ArrowRight', 5], ['ArrowLeft', 0], ['PageDown', 10], ['PageUp', 0],
-        ['End', 180], ['ArrowRight', 180], ['Home', -180], ['ArrowLeft', -180], ['ArrowUp', -180],
-        ['ArrowDown', -175]];
+    // As the desktop's scroll bar: Right and Up step up, Page Up pages up.
+    const keys = [['ArrowRight', 5], ['ArrowLeft', 0], ['PageUp', 10], ['PageDown', 0],
+        ['ArrowUp', 5], ['ArrowDown', 0], ['End', 180], ['ArrowRight', 180], ['Home', -180],
+        ['ArrowLeft', -180], ['ArrowDown', -180], ['PageUp', -170]];
     for (const [key, value] of keys) {
         const before = await phase();
         assert.deepEqual(await during(page, () => page.keyboard.press(key)),
@@ -196,6 +210,15 @@ test('a scroll bar steps by SmallChange on its arrows and arrow keys, LargeChang
         assert.equal(await phase(), value, key);
         assert.equal(await bar.getAttribute('aria-valuenow'), String(value));
     }
+
+    // A notch of the wheel: three small steps, at most a large one; down for a turn towards
+    // the user, as on the desktop.
+    await page.keyboard.press('Home');
+    await page.mouse.move(parts.thumb.x, parts.thumb.y);
+    assert.deepEqual(await during(page, () => page.mouse.wheel(0, -100)), { 'hscPhase.Change': 1 });
+    assert.equal(await phase(), -170);
+    await page.mouse.wheel(0, 100);
+    assert.equal(await phase(), -180);
 
     // The thumb follows the pointer to the end of the track.
     parts = await partsOf(page, 'hscPhase');
@@ -227,7 +250,7 @@ test('a scroll bar steps by SmallChange on its arrows and arrow keys, LargeChang
     parts = await partsOf(page, 'hscAmp1');
     await click(parts.rightArrow);
     assert.equal(await amp(), 51);
-    await page.keyboard.press('PageDown');
+    await page.keyboard.press('PageUp');
     assert.equal(await amp(), 61);
     await click(parts.trackLeft);
     assert.equal(await amp(), 51);

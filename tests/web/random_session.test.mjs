@@ -277,6 +277,13 @@ test(`a session of ${kEvents} random user events keeps every invariant`, { timeo
                     did(`${ticks} ticks`);
                 }
             }],
+            [2, async (state) => {
+                const names = Object.keys(state.shown).filter((n) => n.startsWith('cmb') || n.startsWith('hsc'));
+                const p = centre(state.shown[random.pick(names)]);
+                await page.mouse.move(p.x, p.y);
+                await page.mouse.wheel(0, random.pick([-300, -100, -40, 40, 100, 250]));
+                did('a turn of the wheel');
+            }],
             [1, async () => {
                 await page.setViewportSize({ width: random.int(200, 1700), height: random.int(150, 1200) });
                 did('resize');

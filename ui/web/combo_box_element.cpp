@@ -55,6 +55,7 @@ ComboBoxElement::ComboBoxElement(ComboBox& model, WebFormView& view)
         }
     });
     DomEvents::listen(list_, "click", [this](val event) { listClicked(event); });
+    DomEvents::listen(box_, "wheel", [this](val event) { wheel(event); });
 }
 
 void ComboBoxElement::syncFromModel() {
@@ -79,8 +80,9 @@ void ComboBoxElement::syncFromModel() {
     if (input_["value"].as<std::string>() != model_.text())
         input_.set("value", model_.text());
     dom::setStyle(input_, "color", dom::cssColour(model_.textColour()));
+    // On the box, so that the text and the arrow beside it scale together.
     const std::string font = dom::pixels(geometry.fontPixels(model_.fontPoints()));
-    dom::setStyle(input_, "fontSize", font);
+    dom::setStyle(box_, "fontSize", font);
     dom::setStyle(list_, "fontSize", font);
     dom::setStyle(list_, "color", dom::cssColour(model_.textColour()));
     dom::place(box_, geometry.toWidgetRect(model_.box()));
@@ -106,9 +108,9 @@ void ComboBoxElement::keyDown(const val& event) {
             highlight(std::min(highlighted_ + 1, count - 1));
         } else if (key == "ArrowUp" && !alt) {
             highlight(std::max(highlighted_ - 1, 0));
-        } else if (key == "Home") {
+        } else if (key == "Home" || key == "PageUp") {
             highlight(0);
-        } else if (key == "End") {
+        } else if (key == "End" || key == "PageDown") {
             highlight(count - 1);
         } else if (key == "Enter") {
             if (highlighted_ >= 0) {
@@ -126,11 +128,11 @@ void ComboBoxElement::keyDown(const val& event) {
         }
     } else if ((alt && key == "ArrowDown") || key == "F4") {
         openList();
-    } else if (key == "ArrowDown" && !alt) {
+    } else if ((key == "ArrowDown" && !alt) || key == "PageDown") {
         const int next = currentIndex() + 1;
         if (next < count)
             pick(next);
-    } else if (key == "ArrowUp" && !alt) {
+    } else if ((key == "ArrowUp" && !alt) || key == "PageUp") {
         const int previous = currentIndex() - 1;
         if (previous >= 0)
             pick(previous);
@@ -146,6 +148,18 @@ void ComboBoxElement::listClicked(const val& event) {
     if (option.isNull())
         return;
     pick(std::stoi(option.call<val>("getAttribute", val("data-index")).as<std::string>()));
+}
+
+void ComboBoxElement::wheel(const val& event) {
+    if (open_)
+        return;  // the open list scrolls itself
+    event.call<void>("preventDefault");
+    const int notches = notches_.take(event);
+    if (notches == 0)
+        return;
+    const int target = currentIndex() + (notches > 0 ? 1 : -1);
+    if (target >= 0 && target < static_cast<int>(shownItems_.size()))
+        pick(target);
 }
 
 void ComboBoxElement::openList() {

@@ -4,14 +4,17 @@
 #include <vector>
 
 #include "ui/combo_box.h"
+#include "ui/web/wheel_notches.h"
 #include "ui/web/windowed_element.h"
 
 class WebFormView;
 
 // An editable combo box: a text field (ARIA combobox) with a drop-down list (ARIA listbox).
 // Every keystroke that changes the text is one Change of the model; a pick from the list (a
-// click or tap on an entry, Enter on the highlighted one, or Up and Down on the closed list) is
-// one Click. Alt+Down or F4 opens the list, Escape closes it.
+// click or tap on an entry, Enter on the highlighted one, or Up, Down, Page Up and Page Down on
+// the closed list, each one entry, as on the desktop) is one Click. Alt+Down or F4 opens the list,
+// Escape closes it. A notch of the wheel over the closed box picks the next entry (towards the
+// user) or the one before, as on the desktop.
 class ComboBoxElement : public WindowedElement {
 public:
     ComboBoxElement(ComboBox& model, WebFormView& view);
@@ -29,6 +32,7 @@ private:
     void typed();
     void keyDown(const emscripten::val& event);
     void listClicked(const emscripten::val& event);
+    void wheel(const emscripten::val& event);
     void openList();
     void closeList();
     void placeList();
@@ -44,6 +48,7 @@ private:
     emscripten::val arrow_;
     emscripten::val list_;
     std::vector<std::string> shownItems_;
+    WheelNotches notches_;
     bool open_ = false;
     int highlighted_ = -1;
 };

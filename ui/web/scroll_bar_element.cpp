@@ -39,6 +39,7 @@ ScrollBarElement::ScrollBarElement(ScrollBar& model, WebFormView& view)
     DomEvents::listen(bar_, "pointercancel", [this](val event) { released(event); });
     DomEvents::listen(bar_, "lostpointercapture", [this](val event) { released(event); });
     DomEvents::listen(bar_, "keydown", [this](val event) { keyDown(event); });
+    DomEvents::listen(bar_, "wheel", [this](val event) { wheel(event); });
 }
 
 ScrollBarElement::Layout ScrollBarElement::layout() const {
@@ -162,13 +163,14 @@ void ScrollBarElement::act() {
 
 void ScrollBarElement::keyDown(const val& event) {
     const std::string key = event["key"].as<std::string>();
-    if (key == "ArrowLeft" || key == "ArrowUp") {
+    // As the desktop's scroll bar and the ARIA slider keys: Right and Up step up, Page Up pages up.
+    if (key == "ArrowLeft" || key == "ArrowDown") {
         stepBy(-model_.smallChange());
-    } else if (key == "ArrowRight" || key == "ArrowDown") {
+    } else if (key == "ArrowRight" || key == "ArrowUp") {
         stepBy(model_.smallChange());
-    } else if (key == "PageUp") {
-        stepBy(-model_.largeChange());
     } else if (key == "PageDown") {
+        stepBy(-model_.largeChange());
+    } else if (key == "PageUp") {
         stepBy(model_.largeChange());
     } else if (key == "Home") {
         moveTo(model_.min());
@@ -178,6 +180,17 @@ void ScrollBarElement::keyDown(const val& event) {
         return;
     }
     event.call<void>("preventDefault");
+}
+
+void ScrollBarElement::wheel(const val& event) {
+    event.call<void>("preventDefault");
+    const int notches = notches_.take(event);
+    if (notches == 0)
+        return;
+    // As the desktop: three lines a notch, never more than a page.
+    const long step = std::min<long>(3L * model_.smallChange(), model_.largeChange());
+    const long delta = std::clamp<long>(-notches * step, -65536L, 65536L);
+    stepBy(static_cast<int>(delta));
 }
 
 void ScrollBarElement::stepBy(int delta) {

@@ -4,14 +4,16 @@
 
 #include "ui/scroll_bar.h"
 #include "ui/web/interval_clock.h"
+#include "ui/web/wheel_notches.h"
 #include "ui/web/windowed_element.h"
 
 class WebFormView;
 
 // A horizontal scroll bar (ARIA scrollbar): an arrow at each end, a track and a thumb. The arrows
-// and the arrow keys step by SmallChange, the track and Page Up / Page Down by LargeChange, Home
-// and End go to Min and Max; a held arrow or track repeats. Every change of the value is one
-// Change of the model.
+// and the arrow keys step by SmallChange (Right and Up up, Left and Down down), the track and
+// Page Up / Page Down by LargeChange, Home and End go to Min and Max, as on the desktop; a held
+// arrow or track repeats; a notch of the wheel steps three SmallChanges, at most a LargeChange,
+// down for a turn towards the user. Every change of the value is one Change of the model.
 class ScrollBarElement : public WindowedElement {
 public:
     ScrollBarElement(ScrollBar& model, WebFormView& view);
@@ -36,6 +38,7 @@ private:
     void moved(const emscripten::val& event);
     void released(const emscripten::val& event);
     void keyDown(const emscripten::val& event);
+    void wheel(const emscripten::val& event);
     void repeat();
     // One press of a part: an arrow's step, or a page toward the pointer on the track.
     void act();
@@ -53,6 +56,7 @@ private:
     emscripten::val thumb_;
     emscripten::val rightArrow_;
     std::unique_ptr<IntervalClock> repeat_;
+    WheelNotches notches_;
     Part pressed_ = Part::None;
     int pointerId_ = 0;
     double pointerX_ = 0;
