@@ -73,8 +73,13 @@ void ButtonElement::pressed(const val& event) {
     if (dragging_)
         return;  // a second finger during a drag
     const double twipsPerPixel = 1.0 / view_.geometry().pixelsPerTwip();
-    const auto x = static_cast<float>(event["offsetX"].as<double>() * twipsPerPixel);
-    const auto y = static_cast<float>(event["offsetY"].as<double>() * twipsPerPixel);
+    // From the button's outer corner, as the model measures a press (offsetX would start inside
+    // the border).
+    const val corner = button_.call<val>("getBoundingClientRect");
+    const auto x = static_cast<float>(
+        (event["clientX"].as<double>() - corner["left"].as<double>()) * twipsPerPixel);
+    const auto y = static_cast<float>((event["clientY"].as<double>() - corner["top"].as<double>()) *
+                                      twipsPerPixel);
     const int code = buttonCode(event["button"].as<int>());
     const int shift = shiftCode(event);
     view_.deliver([&] { model_.mouseDown(code, shift, x, y); });
