@@ -2,8 +2,12 @@
 #include <QComboBox>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QStyle>
+#include <QStyleOption>
 #include <QTest>
+#include <algorithm>
 #include <cmath>
+#include <optional>
 
 #include "demos/phasors/phasors.h"
 #include "view_fixture.h"
@@ -152,6 +156,140 @@ TEST_F(KeyboardTest, OptionListNamesFollowTheLabelsOfEachDemo) {
     EXPECT_EQ(accessibleText(widget("cmbOne"), QAccessible::Name), "No. of Rays");
     act([&] { form.cmdStart.click(); });
     EXPECT_EQ(accessibleText(widget("cmdStart"), QAccessible::Name), "Start");
+}
+
+}  // namespace
+
+namespace {
+
+// Where the dark pixels of a caption lie in a box of the window's picture.
+struct Ink {
+    int top = -1;
+    int bottom = -1;
+    int right = -1;
+};
+
+Ink inkIn(const QImage& image, const QRect& box) {
+    Ink ink;
+    for (int y = box.top(); y <= box.bottom(); ++y) {
+        for (int x = box.left(); x <= box.right(); ++x) {
+            if (qGray(image.pixel(x, y)) >= 128)
+                continue;
+            if (ink.top < 0)
+                ink.top = y;
+            ink.bottom = y;
+            ink.right = std::max(ink.right, x);
+        }
+    }
+    return ink;
+}
+
+QStyleOptionSlider scrollBarOption(const QScrollBar* bar) {
+    QStyleOptionSlider option;
+    option.initFrom(bar);
+    option.subControls = QStyle::SC_All;
+    option.orientation = Qt::Horizontal;
+    option.state |= QStyle::State_Horizontal;
+    option.minimum = bar->minimum();
+    option.maximum = bar->maximum();
+    option.sliderPosition = bar->sliderPosition();
+    option.sliderValue = bar->value();
+    option.singleStep = bar->singleStep();
+    option.pageStep = bar->pageStep();
+    return option;
+}
+
+QStyleOptionComboBox comboBoxOption(const QComboBox* combo) {
+    QStyleOptionComboBox option;
+    option.initFrom(combo);
+    option.subControls = QStyle::SC_All;
+    option.editable = true;
+    option.frame = true;
+    return option;
+}
+
+// The parts of the windowed controls that a user must see and hit, in window pixels.
+struct ControlParts {
+    int comboWidth, dropDownButton, dropDownArrowInk;
+    int scrollBarWidth, arrowButton, thumb;
+};
+
+ControlParts measureParts(FormView& view) {
+    auto* combo = view.findChild<QComboBox*>("cmbOne");
+    auto* bar = view.findChild<QScrollBar*>("hscPhase");
+    const QStyleOptionComboBox comboOption = comboBoxOption(combo);
+    const QRect button = combo->style()->subControlRect(QStyle::CC_ComboBox, &comboOption,
+                                                        QStyle::SC_ComboBoxArrow, combo);
+    const QImage picture = combo->grab().toImage();
+    int inkLeft = -1;
+    int inkRight = -1;
+    for (int x = button.left(); x <= button.right(); ++x) {
+        for (int y = button.top(); y <= button.bottom(); ++y) {
+            if (qGray(picture.pixel(x, y)) >= 110)
+                continue;
+            if (inkLeft < 0)
+                inkLeft = x;
+            inkRight = x;
+        }
+    }
+    const QStyleOptionSlider barOption = scrollBarOption(bar);
+    const auto part = [&](QStyle::SubControl sc) {
+        return bar->style()->subControlRect(QStyle::CC_ScrollBar, &barOption, sc, bar).width();
+    };
+    return {combo->width(),
+            button.width(),
+            inkRight - inkLeft + 1,
+            bar->width(),
+            part(QStyle::SC_ScrollBarAddLine),
+            part(QStyle::SC_ScrollBarSlider)};
+}
+
+using CaptionSizeTest = ViewFixture;
+
+// The relative phase's caption changes as the bar moves; it must not jump between sizes, and it
+// must never be clipped, at any size of the window.
+TEST_F(CaptionSizeTest, ACaptionThatChangesWhileThePictureRunsKeepsOneSize) {
+    act([&] { form.cmbDemo.setText("Polarisation"); });
+    for (const QSize size : {QSize(789, 605), QSize(1920, 1080)}) {
+        view.resize(size);
+        const QRect box = view.viewGeometry().toWidgetRect(form.lblFour.box());
+        std::optional<Ink> first;
+        for (int degrees : {5, 0, -5, 45, -90, 100, 180, -180, -135}) {
+            act([&] { form.hscPhase.setValue(degrees); });
+            const Ink ink = inkIn(grab(), box);
+            ASSERT_GE(ink.top, 0) << degrees;
+            EXPECT_LT(ink.right, box.right()) << "clipped at " << degrees << " degrees";
+            if (!first)
+                first = ink;
+            EXPECT_EQ(ink.top, first->top) << degrees << " degrees at " << size.width();
+            EXPECT_EQ(ink.bottom, first->bottom) << degrees << " degrees at " << size.width();
+        }
+        const int pause = widget("cmdStart")->font().pixelSize();
+        act([&] { form.cmdStart.click(); });
+        EXPECT_EQ(form.cmdStart.caption(), "Start");
+        EXPECT_EQ(widget("cmdStart")->font().pixelSize(), pause);
+        act([&] { form.cmdStart.click(); });
+    }
+}
+
+using ControlProportionTest = ViewFixture;
+
+// On a projector the drop-down buttons, the arrows and the thumbs grow with their boxes, instead
+// of keeping their design-size pixels beside a box 2.4 times as large.
+TEST_F(ControlProportionTest, EveryPartOfAWindowedControlGrowsWithThePicture) {
+    act([&] { form.cmbDemo.setText("Polarisation"); });
+    const ControlParts design = measureParts(view);
+    EXPECT_GT(design.dropDownButton, 10);
+    EXPECT_GT(design.dropDownArrowInk, 2);
+    EXPECT_GT(design.arrowButton, 10);
+    view.resize(789 * 2, 605 * 2);
+    const ControlParts doubled = measureParts(view);
+    EXPECT_NEAR(doubled.comboWidth, 2 * design.comboWidth, 1);
+    EXPECT_NEAR(doubled.dropDownButton, 2 * design.dropDownButton, 2);
+    EXPECT_NEAR(doubled.dropDownArrowInk, 2 * design.dropDownArrowInk, 2);
+    EXPECT_NEAR(doubled.scrollBarWidth, 2 * design.scrollBarWidth, 1);
+    EXPECT_NEAR(doubled.arrowButton, 2 * design.arrowButton, 2);
+    EXPECT_NEAR(doubled.thumb, 2 * design.thumb, 2) << "the thumb's minimum length too";
 }
 
 }  // namespace

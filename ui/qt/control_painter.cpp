@@ -3,6 +3,7 @@
 #include <QFontMetricsF>
 #include <QPaintDevice>
 #include <cmath>
+#include <unordered_map>
 
 #include "ui/qt/artwork.h"
 #include "ui/twips.h"
@@ -28,20 +29,23 @@ int fittedPixelSize(const QFont& font, const QString& text, int width, int maxPi
     return 1;
 }
 
-namespace {
-
-// Caches the fitted size per caption, box width and size: measuring text is the costly part.
-int cachedFit(const QString& text, int width, int maxPixels) {
-    static QHash<QString, int> cache;
-    const QString key = QString::number(width) + '/' + QString::number(maxPixels) + '/' + text;
+int fittedPixelSize(const std::string& caption, const std::vector<std::string>& captionsShown,
+                    int width, int maxPixels) {
+    // Measuring text is the costly part: the size is remembered per box width, size and texts.
+    static std::unordered_map<std::string, int> cache;
+    std::string key = std::to_string(width) + '/' + std::to_string(maxPixels) + '/' + caption;
+    for (const std::string& text : captionsShown) (key += '\n') += text;
     auto it = cache.find(key);
     if (it == cache.end()) {
-        it = cache.insert(key, fittedPixelSize(dialogFont(maxPixels), text, width, maxPixels));
+        const QFont font = dialogFont(maxPixels);
+        int pixels = fittedPixelSize(font, QString::fromStdString(caption), width, maxPixels);
+        for (const std::string& text : captionsShown) {
+            pixels = fittedPixelSize(font, QString::fromStdString(text), width, pixels);
+        }
+        it = cache.emplace(std::move(key), pixels).first;
     }
-    return it.value();
+    return it->second;
 }
-
-}  // namespace
 
 ControlPainter::ControlPainter(QPainter& painter, const ViewGeometry& geometry, QColor buttonFace)
     : painter_(painter), geometry_(geometry), buttonFace_(buttonFace) {
@@ -115,7 +119,8 @@ void ControlPainter::paint(const Label& label) {
     painter_.fillRect(box, buttonFace_);
     const QString caption = QString::fromStdString(label.caption());
     const int maxPixels = geometry_.fontPixels(label.fontPoints());
-    const int pixels = cachedFit(caption, static_cast<int>(std::floor(box.width())), maxPixels);
+    const int pixels = fittedPixelSize(label.caption(), label.captionsShown(),
+                                       static_cast<int>(std::floor(box.width())), maxPixels);
     painter_.setFont(dialogFont(pixels));
     painter_.setPen(Qt::black);
     painter_.save();

@@ -2,9 +2,10 @@
 
 #include <QColor>
 #include <QFont>
-#include <QHash>
 #include <QImage>
 #include <QPainter>
+#include <string>
+#include <vector>
 
 #include "ui/colour.h"
 #include "ui/image.h"
@@ -18,6 +19,10 @@ QColor toQColor(Colour colour);
 // The largest pixel size, at most `maxPixels`, at which `text` fits `width` pixels in `font`'s
 // family. Captions are never clipped: where the face is too wide, the text gets smaller.
 int fittedPixelSize(const QFont& font, const QString& text, int width, int maxPixels);
+// The largest size at which the caption and every caption in `captionsShown` fit, in the dialog
+// font: a caption that changes while the picture runs keeps this one size.
+int fittedPixelSize(const std::string& caption, const std::vector<std::string>& captionsShown,
+                    int width, int maxPixels);
 
 // The font every caption and text of the window is set in.
 QFont dialogFont(int pixelSize);
