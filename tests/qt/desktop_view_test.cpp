@@ -19,7 +19,7 @@ QString accessibleText(QWidget* widget, QAccessible::Text what) {
 
 struct WindowSize {
     int width, height;
-    double zoom;     // window pixels per design pixel
+    double zoom;       // window pixels per design pixel
     double left, top;  // where the design area begins
 };
 
@@ -40,7 +40,8 @@ TEST_P(ScaledWindow, ScalesThePictureUniformlyAndCentresIt) {
         const Line& joint = form.lnePlot[k];
         const QPoint p(static_cast<int>(size.left + joint.x2() * perTwip),
                        static_cast<int>(size.top + joint.y2() * perTwip));
-        EXPECT_EQ(image.pixelColor(p), kDarkGreen) << "joint " << k << " at " << p.x() << ", " << p.y();
+        EXPECT_EQ(image.pixelColor(p), kDarkGreen)
+            << "joint " << k << " at " << p.x() << ", " << p.y();
     }
     // The demo list keeps its place and its font grows with the picture.
     const RectF box = form.cmbDemo.box();
@@ -129,12 +130,19 @@ TEST_F(KeyboardTest, EveryWindowedControlHasANameAndADescription) {
     act([&] {
         for (auto& handle : form.cmdPhasor) handle.setVisible(true);
     });
-    const std::pair<const char*, const char*> names[] = {
-        {"cmbDemo", "Demo"},          {"cmbOne", "Wavelength"},  {"cmbTwo", "Attenuation"},
-        {"cmdStart", "Pause"},        {"cmdHist", "Histogram"},  {"hscPhase", "Relative Phase"},
-        {"hscAmp1", "Amplitude 1"},   {"hscAmp2", "Amplitude 2"}, {"hscRate", "Speed"},
-        {"hscFixed", "Fixed"},        {"cmdPhasor(0)", "Phasor 1 tip"},
-        {"cmdPhasor(1)", "Phasor 2 tip"}, {"cmdPhasor(2)", "Resultant tip"}};
+    const std::pair<const char*, const char*> names[] = {{"cmbDemo", "Demo"},
+                                                         {"cmbOne", "Wavelength"},
+                                                         {"cmbTwo", "Attenuation"},
+                                                         {"cmdStart", "Pause"},
+                                                         {"cmdHist", "Histogram"},
+                                                         {"hscPhase", "Relative Phase"},
+                                                         {"hscAmp1", "Amplitude 1"},
+                                                         {"hscAmp2", "Amplitude 2"},
+                                                         {"hscRate", "Speed"},
+                                                         {"hscFixed", "Fixed"},
+                                                         {"cmdPhasor(0)", "Phasor 1 tip"},
+                                                         {"cmdPhasor(1)", "Phasor 2 tip"},
+                                                         {"cmdPhasor(2)", "Resultant tip"}};
     for (const auto& [object, name] : names) {
         QWidget* w = widget(object);
         EXPECT_EQ(accessibleText(w, QAccessible::Name), name) << object;
