@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "tests/param_names.h"
+
 namespace {
 
 const std::vector<std::string> kDemoNames = {"Group Velocity", "Polarisation", "Plane Wave",
@@ -212,7 +214,8 @@ TEST_P(NameMatchingNoDemo, LeavesTheWindowInTheNeutralState) {
 
 INSTANTIATE_TEST_SUITE_P(PartialAndWrongNames, NameMatchingNoDemo,
                          ::testing::Values("Plane", "", "plane wave", "Phasors ", " Ricean",
-                                           "Rayleigh\n", "Polarization", "\xe6\xb3\xa2"));
+                                           "Rayleigh\n", "Polarization", "\xe6\xb3\xa2"),
+                         SpelledParamName());
 
 TEST_F(Form1Loaded, ChoosingTheShownDemoAgainRunsItsSetUpAgain) {
     form.Line1.setVisible(true);

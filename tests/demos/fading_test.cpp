@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "app/form1.h"
+#include "tests/param_names.h"
 #include "ui/uniform_random.h"
 
 namespace {
@@ -238,7 +239,10 @@ TEST_P(FadingSetUpTest, FramesStepEachDrawnRayOnceAndRoundThePenAtEveryJoint) {
 }
 
 INSTANTIATE_TEST_SUITE_P(FadingBothDemos, FadingSetUpTest,
-                         ::testing::Values(DemoCase{"Rayleigh", false}, DemoCase{"Ricean", true}));
+                         ::testing::Values(DemoCase{"Rayleigh", false}, DemoCase{"Ricean", true}),
+                         [](const ::testing::TestParamInfo<DemoCase>& info) {
+                             return std::string(info.param.name);
+                         });
 
 TEST_F(FadingTest, RayleighSingleRayEnvelopeStaysWithinATwipOfItsLength) {
     choose("Rayleigh");
@@ -271,7 +275,10 @@ TEST_P(RiceanDirectRayTest, SingleDirectRayCountsIntoBinTwiceTheFixedValue) {
     EXPECT_EQ(sumOf(form.HistBins), 50.0);
 }
 
-INSTANTIATE_TEST_SUITE_P(RiceanFixedValues, RiceanDirectRayTest, ::testing::Values(0, 1, 3, 5, 10));
+INSTANTIATE_TEST_SUITE_P(RiceanFixedValues, RiceanDirectRayTest, ::testing::Values(0, 1, 3, 5, 10),
+                         [](const ::testing::TestParamInfo<int>& info) {
+                             return "Fixed_" + std::to_string(info.param);
+                         });
 
 TEST_F(FadingTest, RiceanDirectRayFollowsFixedAtTheNextFrameOnly) {
     choose("Ricean");
@@ -301,7 +308,8 @@ TEST_P(FadingUnknownRayTextTest, TextNamingNoCountDrawsNoRayAndEnvelopeZero) {
 }
 
 INSTANTIATE_TEST_SUITE_P(FadingTexts, FadingUnknownRayTextTest,
-                         ::testing::Values("one", "4", "Ten ", " Two", "TEN", "", "10"));
+                         ::testing::Values("one", "4", "Ten ", " Two", "TEN", "", "10"),
+                         SpelledParamName());
 
 TEST_F(FadingTest, EveryChangeOfRayTextHidesAllRaySegmentsAndNoOthers) {
     choose("Ricean");
@@ -363,7 +371,10 @@ TEST_P(FadingPhaseStepTest, PhaseStepsFillTheRangeThatTheSpeedSets) {
     EXPECT_GT(largest, 0.9 * bound);
 }
 
-INSTANTIATE_TEST_SUITE_P(FadingSpeeds, FadingPhaseStepTest, ::testing::Values(0, 1, 10, 20));
+INSTANTIATE_TEST_SUITE_P(FadingSpeeds, FadingPhaseStepTest, ::testing::Values(0, 1, 10, 20),
+                         [](const ::testing::TestParamInfo<int>& info) {
+                             return "Speed_" + std::to_string(info.param);
+                         });
 
 // The same clicks at the same ticks, in two windows.
 void playScript(Form1& form) {
@@ -533,7 +544,8 @@ TEST_P(HistogramSwitchOffTest, ChoosingAnyDemoHidesTheHistogramAndDiscardsTheCou
 
 INSTANTIATE_TEST_SUITE_P(HistogramAllDemos, HistogramSwitchOffTest,
                          ::testing::Values("Rayleigh", "Ricean", "Plane Wave", "Group Velocity",
-                                           "Polarisation", "Phasors"));
+                                           "Polarisation", "Phasors"),
+                         SpelledParamName());
 
 // Ten rays laid along the axis, moving by at most 0.0314 rad per frame at speed 0: 3200 twips of
 // rays give an envelope above 3150 (bin 32, not counted), 3100 twips one in bin 31.

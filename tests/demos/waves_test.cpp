@@ -5,6 +5,7 @@
 
 #include "app/form1.h"
 #include "demos/waves/plot_trace.h"
+#include "tests/param_names.h"
 
 namespace {
 
@@ -251,7 +252,12 @@ INSTANTIATE_TEST_SUITE_P(TypedTexts, WaveBadInput,
                                            BadInput{"Plane Wave", "-1e999", "-1e308"},
                                            BadInput{"Group Velocity", "1e308", "1e308"},
                                            BadInput{"Group Velocity", "-1e999", "1e999"},
-                                           BadInput{"Group Velocity", "1e300", "-4e307"}));
+                                           BadInput{"Group Velocity", "1e300", "-4e307"}),
+                         [](const ::testing::TestParamInfo<BadInput>& info) {
+                             return spelledName(info.param.demo) + "_" +
+                                    spelledName(info.param.one) + "_and_" +
+                                    spelledName(info.param.two);
+                         });
 
 TEST_F(WaveTest, PlaneWaveAtAZeroDivisorDrawsTheZeroLine) {
     form.cmbOne.setText("-0.00000001");

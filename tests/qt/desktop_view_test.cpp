@@ -4,6 +4,7 @@
 #include <QScrollBar>
 #include <QTest>
 #include <cmath>
+#include <string>
 
 #include "demos/phasors/phasors.h"
 #include "view_fixture.h"
@@ -56,7 +57,10 @@ INSTANTIATE_TEST_SUITE_P(
     Sizes, ScaledWindow,
     ::testing::Values(WindowSize{789, 605, 1.0, 0, 0}, WindowSize{1578, 1210, 2.0, 0, 0},
                       WindowSize{1920, 1080, 1080 / 605.0, (1920 - 789 * 1080 / 605.0) / 2, 0},
-                      WindowSize{500, 605, 500 / 789.0, 0, (605 - 605 * 500 / 789.0) / 2}));
+                      WindowSize{500, 605, 500 / 789.0, 0, (605 - 605 * 500 / 789.0) / 2}),
+    [](const ::testing::TestParamInfo<WindowSize>& info) {
+        return std::to_string(info.param.width) + "x" + std::to_string(info.param.height);
+    });
 
 using KeyboardTest = ViewFixture;
 

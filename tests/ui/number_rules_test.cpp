@@ -6,6 +6,7 @@
 #include <cmath>
 #include <string>
 
+#include "tests/param_names.h"
 #include "ui/program_error.h"
 #include "ui/uniform_random.h"
 
@@ -40,10 +41,9 @@ INSTANTIATE_TEST_SUITE_P(
         TextValue{"", 0.0}, TextValue{".", 0.0}, TextValue{"-", 0.0}, TextValue{"--1", 0.0},
         TextValue{"- 1", 0.0}, TextValue{"inf", 0.0}, TextValue{"-infinity", 0.0},
         TextValue{"nan", 0.0}, TextValue{"0x10", 0.0}, TextValue{"&H10", 0.0},
-        TextValue{"\xd9\xa1\xd9\xa2", 0.0},
-        TextValue{"\xc2\xa0"
-                  "7",
-                  0.0}));
+        // Arabic-Indic digits one and two; a no-break space before a 7.
+        TextValue{"\u0661\u0662", 0.0}, TextValue{"\u00a07", 0.0}),
+    [](const ::testing::TestParamInfo<TextValue>& info) { return spelledName(info.param.text); });
 
 TEST(NumericValue, SaturatesInsteadOfBecomingInfinite) {
     EXPECT_EQ(numericValue("1e999"), DBL_MAX);
