@@ -417,6 +417,50 @@ TEST(FadingDeterminism, TwoWindowsGivenTheSameEventsShowTheSameState) {
     EXPECT_GT(sumOf(a.HistBins), 0.0) << "the script counts frames";
 }
 
+using EndPoints = std::array<float, 4>;  // X1, Y1, X2, Y2
+EndPoints endPoints(const Line& line) {
+    return {line.x1(), line.y1(), line.x2(), line.y2()};
+}
+
+// A paused tick takes nothing from the generator: a window paused between its frames, given
+// timer periods and a tick that was already due, draws after its resume the same chain as a
+// window that never paused, after the same number of drawn frames.
+TEST(FadingPause, PausedTicksDrawNoRandomNumbers) {
+    for (const char* demo : {"Rayleigh", "Ricean"}) {
+        SCOPED_TRACE(demo);
+        Form1 paused, steady;
+        for (Form1* form : {&paused, &steady}) {
+            form->load();
+            form->cmbDemo.setText(demo);
+            form->cmbOne.setText("Ten");
+            form->hscRate.setValue(20);
+            for (int i = 0; i < 4; ++i) form->tmrOne.tick();
+        }
+        std::array<EndPoints, 11> rays{};
+        for (int i = 1; i <= 10; ++i) rays[i] = endPoints(paused.lnePlot[i]);
+        paused.cmdStart.click();
+        ASSERT_EQ(paused.cmdStart.caption(), "Start");
+        for (int i = 0; i < 5; ++i) {
+            paused.tmrOne.tick();
+            paused.tmrOne_Timer();
+        }
+        for (int i = 1; i <= 10; ++i) {
+            EXPECT_EQ(endPoints(paused.lnePlot[i]), rays[i])
+                << "ray " << i << " moved while paused";
+        }
+        paused.cmdStart.click();
+        for (int i = 0; i < 6; ++i) {
+            paused.tmrOne.tick();
+            steady.tmrOne.tick();
+        }
+        ASSERT_EQ(paused.FrameCount, steady.FrameCount);
+        for (int i = 1; i <= 10; ++i) {
+            EXPECT_EQ(endPoints(paused.lnePlot[i]), endPoints(steady.lnePlot[i])) << "ray " << i;
+        }
+        EXPECT_EQ(endPoints(paused.lnePol[5]), endPoints(steady.lnePol[5]));
+    }
+}
+
 // --- Histogram -----------------------------------------------------------------------------------
 
 struct Bar {
