@@ -195,6 +195,15 @@ TEST_P(FadingSetUpTest, SetUpShowsItsControlsButDrawsNoFrame) {
     EXPECT_FALSE(form.lnePol[5].visible()) << "the chain waits for the first tick";
 }
 
+// The fading set-up writes no text colour: the list of rays keeps the dark green that
+// "Polarisation" gave it, as it keeps the bright blue of "Plane Wave".
+TEST_P(FadingSetUpTest, SetUpKeepsTheDarkGreenListColourThatPolarisationGave) {
+    choose("Polarisation");
+    ASSERT_EQ(form.cmbOne.textColour(), Colour(0x008000));
+    choose(GetParam().name);
+    EXPECT_EQ(form.cmbOne.textColour(), Colour(0x008000));
+}
+
 // --- Frames --------------------------------------------------------------------------------------
 
 struct Step {
