@@ -126,11 +126,62 @@ TEST_F(HandleDragTest, ReleaseOverAnAxisLinePlacesTheHandle) {
     EXPECT_EQ(handle->geometry(), view.viewGeometry().toWidgetRect(form.cmdPhasor[0].box()));
 }
 
-TEST_F(HandleDragTest, ReleaseOverAComboBoxLeavesTheHandle) {
-    dragTo(handle->mapFrom(&view, widget("cmbDemo")->geometry().center()));
-    EXPECT_EQ(form.cmdPhasor[0].left(), 1432.5f);
-    EXPECT_EQ(form.cmdPhasor[0].top(), 1432.5f);
+// A visible control under the released pointer takes the drop itself and nothing moves: a
+// label, the logo, a combo box, the other tip, and the dragged tip's own place, where a plain
+// click (press and release without a move) ends its drag.
+struct ControlUnderRelease {
+    const char* name;
+    const Control& (*control)(const Form1&);
+};
+void PrintTo(const ControlUnderRelease& c, std::ostream* os) {
+    *os << c.name;
 }
+
+class ReleaseOverAControl : public HandleDragTest,
+                            public ::testing::WithParamInterface<ControlUnderRelease> {};
+
+TEST_P(ReleaseOverAControl, LeavesBothHandlesWhereTheyWere) {
+    const Control& target = GetParam().control(form);
+    const RectF box = target.box();
+    const double x = box.left + box.width / 2;
+    const double y = box.top + box.height / 2;
+    ASSERT_TRUE(target.visible() && box.contains(x, y)) << target.name();
+    const RectF tip0 = form.cmdPhasor[0].box();
+    const RectF tip1 = form.cmdPhasor[1].box();
+    const QRect widgetBox = handle->geometry();
+
+    const QPoint press = handle->rect().center();
+    const bool plainClick = &target == &form.cmdPhasor[0];
+    const QPoint release = plainClick ? press : onHandle(x, y);
+    QTest::mousePress(handle, Qt::LeftButton, {}, press);
+    ASSERT_EQ(form.dragSource(), &form.cmdPhasor[0]);
+    if (!plainClick)
+        QTest::mouseMove(handle, release);
+    QTest::mouseRelease(handle, Qt::LeftButton, {}, release);
+
+    EXPECT_EQ(form.dragSource(), nullptr);
+    EXPECT_FALSE(view.dragOverlay().outlineVisible());
+    EXPECT_EQ(form.cmdPhasor[0].box(), tip0);
+    EXPECT_EQ(form.cmdPhasor[1].box(), tip1);
+    EXPECT_EQ(handle->geometry(), widgetBox);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    DropRules, ReleaseOverAControl,
+    ::testing::Values(
+        ControlUnderRelease{"label_Label1",
+                            [](const Form1& f) -> const Control& { return f.Label1; }},
+        ControlUnderRelease{"logo_imgTarm",
+                            [](const Form1& f) -> const Control& { return f.imgTarm; }},
+        ControlUnderRelease{"combo_box_cmbDemo",
+                            [](const Form1& f) -> const Control& { return f.cmbDemo; }},
+        ControlUnderRelease{"other_tip_cmdPhasor_1",
+                            [](const Form1& f) -> const Control& { return f.cmdPhasor[1]; }},
+        ControlUnderRelease{"own_place_plain_click",
+                            [](const Form1& f) -> const Control& { return f.cmdPhasor[0]; }}),
+    [](const ::testing::TestParamInfo<ControlUnderRelease>& info) {
+        return std::string(info.param.name);
+    });
 
 TEST_F(HandleDragTest, RightButtonAndTheResultantHandleStartNoDrag) {
     QTest::mousePress(handle, Qt::RightButton, {}, handle->rect().center());
