@@ -228,6 +228,9 @@ struct BadInput {
     const char* one;
     const char* two;
 };
+void PrintTo(const BadInput& c, std::ostream* os) {
+    *os << c.demo << ", \"" << c.one << "\", \"" << c.two << '"';
+}
 
 class WaveBadInput : public WaveTest, public ::testing::WithParamInterface<BadInput> {};
 

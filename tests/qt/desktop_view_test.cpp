@@ -23,6 +23,9 @@ struct WindowSize {
     double zoom;       // window pixels per design pixel
     double left, top;  // where the design area begins
 };
+void PrintTo(const WindowSize& c, std::ostream* os) {
+    *os << c.width << " x " << c.height;
+}
 
 class ScaledWindow : public ViewFixture, public ::testing::WithParamInterface<WindowSize> {};
 

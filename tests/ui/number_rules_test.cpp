@@ -16,6 +16,9 @@ struct TextValue {
     const char* text;
     double value;
 };
+void PrintTo(const TextValue& c, std::ostream* os) {
+    *os << '"' << c.text << "\" -> " << c.value;
+}
 
 class NumericValueOfText : public ::testing::TestWithParam<TextValue> {};
 
