@@ -1,7 +1,11 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScrollBar>
+#include <QStyle>
+#include <QStyleOptionSlider>
 #include <QTest>
+#include <cmath>
 
 #include "ui/qt/drag_overlay.h"
 #include "view_fixture.h"
@@ -63,6 +67,66 @@ TEST_F(DemosViewTest, PhasorShaftAndTraceArePaintedAfterADropAndATick) {
     const Line& segment = form.lnePlot[40];
     ASSERT_GT(std::fabs(segment.y2() - 1560), 200) << "away from the black axis";
     EXPECT_EQ(at(image, segment.x2(), segment.y2()), kGreen);
+}
+
+// Where the style puts a part of a scroll bar (an arrow, the trough on either side of the thumb,
+// the thumb), in the bar's own pixels.
+QRect scrollBarPart(const QScrollBar* bar, QStyle::SubControl part) {
+    QStyleOptionSlider option;
+    option.initFrom(bar);
+    option.orientation = bar->orientation();
+    if (bar->orientation() == Qt::Horizontal)
+        option.state |= QStyle::State_Horizontal;
+    option.minimum = bar->minimum();
+    option.maximum = bar->maximum();
+    option.sliderPosition = bar->sliderPosition();
+    option.sliderValue = bar->value();
+    option.singleStep = bar->singleStep();
+    option.pageStep = bar->pageStep();
+    option.upsideDown = bar->invertedAppearance();
+    return bar->style()->subControlRect(QStyle::CC_ScrollBar, &option, part, bar);
+}
+
+// The relative phase and the second amplitude of "Polarisation" through the real scroll bars:
+// Home and End reach both ends of hscPhase, whose echo shows the sign; a click on hscAmp2's right
+// arrow steps by its SmallChange, one in the trough left of the thumb by its LargeChange, and the
+// next frame draws component 2 with the new amplitude.
+TEST_F(DemosViewTest, PolarisationBarsReachBothPhaseEndsAndStepTheAmplitude) {
+    act([&] {
+        form.cmbDemo.setText("Polarisation");
+        form.cmbTwo.setText("Right-Hand Circular");  // its tip 1800 twips per 50 from the centre
+    });
+    auto* phase = widget<QScrollBar>("hscPhase");
+    phase->setFocus();
+    QTest::keyClick(phase, Qt::Key_Home);
+    EXPECT_EQ(form.hscPhase.value(), -180);
+    EXPECT_EQ(form.lblFour.caption(), "-180 Degrees");
+    QTest::keyClick(phase, Qt::Key_End);
+    EXPECT_EQ(form.hscPhase.value(), 180);
+    EXPECT_EQ(form.lblFour.caption(), " 180 Degrees");
+    EXPECT_GT(scrollBarPart(phase, QStyle::SC_ScrollBarSlider).left(),
+              scrollBarPart(phase, QStyle::SC_ScrollBarGroove).center().x())
+        << "at its maximum the thumb sits at the right end";
+
+    auto* amplitude = widget<QScrollBar>("hscAmp2");
+    ASSERT_EQ(form.hscAmp2.value(), 50);
+    ASSERT_FALSE(amplitude->style()->styleHint(QStyle::SH_ScrollBar_LeftClickAbsolutePosition))
+        << "a click in the trough pages";
+    const QRect addArrow = scrollBarPart(amplitude, QStyle::SC_ScrollBarAddLine);
+    ASSERT_GT(addArrow.left(), scrollBarPart(amplitude, QStyle::SC_ScrollBarSubLine).right())
+        << "the arrow that adds is the right one";
+    QTest::mouseClick(amplitude, Qt::LeftButton, {}, addArrow.center());
+    EXPECT_EQ(form.hscAmp2.value(), 51);
+    QTest::mouseClick(amplitude, Qt::LeftButton, {},
+                      scrollBarPart(amplitude, QStyle::SC_ScrollBarSubPage).center());
+    EXPECT_EQ(form.hscAmp2.value(), 41);
+    EXPECT_EQ(amplitude->value(), 41);
+
+    act([&] { form.tmrOne.tick(); });
+    const Shape& tip = form.Shape1[1];
+    const double x = tip.left() + tip.width() / 2.0 - 3540;
+    const double y = tip.top() + tip.height() / 2.0 - 3600;
+    EXPECT_NEAR(std::hypot(x, y), 1800 * 41 / 50.0, 0.01);
 }
 
 // A drag with the real mouse: press on the handle, move with the button held, release.
