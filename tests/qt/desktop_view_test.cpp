@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <cmath>
 #include <optional>
+#include <string>
 
 #include "demos/phasors/phasors.h"
 #include "view_fixture.h"
@@ -23,9 +24,12 @@ QString accessibleText(QWidget* widget, QAccessible::Text what) {
 
 struct WindowSize {
     int width, height;
-    double zoom;     // window pixels per design pixel
+    double zoom;       // window pixels per design pixel
     double left, top;  // where the design area begins
 };
+void PrintTo(const WindowSize& c, std::ostream* os) {
+    *os << c.width << " x " << c.height;
+}
 
 class ScaledWindow : public ViewFixture, public ::testing::WithParamInterface<WindowSize> {};
 
@@ -44,7 +48,8 @@ TEST_P(ScaledWindow, ScalesThePictureUniformlyAndCentresIt) {
         const Line& joint = form.lnePlot[k];
         const QPoint p(static_cast<int>(size.left + joint.x2() * perTwip),
                        static_cast<int>(size.top + joint.y2() * perTwip));
-        EXPECT_EQ(image.pixelColor(p), kDarkGreen) << "joint " << k << " at " << p.x() << ", " << p.y();
+        EXPECT_EQ(image.pixelColor(p), kDarkGreen)
+            << "joint " << k << " at " << p.x() << ", " << p.y();
     }
     // The demo list keeps its place and its font grows with the picture.
     const RectF box = form.cmbDemo.box();
@@ -59,7 +64,10 @@ INSTANTIATE_TEST_SUITE_P(
     Sizes, ScaledWindow,
     ::testing::Values(WindowSize{789, 605, 1.0, 0, 0}, WindowSize{1578, 1210, 2.0, 0, 0},
                       WindowSize{1920, 1080, 1080 / 605.0, (1920 - 789 * 1080 / 605.0) / 2, 0},
-                      WindowSize{500, 605, 500 / 789.0, 0, (605 - 605 * 500 / 789.0) / 2}));
+                      WindowSize{500, 605, 500 / 789.0, 0, (605 - 605 * 500 / 789.0) / 2}),
+    [](const ::testing::TestParamInfo<WindowSize>& info) {
+        return std::to_string(info.param.width) + "x" + std::to_string(info.param.height);
+    });
 
 using KeyboardTest = ViewFixture;
 
@@ -133,12 +141,19 @@ TEST_F(KeyboardTest, EveryWindowedControlHasANameAndADescription) {
     act([&] {
         for (auto& handle : form.cmdPhasor) handle.setVisible(true);
     });
-    const std::pair<const char*, const char*> names[] = {
-        {"cmbDemo", "Demo"},          {"cmbOne", "Wavelength"},  {"cmbTwo", "Attenuation"},
-        {"cmdStart", "Pause"},        {"cmdHist", "Histogram"},  {"hscPhase", "Relative Phase"},
-        {"hscAmp1", "Amplitude 1"},   {"hscAmp2", "Amplitude 2"}, {"hscRate", "Speed"},
-        {"hscFixed", "Fixed"},        {"cmdPhasor(0)", "Phasor 1 tip"},
-        {"cmdPhasor(1)", "Phasor 2 tip"}, {"cmdPhasor(2)", "Resultant tip"}};
+    const std::pair<const char*, const char*> names[] = {{"cmbDemo", "Demo"},
+                                                         {"cmbOne", "Wavelength"},
+                                                         {"cmbTwo", "Attenuation"},
+                                                         {"cmdStart", "Pause"},
+                                                         {"cmdHist", "Histogram"},
+                                                         {"hscPhase", "Relative Phase"},
+                                                         {"hscAmp1", "Amplitude 1"},
+                                                         {"hscAmp2", "Amplitude 2"},
+                                                         {"hscRate", "Speed"},
+                                                         {"hscFixed", "Fixed"},
+                                                         {"cmdPhasor(0)", "Phasor 1 tip"},
+                                                         {"cmdPhasor(1)", "Phasor 2 tip"},
+                                                         {"cmdPhasor(2)", "Resultant tip"}};
     for (const auto& [object, name] : names) {
         QWidget* w = widget(object);
         EXPECT_EQ(accessibleText(w, QAccessible::Name), name) << object;
