@@ -69,24 +69,6 @@ TEST_F(DemosViewTest, PhasorShaftAndTraceArePaintedAfterADropAndATick) {
     EXPECT_EQ(at(image, segment.x2(), segment.y2()), kGreen);
 }
 
-// Where the style puts a part of a scroll bar (an arrow, the trough on either side of the thumb,
-// the thumb), in the bar's own pixels.
-QRect scrollBarPart(const QScrollBar* bar, QStyle::SubControl part) {
-    QStyleOptionSlider option;
-    option.initFrom(bar);
-    option.orientation = bar->orientation();
-    if (bar->orientation() == Qt::Horizontal)
-        option.state |= QStyle::State_Horizontal;
-    option.minimum = bar->minimum();
-    option.maximum = bar->maximum();
-    option.sliderPosition = bar->sliderPosition();
-    option.sliderValue = bar->value();
-    option.singleStep = bar->singleStep();
-    option.pageStep = bar->pageStep();
-    option.upsideDown = bar->invertedAppearance();
-    return bar->style()->subControlRect(QStyle::CC_ScrollBar, &option, part, bar);
-}
-
 // The relative phase and the second amplitude of "Polarisation" through the real scroll bars:
 // Home and End reach both ends of hscPhase, whose echo shows the sign; a click on hscAmp2's right
 // arrow steps by its SmallChange, one in the trough left of the thumb by its LargeChange, and the

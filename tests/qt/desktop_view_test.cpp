@@ -199,21 +199,6 @@ Ink inkIn(const QImage& image, const QRect& box) {
     return ink;
 }
 
-QStyleOptionSlider scrollBarOption(const QScrollBar* bar) {
-    QStyleOptionSlider option;
-    option.initFrom(bar);
-    option.subControls = QStyle::SC_All;
-    option.orientation = Qt::Horizontal;
-    option.state |= QStyle::State_Horizontal;
-    option.minimum = bar->minimum();
-    option.maximum = bar->maximum();
-    option.sliderPosition = bar->sliderPosition();
-    option.sliderValue = bar->value();
-    option.singleStep = bar->singleStep();
-    option.pageStep = bar->pageStep();
-    return option;
-}
-
 QStyleOptionComboBox comboBoxOption(const QComboBox* combo) {
     QStyleOptionComboBox option;
     option.initFrom(combo);
@@ -247,10 +232,7 @@ ControlParts measureParts(FormView& view) {
             inkRight = x;
         }
     }
-    const QStyleOptionSlider barOption = scrollBarOption(bar);
-    const auto part = [&](QStyle::SubControl sc) {
-        return bar->style()->subControlRect(QStyle::CC_ScrollBar, &barOption, sc, bar).width();
-    };
+    const auto part = [&](QStyle::SubControl sc) { return scrollBarPart(bar, sc).width(); };
     return {combo->width(),
             button.width(),
             inkRight - inkLeft + 1,
