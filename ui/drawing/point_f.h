@@ -1,0 +1,12 @@
+#pragma once
+
+namespace drawing {
+
+// A point, in the units of whatever it lies in: twips on the form, pixels on a screen.
+struct PointF {
+    double x = 0;
+    double y = 0;
+    friend bool operator==(const PointF&, const PointF&) = default;
+};
+
+}  // namespace drawing
