@@ -1,0 +1,114 @@
+#include "ui/drawing/form_drawing.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "ui/drawing/artwork.h"
+#include "ui/twips.h"
+
+namespace drawing {
+namespace {
+
+// Turns the controls into primitives one after another. A wide line that starts where the line
+// before it ended, in the same colour and width, shares that end's disc.
+class FormDrawer {
+public:
+    FormDrawer(const ViewGeometry& geometry, TextFitter& fitter, Rgba buttonFace,
+               std::vector<Primitive>& out)
+        : geometry_(geometry), fitter_(fitter), buttonFace_(buttonFace), out_(out) {}
+
+    void draw(const ::Line& line) {
+        if (line.x1() == line.x2() && line.y1() == line.y2()) {
+            return;  // a line of no length shows nothing, and leaves the joint as it was
+        }
+        const double width = line.borderWidth() * twips::kPerPixel;
+        const Rgba colour = Rgba::from(line.borderColour());
+        // A pen an odd number of device pixels wide is centred on pixel centres, so that a line
+        // on a whole pixel coordinate is crisp rather than smeared over two rows.
+        const double devicePixelsPerTwip = geometry_.devicePixelsPerTwip();
+        const long deviceWidth = std::lround(width * devicePixelsPerTwip);
+        const double shift = deviceWidth % 2 == 1 ? 0.5 / devicePixelsPerTwip : 0.0;
+        const PointF start{line.x1() + shift, line.y1() + shift};
+        const PointF end{line.x2() + shift, line.y2() + shift};
+
+        // Dotted only at one pixel: the model says when (a wider dotted line is solid).
+        const bool dotted = line.drawnDotted();
+        out_.push_back(Line{start, end, width, colour, dotted});
+        // A wide solid line has round ends: a disc on each end of the flat-ended line, which a
+        // rasteriser fills several times faster than a stroke with round caps.
+        if (dotted || deviceWidth <= 1) {
+            joint_ = {};
+            return;
+        }
+        const double radius = width / 2;
+        if (!(joint_ == Joint{start, colour, width})) {
+            out_.push_back(Disc{start, radius, colour});
+        }
+        out_.push_back(Disc{end, radius, colour});
+        joint_ = {end, colour, width};
+    }
+
+    void draw(const Shape& shape) {
+        joint_ = {};
+        // A one-pixel border inside the box; a box less than a pixel high still shows its border.
+        const double pixel = 1.0 / geometry_.pixelsPerTwip();
+        const double half = pixel / 2;
+        const RectF drawn = shape.drawnBox();
+        const RectF border{drawn.left + half, drawn.top + half,
+                           std::max(drawn.width, pixel) - half - half,
+                           std::max(drawn.height, pixel) - half - half};
+        const Rgba fill = Rgba::from(shape.fillColour());
+        const Rgba edge = Rgba::from(shape.borderColour());
+        if (shape.kind() == Shape::Kind::Circle) {
+            out_.push_back(Ellipse{border, fill, edge, pixel});
+        } else {
+            out_.push_back(Rectangle{border, fill, edge, pixel});
+        }
+    }
+
+    void draw(const Label& label) {
+        joint_ = {};
+        const int room = static_cast<int>(std::floor(geometry_.toPixels(label.box()).width));
+        const int pixels =
+            fitter_.fit(label.caption(), room, geometry_.fontPixels(label.fontPoints()));
+        out_.push_back(Text{label.box(), label.caption(), pixels, Rgba::from(colours::kBlack),
+                            buttonFace_, Text::Align::Top});
+    }
+
+    void draw(const Image& image) {
+        joint_ = {};
+        out_.push_back(Picture{image.box(), &artwork::logo()});
+    }
+
+private:
+    struct Joint {
+        PointF at;
+        Rgba colour;
+        double width = 0;
+        bool operator==(const Joint&) const = default;
+    };
+
+    const ViewGeometry& geometry_;
+    TextFitter& fitter_;
+    Rgba buttonFace_;
+    std::vector<Primitive>& out_;
+    Joint joint_;
+};
+
+}  // namespace
+
+void drawForm(const Form& form, const RectF& region, const ViewGeometry& geometry,
+              TextFitter& fitter, Rgba buttonFace, std::vector<Primitive>& out) {
+    FormDrawer drawer(geometry, fitter, buttonFace, out);
+    for (const auto& item : form.paintOrder()) {
+        std::visit(
+            [&](const auto* control) {
+                if (control->visible() && control->paintBounds().intersects(region)) {
+                    drawer.draw(*control);
+                }
+            },
+            item);
+    }
+}
+
+}  // namespace drawing
