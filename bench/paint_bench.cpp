@@ -8,6 +8,7 @@
 
 #include "app/form1.h"
 #include "ui/qt/form_view.h"
+#include "ui/qt/qt_conversions.h"
 
 namespace {
 
@@ -53,7 +54,7 @@ void BM_TickAndRepaint(benchmark::State& state) {
         form.tmrOne.tick();
         const RectF dirty = form.takeDirtyRegion();
         const QRect region =
-            view.viewGeometry().toPixels(dirty).toAlignedRect().adjusted(-1, -1, 1, 1);
+            toQRectF(view.viewGeometry().toPixels(dirty)).toAlignedRect().adjusted(-1, -1, 1, 1);
         view.render(&image, region.topLeft(), QRegion(region));
         benchmark::DoNotOptimize(image.constBits());
     }

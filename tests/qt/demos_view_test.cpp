@@ -169,7 +169,8 @@ TEST_F(HandleDragTest, ReleaseOverAnAxisLinePlacesTheHandle) {
     EXPECT_EQ(form.cmdPhasor[0].left(), expected.first);
     EXPECT_EQ(form.cmdPhasor[0].top(), expected.second);
     EXPECT_NE(form.cmdPhasor[0].left(), 1432.5f);
-    EXPECT_EQ(handle->geometry(), view.viewGeometry().toWidgetRect(form.cmdPhasor[0].box()));
+    EXPECT_EQ(handle->geometry(),
+              toQRect(view.viewGeometry().toWidgetRect(form.cmdPhasor[0].box())));
 }
 
 // A visible control under the released pointer takes the drop itself and nothing moves: a

@@ -39,8 +39,8 @@ TEST_P(ScaledWindow, ScalesThePictureUniformlyAndCentresIt) {
     for (int t = 0; t < 2; ++t) act([&] { form.tmrOne.tick(); });
     const double perTwip = size.zoom / 15;
     EXPECT_NEAR(view.viewGeometry().pixelsPerTwip(), perTwip, 1e-12);
-    EXPECT_NEAR(view.viewGeometry().offset().x(), size.left, 1e-9);
-    EXPECT_NEAR(view.viewGeometry().offset().y(), size.top, 1e-9);
+    EXPECT_NEAR(view.viewGeometry().offset().x, size.left, 1e-9);
+    EXPECT_NEAR(view.viewGeometry().offset().y, size.top, 1e-9);
 
     QImage image(view.size(), QImage::Format_ARGB32_Premultiplied);
     view.render(&image);
@@ -108,7 +108,8 @@ TEST_F(KeyboardTest, ArrowKeysMoveAHandleAsADropOneGridStepAway) {
     QTest::keyClick(handle, Qt::Key_Up);
     EXPECT_EQ(form.cmdPhasor[0].left(), left);
     EXPECT_EQ(form.cmdPhasor[0].top(), top + 60);
-    EXPECT_EQ(handle->geometry(), view.viewGeometry().toWidgetRect(form.cmdPhasor[0].box()));
+    EXPECT_EQ(handle->geometry(),
+              toQRect(view.viewGeometry().toWidgetRect(form.cmdPhasor[0].box())));
 
     act([&] { form.tmrOne.tick(); });
     EXPECT_NEAR(form.lnePol[0].x2(), left + 127.5, 1e-3) << "the shaft follows at the next tick";
@@ -249,7 +250,7 @@ TEST_F(CaptionSizeTest, ACaptionThatChangesWhileThePictureRunsKeepsOneSize) {
     act([&] { form.cmbDemo.setText("Polarisation"); });
     for (const QSize size : {QSize(789, 605), QSize(1920, 1080)}) {
         view.resize(size);
-        const QRect box = view.viewGeometry().toWidgetRect(form.lblFour.box());
+        const QRect box = toQRect(view.viewGeometry().toWidgetRect(form.lblFour.box()));
         std::optional<Ink> first;
         for (int degrees : {5, 0, -5, 45, -90, 100, 180, -180, -135}) {
             act([&] { form.hscPhase.setValue(degrees); });

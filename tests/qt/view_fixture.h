@@ -9,6 +9,7 @@
 
 #include "app/form1.h"
 #include "ui/qt/form_view.h"
+#include "ui/qt/qt_conversions.h"
 
 // A loaded window on the offscreen platform. Program errors fail the test instead of ending it.
 class ViewFixture : public ::testing::Test {

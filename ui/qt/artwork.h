@@ -3,11 +3,8 @@
 #include <QIcon>
 #include <QImage>
 
-// The program's own pictures, drawn here: the logo of the bottom-left corner and the window icon.
+// The window icon, drawn here: its gradient face is the desktop's own; its wave is the logo's.
 namespace artwork {
-
-// The logo at its natural size of 300 x 48 pixels, with a transparent background.
-QImage logo(qreal devicePixelRatio);
 
 // The program icon drawn at `size` x `size` pixels.
 QImage iconImage(int size);

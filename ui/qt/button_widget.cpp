@@ -8,8 +8,9 @@
 #include <QStylePainter>
 #include <algorithm>
 
-#include "ui/qt/control_painter.h"
+#include "ui/qt/dialog_font.h"
 #include "ui/qt/form_view.h"
+#include "ui/qt/qt_conversions.h"
 
 namespace {
 
@@ -42,14 +43,14 @@ ButtonWidget::ButtonWidget(Button& model, FormView& view)
 }
 
 void ButtonWidget::syncFromModel() {
-    const ViewGeometry& geometry = view_.viewGeometry();
-    const QRect box = geometry.toWidgetRect(model_.box());
+    const drawing::ViewGeometry& geometry = view_.viewGeometry();
+    const QRect box = toQRect(geometry.toWidgetRect(model_.box()));
     const QString caption = QString::fromStdString(model_.caption());
     const int maxPixels = geometry.fontPixels(model_.fontPoints());
     // Room for the frame and a little air on either side of the caption.
     const int room = box.width() - 2 * style()->pixelMetric(QStyle::PM_ButtonMargin) - 4;
-    const QFont font =
-        dialogFont(fittedPixelSize(model_.caption(), model_.captionsShown(), room, maxPixels));
+    const QFont font = dialogFont(
+        view_.textFitter().fit(model_.caption(), model_.captionsShown(), room, maxPixels));
     if (this->font() != font) setFont(font);
     if (text() != caption) setText(caption);
     setGeometry(box);

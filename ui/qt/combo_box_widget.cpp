@@ -5,8 +5,9 @@
 #include <QSignalBlocker>
 #include <QWheelEvent>
 
-#include "ui/qt/control_painter.h"
+#include "ui/qt/dialog_font.h"
 #include "ui/qt/form_view.h"
+#include "ui/qt/qt_conversions.h"
 
 namespace {
 
@@ -107,10 +108,10 @@ void ComboBoxWidget::syncFromModel() {
         setPalette(colours);
         lineEdit()->setPalette(colours);
     }
-    const ViewGeometry& geometry = view_.viewGeometry();
+    const drawing::ViewGeometry& geometry = view_.viewGeometry();
     const QFont font = dialogFont(geometry.fontPixels(model_.fontPoints()));
     if (this->font() != font) setFont(font);
-    setGeometry(geometry.toWidgetRect(model_.box()));
+    setGeometry(toQRect(geometry.toWidgetRect(model_.box())));
     setVisible(model_.visible());
 }
 

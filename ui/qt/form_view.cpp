@@ -7,11 +7,13 @@
 #include <algorithm>
 #include <exception>
 
+#include "ui/drawing/form_drawing.h"
 #include "ui/qt/artwork.h"
 #include "ui/qt/button_widget.h"
 #include "ui/qt/combo_box_widget.h"
-#include "ui/qt/control_painter.h"
 #include "ui/qt/drag_overlay.h"
+#include "ui/qt/primitive_painter.h"
+#include "ui/qt/qt_conversions.h"
 #include "ui/qt/scaled_style.h"
 #include "ui/qt/scroll_bar_widget.h"
 
@@ -143,7 +145,7 @@ void FormView::syncFromModel(bool everything) {
     if (everything) {
         update();
     } else if (!dirty.isEmpty()) {
-        update(geometry_.toPixels(dirty).toAlignedRect().adjusted(-1, -1, 1, 1));
+        update(toQRectF(geometry_.toPixels(dirty)).toAlignedRect().adjusted(-1, -1, 1, 1));
     }
 }
 
@@ -151,17 +153,12 @@ void FormView::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
     const QColor buttonFace = palette().color(QPalette::Button);
     painter.fillRect(event->rect(), buttonFace);
-    const RectF region = geometry_.toTwips(QRectF(event->rect()));
-    ControlPainter controls(painter, geometry_, buttonFace);
-    for (const auto& item : form_.paintOrder()) {
-        std::visit(
-            [&](auto* control) {
-                if (control->visible() && control->paintBounds().intersects(region)) {
-                    controls.paint(*control);
-                }
-            },
-            item);
-    }
+    const RectF region = geometry_.toTwips(toRectF(QRectF(event->rect())));
+    drawing::ViewGeometry geometry = geometry_;
+    geometry.setDevicePixelRatio(painter.device() ? painter.device()->devicePixelRatioF() : 1.0);
+    primitives_.clear();
+    drawing::drawForm(form_, region, geometry, fitter_, toRgba(buttonFace), primitives_);
+    PrimitivePainter(painter, geometry).paint(primitives_);
 }
 
 QSize FormView::designSize() const {
@@ -179,8 +176,8 @@ void FormView::resizeEvent(QResizeEvent* event) {
     const double zoom = std::min(static_cast<double>(width()) / design.width(),
                                  static_cast<double>(height()) / design.height());
     const double scale = zoom / twips::kPerPixel;
-    const QPointF offset((width() - form_.clientWidth() * scale) / 2,
-                         (height() - form_.clientHeight() * scale) / 2);
+    const drawing::PointF offset{(width() - form_.clientWidth() * scale) / 2,
+                                 (height() - form_.clientHeight() * scale) / 2};
     geometry_.set(scale, offset);
     if (style_ != nullptr)
         style_->setZoom(zoom);
@@ -193,12 +190,12 @@ void FormView::resizeEvent(QResizeEvent* event) {
 void FormView::dragMoved(QPoint position) {
     const Button* source = form_.dragSource();
     if (source == nullptr) return;
-    const QPointF twips = geometry_.toTwips(QPointF(position));
+    const QPointF twips = toQPointF(geometry_.toTwips(toPointF(QPointF(position))));
     const bool inside = rect().contains(position) && twips.x() >= 0 && twips.y() >= 0 &&
                         twips.x() < form_.clientWidth() && twips.y() < form_.clientHeight();
     const bool accepted = inside && form_.dropTarget(twips.x(), twips.y()) == nullptr;
     // The outline is centred on the pointer, where the dropped control's centre goes.
-    QRect outline = geometry_.toWidgetRect(source->box());
+    QRect outline = toQRect(geometry_.toWidgetRect(source->box()));
     outline.moveCenter(position);
     overlay_->showOutline(outline, accepted);
     if (ButtonWidget* widget = draggedWidget()) {
@@ -209,7 +206,7 @@ void FormView::dragMoved(QPoint position) {
 void FormView::dragReleased(QPoint position) {
     if (ButtonWidget* widget = draggedWidget()) widget->unsetCursor();
     overlay_->hideOutline();
-    const QPointF twips = geometry_.toTwips(QPointF(position));
+    const QPointF twips = toQPointF(geometry_.toTwips(toPointF(QPointF(position))));
     deliver([this, twips] { form_.drop(twips.x(), twips.y()); });
 }
 

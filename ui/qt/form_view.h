@@ -5,8 +5,11 @@
 #include <memory>
 #include <vector>
 
+#include "ui/drawing/primitives.h"
+#include "ui/drawing/text_fitter.h"
+#include "ui/drawing/view_geometry.h"
 #include "ui/form.h"
-#include "ui/qt/view_geometry.h"
+#include "ui/qt/qt_text_measurer.h"
 
 class QTimer;
 class DragOverlay;
@@ -26,7 +29,9 @@ public:
     // The client area at 15 twips to the pixel; the window may be resized from it.
     QSize designSize() const;
     QSize sizeHint() const override;
-    const ViewGeometry& viewGeometry() const { return geometry_; }
+    const drawing::ViewGeometry& viewGeometry() const { return geometry_; }
+    // Fits captions to their boxes in the window's face.
+    drawing::TextFitter& textFitter() { return fitter_; }
     // Window pixels per design pixel.
     double zoom() const { return geometry_.pixelsPerTwip() * twips::kPerPixel; }
 
@@ -67,7 +72,10 @@ private:
     ButtonWidget* draggedWidget() const;
 
     Form& form_;
-    ViewGeometry geometry_;
+    drawing::ViewGeometry geometry_;
+    QtTextMeasurer measurer_;
+    drawing::TextFitter fitter_{measurer_};
+    std::vector<drawing::Primitive> primitives_;  // kept between paints for its storage
     std::vector<WidgetBinding> widgets_;
     std::vector<TimerBinding> timers_;
     DragOverlay* overlay_ = nullptr;

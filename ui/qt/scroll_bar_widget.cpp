@@ -3,6 +3,7 @@
 #include <QSignalBlocker>
 
 #include "ui/qt/form_view.h"
+#include "ui/qt/qt_conversions.h"
 
 ScrollBarWidget::ScrollBarWidget(ScrollBar& model, FormView& view)
     : QScrollBar(Qt::Horizontal, &view), model_(model), view_(view) {
@@ -19,7 +20,7 @@ void ScrollBarWidget::syncFromModel() {
     setSingleStep(model_.smallChange());
     setPageStep(model_.largeChange());
     setValue(model_.value());
-    setGeometry(view_.viewGeometry().toWidgetRect(model_.box()));
+    setGeometry(toQRect(view_.viewGeometry().toWidgetRect(model_.box())));
     setVisible(model_.visible());
 }
 
