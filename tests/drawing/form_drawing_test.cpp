@@ -1,0 +1,197 @@
+#include "ui/drawing/form_drawing.h"
+
+#include <gtest/gtest.h>
+
+#include <initializer_list>
+#include <ostream>
+#include <string>
+#include <vector>
+
+#include "ui/control_array.h"
+
+namespace {
+
+using drawing::Primitive;
+
+// A trace of three segments, a shape and a label, at their design places.
+class DrawingForm : public Form {
+public:
+    DrawingForm() {
+        setClientSize(6000, 3000);
+        trace[0].setPoints(0, 1000, 1000, 1200);
+        trace[1].setPoints(1000, 1200, 2000, 1000);
+        trace[2].setPoints(2000, 1000, 3000, 1100);
+        shape.setGeometry(1500, 1500, 600, 300);
+        label.setGeometry(3000, 0, 900, 480);
+        label.setCaption("Wavelength");
+        addPainted(trace);
+        addPainted(shape);
+        addPainted(label);
+    }
+    ControlArray<Line, 3> trace;
+    Shape shape;
+    Label label;
+};
+
+// Text as wide as half its pixel size for every character; counts the measurements.
+class HalfEmMeasurer : public drawing::TextMeasurer {
+public:
+    double textWidth(std::string_view text, int pixelSize) const override {
+        ++calls;
+        return 0.5 * pixelSize * static_cast<double>(text.size());
+    }
+    mutable int calls = 0;
+};
+
+struct Drawing {
+    explicit Drawing(double pixelsPerTwip = 1.0 / 15, double devicePixelRatio = 1) {
+        geometry.set(pixelsPerTwip, {0, 0});
+        geometry.setDevicePixelRatio(devicePixelRatio);
+    }
+    std::vector<Primitive> draw(const Form& form, const RectF& region = {0, 0, 6000, 3000}) {
+        std::vector<Primitive> out;
+        drawing::drawForm(form, region, geometry, fitter, face, out);
+        return out;
+    }
+    drawing::ViewGeometry geometry;
+    HalfEmMeasurer measurer;
+    drawing::TextFitter fitter{measurer};
+    drawing::Rgba face{240, 240, 240, 255};
+};
+
+template <class T>
+std::vector<T> only(const std::vector<Primitive>& items) {
+    std::vector<T> found;
+    for (const Primitive& item : items) {
+        if (const T* p = std::get_if<T>(&item)) {
+            found.push_back(*p);
+        }
+    }
+    return found;
+}
+
+TEST(FormDrawing, WideTraceSharesOneDiscAtEachJointOfOneColour) {
+    DrawingForm form;
+    form.shape.setVisible(false);
+    form.label.setVisible(false);
+    for (Line& line : form.trace) line.setBorderWidth(2);
+    form.trace[2].setBorderColour(colours::kBlue);
+    const auto items = Drawing().draw(form);
+
+    // Line 0 with both end discs, line 1 with its end disc only, line 2 (another colour) with
+    // both again: its start is a joint with a line of another colour.
+    std::string kinds;  // L for a line, D for a disc
+    for (const Primitive& item : items)
+        kinds += std::holds_alternative<drawing::Line>(item) ? 'L' : 'D';
+    EXPECT_EQ(kinds, "LDDLDLDD");
+    const auto discs = only<drawing::Disc>(items);
+    ASSERT_EQ(discs.size(), 5u);
+    EXPECT_EQ(discs[1].centre, (drawing::PointF{1000, 1200}));
+    EXPECT_EQ(discs[2].centre, (drawing::PointF{2000, 1000}));
+    EXPECT_EQ(discs[3].centre, (drawing::PointF{2000, 1000}));
+    EXPECT_EQ(discs[3].colour, drawing::Rgba::from(colours::kBlue));
+    EXPECT_DOUBLE_EQ(discs[0].radius, 15);
+}
+
+// Lines an odd number of device pixels wide lie on pixel centres; dotted lines stay dotted only
+// at one pixel, and never get end discs.
+struct LineCase {
+    const char* name;
+    int width;
+    bool dotted;
+    double pixelsPerTwip;
+    double devicePixelRatio;
+    bool drawnDotted;
+    double shiftTwips;
+    size_t discs;
+};
+void PrintTo(const LineCase& c, std::ostream* os) {
+    *os << c.name << ": width " << c.width << (c.dotted ? " dotted" : "") << " at "
+        << c.pixelsPerTwip * 15 << " x " << c.devicePixelRatio;
+}
+
+class LineRules : public testing::TestWithParam<LineCase> {};
+
+TEST_P(LineRules, ShiftDottedAndEndDiscsFollowTheDevicePixels) {
+    const LineCase& c = GetParam();
+    DrawingForm form;
+    for (Control* other : std::initializer_list<Control*>{&form.trace[1], &form.trace[2],
+                                                          &form.shape, &form.label}) {
+        other->setVisible(false);
+    }
+    form.trace[0].setBorderWidth(c.width);
+    form.trace[0].setDotted(c.dotted);
+    const auto items = Drawing(c.pixelsPerTwip, c.devicePixelRatio).draw(form);
+    const auto lines = only<drawing::Line>(items);
+    ASSERT_EQ(lines.size(), 1u);
+    EXPECT_EQ(lines[0].dotted, c.drawnDotted);
+    EXPECT_DOUBLE_EQ(lines[0].from.x, c.shiftTwips);
+    EXPECT_DOUBLE_EQ(lines[0].to.y, 1200 + c.shiftTwips);
+    EXPECT_DOUBLE_EQ(lines[0].width, c.width * 15.0);
+    EXPECT_EQ(only<drawing::Disc>(items).size(), c.discs);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    FormDrawing, LineRules,
+    testing::Values(LineCase{"DottedOnePixel", 1, true, 1.0 / 15, 1, true, 7.5, 0},
+                    LineCase{"DottedOnTwoDevicePixels", 1, true, 1.0 / 15, 2, true, 0, 0},
+                    LineCase{"DottedTwoPixelsIsSolid", 2, true, 1.0 / 15, 1, false, 0, 2},
+                    LineCase{"ThreePixelsCentred", 3, false, 1.0 / 15, 1, false, 7.5, 2},
+                    LineCase{"OnePixelInADoubledWindow", 1, false, 2.0 / 15, 1, false, 0, 2}),
+    [](const testing::TestParamInfo<LineCase>& info) { return std::string(info.param.name); });
+
+TEST(FormDrawing, ShapeBorderLiesInsideTheBoxAtScaleTwo) {
+    DrawingForm form;
+    Drawing drawing(2.0 / 15);
+    const double pixel = 7.5;  // twips in a logical pixel at this scale
+    auto rectangles = only<drawing::Rectangle>(drawing.draw(form));
+    ASSERT_EQ(rectangles.size(), 1u);
+    const RectF box = rectangles[0].box;
+    EXPECT_DOUBLE_EQ(rectangles[0].borderWidth, pixel);
+    // The stroke is centred on the edge: its outer side is the control's box.
+    EXPECT_DOUBLE_EQ(box.left - pixel / 2, 1500);
+    EXPECT_DOUBLE_EQ(box.top - pixel / 2, 1500);
+    EXPECT_DOUBLE_EQ(box.right() + pixel / 2, 2100);
+    EXPECT_DOUBLE_EQ(box.bottom() + pixel / 2, 1800);
+
+    // A circle fits the centred square of the shorter side.
+    form.shape.setKind(Shape::Kind::Circle);
+    const auto ellipses = only<drawing::Ellipse>(drawing.draw(form));
+    ASSERT_EQ(ellipses.size(), 1u);
+    EXPECT_DOUBLE_EQ(ellipses[0].box.left - pixel / 2, 1650);
+    EXPECT_DOUBLE_EQ(ellipses[0].box.width + pixel, 300);
+
+    // A box of no height still shows its border, one pixel high.
+    form.shape.setKind(Shape::Kind::Rectangle);
+    form.shape.setHeight(0);
+    rectangles = only<drawing::Rectangle>(drawing.draw(form));
+    ASSERT_EQ(rectangles.size(), 1u);
+    EXPECT_DOUBLE_EQ(rectangles[0].box.height, 0);
+    EXPECT_DOUBLE_EQ(rectangles[0].box.top, 1500 + pixel / 2);
+}
+
+TEST(FormDrawing, LabelCaptionGetsTheLargestSizeThatFitsItsBoxOnce) {
+    DrawingForm form;
+    Drawing drawing;
+    // 900 twips are 60 pixels: ten characters half a size wide fit at 12 pixels, not at 13.
+    auto texts = only<drawing::Text>(drawing.draw(form));
+    ASSERT_EQ(texts.size(), 1u);
+    EXPECT_EQ(texts[0].pixelSize, 12);
+    EXPECT_EQ(texts[0].text, "Wavelength");
+    EXPECT_EQ(texts[0].box, form.label.box());
+    EXPECT_EQ(texts[0].background, drawing.face);
+    const int measured = drawing.measurer.calls;
+    EXPECT_EQ(only<drawing::Text>(drawing.draw(form))[0].pixelSize, 12);
+    EXPECT_EQ(drawing.measurer.calls, measured) << "a caption is fitted once per box";
+
+    // A short caption keeps the size its points give (18 points, 24 pixels at 1:1).
+    form.label.setCaption("Two");
+    EXPECT_EQ(only<drawing::Text>(drawing.draw(form))[0].pixelSize, 24);
+    // Unless it may also show a longer one while the picture runs: then it has that one's size.
+    form.label.setCaptionsShown({"Two", "Wavelength"});
+    EXPECT_EQ(only<drawing::Text>(drawing.draw(form))[0].pixelSize, 12);
+    // A box too narrow for anything gets the smallest size.
+    EXPECT_EQ(drawing.fitter.fit("Two", 0, 24), 1);
+}
+
+}  // namespace
