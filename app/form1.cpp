@@ -1,6 +1,7 @@
 #include "app/form1.h"
 
 #include <string>
+#include <vector>
 
 #include "demos/fading/fading.h"
 #include "demos/fading/histogram.h"
@@ -51,6 +52,11 @@ void designButton(Button& button, const char* name, double left, double top, dou
     button.setTabIndex(tabIndex);
     button.setCaption(caption);
     button.setFontPoints(18);
+}
+
+// The caption of lblFour for a relative phase: a blank stands where a minus sign would.
+std::string phaseCaption(int degrees) {
+    return (degrees >= 0 ? " " : "") + std::to_string(degrees) + " Degrees";
 }
 
 }  // namespace
@@ -113,6 +119,14 @@ void Form1::createControls() {
         d.label->setCaption(d.caption);
         d.label->setFontPoints(18);
     }
+    // Captions that change while the picture runs keep one size: the view fits them once, for
+    // every caption their handlers can give them.
+    std::vector<std::string> phases;
+    for (int degrees = hscPhase.min(); degrees <= hscPhase.max(); ++degrees) {
+        phases.push_back(phaseCaption(degrees));
+    }
+    lblFour.setCaptionsShown(std::move(phases));
+    cmdStart.setCaptionsShown({"Pause", "Start"});
 
     // The logo: 300 x 48 pixels at its natural size.
     imgTarm.setName("imgTarm");
@@ -318,8 +332,7 @@ void Form1::tmrOne_Timer() {
 }
 
 void Form1::hscPhase_Change() {
-    const int degrees = hscPhase.value();
-    lblFour.setCaption((degrees >= 0 ? " " : "") + std::to_string(degrees) + " Degrees");
+    lblFour.setCaption(phaseCaption(hscPhase.value()));
 }
 
 // Whatever the previous demonstration left, every set-up starts from this state. The caption

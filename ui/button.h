@@ -2,6 +2,7 @@
 
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "ui/box_control.h"
 #include "ui/colour.h"
@@ -27,6 +28,13 @@ public:
     double fontPoints() const { return fontPoints_; }
     void setFontPoints(double points) { setProperty(fontPoints_, points); }
 
+    // Every caption a handler may give the button while the picture runs; the view fits the
+    // caption once for all of them, as a label's.
+    const std::vector<std::string>& captionsShown() const { return captionsShown_; }
+    void setCaptionsShown(std::vector<std::string> captions) {
+        setProperty(captionsShown_, captions);
+    }
+
     // Events, raised by the user's actions.
     std::function<void()> onClick;
     std::function<void(int button, int shift, float x, float y)> onMouseDown;
@@ -41,4 +49,5 @@ private:
     Colour backColour_{0xC0C0C0};
     bool graphical_ = false;
     double fontPoints_ = 18;
+    std::vector<std::string> captionsShown_;
 };

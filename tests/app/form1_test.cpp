@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "tests/param_names.h"
+
 namespace {
 
 const std::vector<std::string> kDemoNames = {"Group Velocity", "Polarisation", "Plane Wave",
@@ -96,20 +98,20 @@ TEST(Form1DesignState, StackingOrderPutsTheLaterTracesOnTop) {
     const auto position = [&](const Control& control) {
         for (std::size_t i = 0; i < order.size(); ++i) {
             const Control* c = std::visit([](auto* p) -> const Control* { return p; }, order[i]);
-            if (c == &control) return static_cast<int>(i);
+            if (c == &control)
+                return static_cast<int>(i);
         }
         return -1;
     };
     EXPECT_EQ(order.size(), 3u * 192 + 9 + 6 + 3 + 32 + 4 + 7 + 1);
     // Top to bottom, as the window shows them.
-    const Control* topDown[] = {&form.lnePlot3[191], &form.lnePlot3[0], &form.lnePlot2[0],
-                                &form.lnePhasor[8],  &form.lblFixed,    &form.lblRate,
-                                &form.shpHist[31],   &form.Line4,       &form.Line3,
-                                &form.Label1,        &form.imgTarm,     &form.lnePol[5],
-                                &form.Shape1[2],     &form.Line2,       &form.Line1,
-                                &form.lblFour,       &form.lblThree,    &form.lnePlot[48],
-                                &form.lblTwo,        &form.lblOne,      &form.lnePlot[47],
-                                &form.lnePlot[0]};
+    const Control* topDown[] = {
+        &form.lnePlot3[191], &form.lnePlot3[0], &form.lnePlot2[0], &form.lnePhasor[8],
+        &form.lblFixed,      &form.lblRate,     &form.shpHist[31], &form.Line4,
+        &form.Line3,         &form.Label1,      &form.imgTarm,     &form.lnePol[5],
+        &form.Shape1[2],     &form.Line2,       &form.Line1,       &form.lblFour,
+        &form.lblThree,      &form.lnePlot[48], &form.lblTwo,      &form.lblOne,
+        &form.lnePlot[47],   &form.lnePlot[0]};
     for (std::size_t i = 1; i < std::size(topDown); ++i) {
         EXPECT_GT(position(*topDown[i - 1]), position(*topDown[i])) << topDown[i]->name();
     }
@@ -212,7 +214,8 @@ TEST_P(NameMatchingNoDemo, LeavesTheWindowInTheNeutralState) {
 
 INSTANTIATE_TEST_SUITE_P(PartialAndWrongNames, NameMatchingNoDemo,
                          ::testing::Values("Plane", "", "plane wave", "Phasors ", " Ricean",
-                                           "Rayleigh\n", "Polarization", "\xe6\xb3\xa2"));
+                                           "Rayleigh\n", "Polarization", "\xe6\xb3\xa2"),
+                         SpelledParamName());
 
 TEST_F(Form1Loaded, ChoosingTheShownDemoAgainRunsItsSetUpAgain) {
     form.Line1.setVisible(true);
@@ -254,9 +257,9 @@ TEST_F(Form1Loaded, ChoosingADemoWhilePausedStartsTheAnimation) {
 }
 
 TEST_F(Form1Loaded, PhaseScrollBarEchoesDegrees) {
-    const std::pair<int, const char*> echoes[] = {
-        {-180, "-180 Degrees"}, {0, " 0 Degrees"}, {180, " 180 Degrees"},
-        {45, " 45 Degrees"},    {-90, "-90 Degrees"}, {-5, "-5 Degrees"}};
+    const std::pair<int, const char*> echoes[] = {{-180, "-180 Degrees"}, {0, " 0 Degrees"},
+                                                  {180, " 180 Degrees"},  {45, " 45 Degrees"},
+                                                  {-90, "-90 Degrees"},   {-5, "-5 Degrees"}};
     for (const auto& [value, caption] : echoes) {
         form.hscPhase.setValue(value);
         EXPECT_EQ(form.lblFour.caption(), caption);
@@ -265,8 +268,8 @@ TEST_F(Form1Loaded, PhaseScrollBarEchoesDegrees) {
 
 TEST_F(Form1Loaded, OptionValueIsTheLeadingNumberOfCmbOne) {
     const std::pair<const char*, double> texts[] = {
-        {"0.5", 0.5}, {"10.0", 10.0}, {"Two", 0.0}, {"  7.25", 7.25}, {"1e2", 100.0},
-        {"2.5E-1", 0.25}, {"-3 rays", -3.0}, {"1e999", 1.7976931348623157e308}};
+        {"0.5", 0.5},   {"10.0", 10.0},   {"Two", 0.0},      {"  7.25", 7.25},
+        {"1e2", 100.0}, {"2.5E-1", 0.25}, {"-3 rays", -3.0}, {"1e999", 1.7976931348623157e308}};
     for (const auto& [text, value] : texts) {
         form.cmbOne.setText(text);
         EXPECT_DOUBLE_EQ(form.OptionValue, value) << text;

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "app/form1.h"
+#include "tests/param_names.h"
 #include "ui/uniform_random.h"
 
 namespace {
@@ -194,6 +195,15 @@ TEST_P(FadingSetUpTest, SetUpShowsItsControlsButDrawsNoFrame) {
     EXPECT_FALSE(form.lnePol[5].visible()) << "the chain waits for the first tick";
 }
 
+// The fading set-up writes no text colour: the list of rays keeps the dark green that
+// "Polarisation" gave it, as it keeps the bright blue of "Plane Wave".
+TEST_P(FadingSetUpTest, SetUpKeepsTheDarkGreenListColourThatPolarisationGave) {
+    choose("Polarisation");
+    ASSERT_EQ(form.cmbOne.textColour(), Colour(0x008000));
+    choose(GetParam().name);
+    EXPECT_EQ(form.cmbOne.textColour(), Colour(0x008000));
+}
+
 // --- Frames --------------------------------------------------------------------------------------
 
 struct Step {
@@ -238,7 +248,10 @@ TEST_P(FadingSetUpTest, FramesStepEachDrawnRayOnceAndRoundThePenAtEveryJoint) {
 }
 
 INSTANTIATE_TEST_SUITE_P(FadingBothDemos, FadingSetUpTest,
-                         ::testing::Values(DemoCase{"Rayleigh", false}, DemoCase{"Ricean", true}));
+                         ::testing::Values(DemoCase{"Rayleigh", false}, DemoCase{"Ricean", true}),
+                         [](const ::testing::TestParamInfo<DemoCase>& info) {
+                             return std::string(info.param.name);
+                         });
 
 TEST_F(FadingTest, RayleighSingleRayEnvelopeStaysWithinATwipOfItsLength) {
     choose("Rayleigh");
@@ -271,7 +284,10 @@ TEST_P(RiceanDirectRayTest, SingleDirectRayCountsIntoBinTwiceTheFixedValue) {
     EXPECT_EQ(sumOf(form.HistBins), 50.0);
 }
 
-INSTANTIATE_TEST_SUITE_P(RiceanFixedValues, RiceanDirectRayTest, ::testing::Values(0, 1, 3, 5, 10));
+INSTANTIATE_TEST_SUITE_P(RiceanFixedValues, RiceanDirectRayTest, ::testing::Values(0, 1, 3, 5, 10),
+                         [](const ::testing::TestParamInfo<int>& info) {
+                             return "Fixed_" + std::to_string(info.param);
+                         });
 
 TEST_F(FadingTest, RiceanDirectRayFollowsFixedAtTheNextFrameOnly) {
     choose("Ricean");
@@ -301,7 +317,8 @@ TEST_P(FadingUnknownRayTextTest, TextNamingNoCountDrawsNoRayAndEnvelopeZero) {
 }
 
 INSTANTIATE_TEST_SUITE_P(FadingTexts, FadingUnknownRayTextTest,
-                         ::testing::Values("one", "4", "Ten ", " Two", "TEN", "", "10"));
+                         ::testing::Values("one", "4", "Ten ", " Two", "TEN", "", "10"),
+                         SpelledParamName());
 
 TEST_F(FadingTest, EveryChangeOfRayTextHidesAllRaySegmentsAndNoOthers) {
     choose("Ricean");
@@ -363,7 +380,10 @@ TEST_P(FadingPhaseStepTest, PhaseStepsFillTheRangeThatTheSpeedSets) {
     EXPECT_GT(largest, 0.9 * bound);
 }
 
-INSTANTIATE_TEST_SUITE_P(FadingSpeeds, FadingPhaseStepTest, ::testing::Values(0, 1, 10, 20));
+INSTANTIATE_TEST_SUITE_P(FadingSpeeds, FadingPhaseStepTest, ::testing::Values(0, 1, 10, 20),
+                         [](const ::testing::TestParamInfo<int>& info) {
+                             return "Speed_" + std::to_string(info.param);
+                         });
 
 // The same clicks at the same ticks, in two windows.
 void playScript(Form1& form) {
@@ -404,6 +424,50 @@ TEST(FadingDeterminism, TwoWindowsGivenTheSameEventsShowTheSameState) {
         EXPECT_EQ(a.shpHist[k].fillColour(), b.shpHist[k].fillColour()) << k;
     }
     EXPECT_GT(sumOf(a.HistBins), 0.0) << "the script counts frames";
+}
+
+using EndPoints = std::array<float, 4>;  // X1, Y1, X2, Y2
+EndPoints endPoints(const Line& line) {
+    return {line.x1(), line.y1(), line.x2(), line.y2()};
+}
+
+// A paused tick takes nothing from the generator: a window paused between its frames, given
+// timer periods and a tick that was already due, draws after its resume the same chain as a
+// window that never paused, after the same number of drawn frames.
+TEST(FadingPause, PausedTicksDrawNoRandomNumbers) {
+    for (const char* demo : {"Rayleigh", "Ricean"}) {
+        SCOPED_TRACE(demo);
+        Form1 paused, steady;
+        for (Form1* form : {&paused, &steady}) {
+            form->load();
+            form->cmbDemo.setText(demo);
+            form->cmbOne.setText("Ten");
+            form->hscRate.setValue(20);
+            for (int i = 0; i < 4; ++i) form->tmrOne.tick();
+        }
+        std::array<EndPoints, 11> rays{};
+        for (int i = 1; i <= 10; ++i) rays[i] = endPoints(paused.lnePlot[i]);
+        paused.cmdStart.click();
+        ASSERT_EQ(paused.cmdStart.caption(), "Start");
+        for (int i = 0; i < 5; ++i) {
+            paused.tmrOne.tick();
+            paused.tmrOne_Timer();
+        }
+        for (int i = 1; i <= 10; ++i) {
+            EXPECT_EQ(endPoints(paused.lnePlot[i]), rays[i])
+                << "ray " << i << " moved while paused";
+        }
+        paused.cmdStart.click();
+        for (int i = 0; i < 6; ++i) {
+            paused.tmrOne.tick();
+            steady.tmrOne.tick();
+        }
+        ASSERT_EQ(paused.FrameCount, steady.FrameCount);
+        for (int i = 1; i <= 10; ++i) {
+            EXPECT_EQ(endPoints(paused.lnePlot[i]), endPoints(steady.lnePlot[i])) << "ray " << i;
+        }
+        EXPECT_EQ(endPoints(paused.lnePol[5]), endPoints(steady.lnePol[5]));
+    }
 }
 
 // --- Histogram -----------------------------------------------------------------------------------
@@ -533,7 +597,8 @@ TEST_P(HistogramSwitchOffTest, ChoosingAnyDemoHidesTheHistogramAndDiscardsTheCou
 
 INSTANTIATE_TEST_SUITE_P(HistogramAllDemos, HistogramSwitchOffTest,
                          ::testing::Values("Rayleigh", "Ricean", "Plane Wave", "Group Velocity",
-                                           "Polarisation", "Phasors"));
+                                           "Polarisation", "Phasors"),
+                         SpelledParamName());
 
 // Ten rays laid along the axis, moving by at most 0.0314 rad per frame at speed 0: 3200 twips of
 // rays give an envelope above 3150 (bin 32, not counted), 3100 twips one in bin 31.

@@ -5,6 +5,7 @@
 
 #include "app/form1.h"
 #include "demos/waves/plot_trace.h"
+#include "tests/param_names.h"
 
 namespace {
 
@@ -116,8 +117,8 @@ TEST_F(WaveTest, PlaneWaveStartsWithItsListsAndRowsShown) {
     EXPECT_EQ(form.cmbTwo.text(), "1.0");
     EXPECT_EQ(form.cmbOne.textColour(), Colour(0xFF0000));
     EXPECT_EQ(form.OptionValue, 1.0);
-    for (const Control* shown :
-         std::initializer_list<const Control*>{&form.lblOne, &form.cmbOne, &form.lblTwo, &form.cmbTwo}) {
+    for (const Control* shown : std::initializer_list<const Control*>{&form.lblOne, &form.cmbOne,
+                                                                      &form.lblTwo, &form.cmbTwo}) {
         EXPECT_TRUE(shown->visible()) << shown->name();
     }
     for (const Control* hidden : std::initializer_list<const Control*>{
@@ -192,7 +193,8 @@ TEST_F(WaveTest, PlaneWaveFollowsTheListsAtTheNextTick) {
         tick();
         for (int i = 0; i <= 95; ++i) {
             EXPECT_NEAR(form.Trace1[i], planeWaveSample(i, form.FrameCount, c.lambda, c.alpha),
-                        1e-9) << i;
+                        1e-9)
+                << i;
         }
     }
     form.cmbTwo.setText("5.0");
@@ -226,6 +228,9 @@ struct BadInput {
     const char* one;
     const char* two;
 };
+void PrintTo(const BadInput& c, std::ostream* os) {
+    *os << c.demo << ", \"" << c.one << "\", \"" << c.two << '"';
+}
 
 class WaveBadInput : public WaveTest, public ::testing::WithParamInterface<BadInput> {};
 
@@ -241,15 +246,21 @@ TEST_P(WaveBadInput, KeepsEverySampleFinite) {
     expectAllCoordinatesFinite();
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    TypedTexts, WaveBadInput,
-    ::testing::Values(BadInput{"Plane Wave", "1.0", "-400"}, BadInput{"Plane Wave", "1", "-1e999"},
-                      BadInput{"Plane Wave", "-0.00000001", "1.0"},
-                      BadInput{"Plane Wave", "1e-300", "0"}, BadInput{"Plane Wave", "1e999", "1e999"},
-                      BadInput{"Plane Wave", "-1e999", "-1e308"},
-                      BadInput{"Group Velocity", "1e308", "1e308"},
-                      BadInput{"Group Velocity", "-1e999", "1e999"},
-                      BadInput{"Group Velocity", "1e300", "-4e307"}));
+INSTANTIATE_TEST_SUITE_P(TypedTexts, WaveBadInput,
+                         ::testing::Values(BadInput{"Plane Wave", "1.0", "-400"},
+                                           BadInput{"Plane Wave", "1", "-1e999"},
+                                           BadInput{"Plane Wave", "-0.00000001", "1.0"},
+                                           BadInput{"Plane Wave", "1e-300", "0"},
+                                           BadInput{"Plane Wave", "1e999", "1e999"},
+                                           BadInput{"Plane Wave", "-1e999", "-1e308"},
+                                           BadInput{"Group Velocity", "1e308", "1e308"},
+                                           BadInput{"Group Velocity", "-1e999", "1e999"},
+                                           BadInput{"Group Velocity", "1e300", "-4e307"}),
+                         [](const ::testing::TestParamInfo<BadInput>& info) {
+                             return spelledName(info.param.demo) + "_" +
+                                    spelledName(info.param.one) + "_and_" +
+                                    spelledName(info.param.two);
+                         });
 
 TEST_F(WaveTest, PlaneWaveAtAZeroDivisorDrawsTheZeroLine) {
     form.cmbOne.setText("-0.00000001");
@@ -321,7 +332,8 @@ TEST_F(WaveTest, GroupVelocityFollowsBothVelocities) {
         for (int i = 0; i <= 95; ++i) {
             EXPECT_NEAR(form.Trace1[i],
                         groupVelocitySample(i, form.FrameCount, std::stod(group), std::stod(phase)),
-                        1e-12) << i;
+                        1e-12)
+                << i;
         }
         expectMarkerOnJoint49();
     }

@@ -1,7 +1,11 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScrollBar>
+#include <QStyle>
+#include <QStyleOptionSlider>
 #include <QTest>
+#include <cmath>
 
 #include "ui/qt/drag_overlay.h"
 #include "view_fixture.h"
@@ -63,6 +67,48 @@ TEST_F(DemosViewTest, PhasorShaftAndTraceArePaintedAfterADropAndATick) {
     const Line& segment = form.lnePlot[40];
     ASSERT_GT(std::fabs(segment.y2() - 1560), 200) << "away from the black axis";
     EXPECT_EQ(at(image, segment.x2(), segment.y2()), kGreen);
+}
+
+// The relative phase and the second amplitude of "Polarisation" through the real scroll bars:
+// Home and End reach both ends of hscPhase, whose echo shows the sign; a click on hscAmp2's right
+// arrow steps by its SmallChange, one in the trough left of the thumb by its LargeChange, and the
+// next frame draws component 2 with the new amplitude.
+TEST_F(DemosViewTest, PolarisationBarsReachBothPhaseEndsAndStepTheAmplitude) {
+    act([&] {
+        form.cmbDemo.setText("Polarisation");
+        form.cmbTwo.setText("Right-Hand Circular");  // its tip 1800 twips per 50 from the centre
+    });
+    auto* phase = widget<QScrollBar>("hscPhase");
+    phase->setFocus();
+    QTest::keyClick(phase, Qt::Key_Home);
+    EXPECT_EQ(form.hscPhase.value(), -180);
+    EXPECT_EQ(form.lblFour.caption(), "-180 Degrees");
+    QTest::keyClick(phase, Qt::Key_End);
+    EXPECT_EQ(form.hscPhase.value(), 180);
+    EXPECT_EQ(form.lblFour.caption(), " 180 Degrees");
+    EXPECT_GT(scrollBarPart(phase, QStyle::SC_ScrollBarSlider).left(),
+              scrollBarPart(phase, QStyle::SC_ScrollBarGroove).center().x())
+        << "at its maximum the thumb sits at the right end";
+
+    auto* amplitude = widget<QScrollBar>("hscAmp2");
+    ASSERT_EQ(form.hscAmp2.value(), 50);
+    ASSERT_FALSE(amplitude->style()->styleHint(QStyle::SH_ScrollBar_LeftClickAbsolutePosition))
+        << "a click in the trough pages";
+    const QRect addArrow = scrollBarPart(amplitude, QStyle::SC_ScrollBarAddLine);
+    ASSERT_GT(addArrow.left(), scrollBarPart(amplitude, QStyle::SC_ScrollBarSubLine).right())
+        << "the arrow that adds is the right one";
+    QTest::mouseClick(amplitude, Qt::LeftButton, {}, addArrow.center());
+    EXPECT_EQ(form.hscAmp2.value(), 51);
+    QTest::mouseClick(amplitude, Qt::LeftButton, {},
+                      scrollBarPart(amplitude, QStyle::SC_ScrollBarSubPage).center());
+    EXPECT_EQ(form.hscAmp2.value(), 41);
+    EXPECT_EQ(amplitude->value(), 41);
+
+    act([&] { form.tmrOne.tick(); });
+    const Shape& tip = form.Shape1[1];
+    const double x = tip.left() + tip.width() / 2.0 - 3540;
+    const double y = tip.top() + tip.height() / 2.0 - 3600;
+    EXPECT_NEAR(std::hypot(x, y), 1800 * 41 / 50.0, 0.01);
 }
 
 // A drag with the real mouse: press on the handle, move with the button held, release.
@@ -127,11 +173,62 @@ TEST_F(HandleDragTest, ReleaseOverAnAxisLinePlacesTheHandle) {
               toQRect(view.viewGeometry().toWidgetRect(form.cmdPhasor[0].box())));
 }
 
-TEST_F(HandleDragTest, ReleaseOverAComboBoxLeavesTheHandle) {
-    dragTo(handle->mapFrom(&view, widget("cmbDemo")->geometry().center()));
-    EXPECT_EQ(form.cmdPhasor[0].left(), 1432.5f);
-    EXPECT_EQ(form.cmdPhasor[0].top(), 1432.5f);
+// A visible control under the released pointer takes the drop itself and nothing moves: a
+// label, the logo, a combo box, the other tip, and the dragged tip's own place, where a plain
+// click (press and release without a move) ends its drag.
+struct ControlUnderRelease {
+    const char* name;
+    const Control& (*control)(const Form1&);
+};
+void PrintTo(const ControlUnderRelease& c, std::ostream* os) {
+    *os << c.name;
 }
+
+class ReleaseOverAControl : public HandleDragTest,
+                            public ::testing::WithParamInterface<ControlUnderRelease> {};
+
+TEST_P(ReleaseOverAControl, LeavesBothHandlesWhereTheyWere) {
+    const Control& target = GetParam().control(form);
+    const RectF box = target.box();
+    const double x = box.left + box.width / 2;
+    const double y = box.top + box.height / 2;
+    ASSERT_TRUE(target.visible() && box.contains(x, y)) << target.name();
+    const RectF tip0 = form.cmdPhasor[0].box();
+    const RectF tip1 = form.cmdPhasor[1].box();
+    const QRect widgetBox = handle->geometry();
+
+    const QPoint press = handle->rect().center();
+    const bool plainClick = &target == &form.cmdPhasor[0];
+    const QPoint release = plainClick ? press : onHandle(x, y);
+    QTest::mousePress(handle, Qt::LeftButton, {}, press);
+    ASSERT_EQ(form.dragSource(), &form.cmdPhasor[0]);
+    if (!plainClick)
+        QTest::mouseMove(handle, release);
+    QTest::mouseRelease(handle, Qt::LeftButton, {}, release);
+
+    EXPECT_EQ(form.dragSource(), nullptr);
+    EXPECT_FALSE(view.dragOverlay().outlineVisible());
+    EXPECT_EQ(form.cmdPhasor[0].box(), tip0);
+    EXPECT_EQ(form.cmdPhasor[1].box(), tip1);
+    EXPECT_EQ(handle->geometry(), widgetBox);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    DropRules, ReleaseOverAControl,
+    ::testing::Values(
+        ControlUnderRelease{"label_Label1",
+                            [](const Form1& f) -> const Control& { return f.Label1; }},
+        ControlUnderRelease{"logo_imgTarm",
+                            [](const Form1& f) -> const Control& { return f.imgTarm; }},
+        ControlUnderRelease{"combo_box_cmbDemo",
+                            [](const Form1& f) -> const Control& { return f.cmbDemo; }},
+        ControlUnderRelease{"other_tip_cmdPhasor_1",
+                            [](const Form1& f) -> const Control& { return f.cmdPhasor[1]; }},
+        ControlUnderRelease{"own_place_plain_click",
+                            [](const Form1& f) -> const Control& { return f.cmdPhasor[0]; }}),
+    [](const ::testing::TestParamInfo<ControlUnderRelease>& info) {
+        return std::string(info.param.name);
+    });
 
 TEST_F(HandleDragTest, RightButtonAndTheResultantHandleStartNoDrag) {
     QTest::mousePress(handle, Qt::RightButton, {}, handle->rect().center());

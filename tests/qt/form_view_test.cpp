@@ -1,3 +1,4 @@
+#include <QApplication>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QListView>
@@ -6,6 +7,7 @@
 #include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
+#include <QWheelEvent>
 
 #include "view_fixture.h"
 
@@ -154,6 +156,65 @@ TEST_F(FormViewTest, ScrollBarStepsBySmallAndLargeChange) {
     EXPECT_EQ(form.hscAmp1.value(), 49);
     amplitude->triggerAction(QAbstractSlider::SliderPageStepAdd);
     EXPECT_EQ(form.hscAmp1.value(), 59);
+}
+
+// Turns the wheel over a widget by whole notches, negative towards the user. Returns whether the
+// widget took the turn; one it ignores, Qt hands on to the window under it.
+bool turnWheel(QWidget* widget, int notches) {
+    const QPointF centre = QRectF(widget->rect()).center();
+    QWheelEvent turn(centre, widget->mapToGlobal(centre), QPoint(), QPoint(0, 120 * notches),
+                     Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(widget, &turn);
+    return turn.isAccepted();
+}
+
+// A pointer resting on a list or a scroll bar while a teacher scrolls must not change the
+// picture: only the control with the keyboard focus takes the wheel.
+TEST_F(FormViewTest, OnlyTheFocusedControlTakesTheWheel) {
+    act([&] { form.cmbDemo.setText("Polarisation"); });
+    QApplication::setActiveWindow(&view);
+    EventCounter demo(form.cmbDemo);
+    EventCounter first(form.cmbOne);
+    auto* demoList = widget<QComboBox>("cmbDemo");
+    auto* firstList = widget<QComboBox>("cmbOne");
+    auto* phase = widget<QScrollBar>("hscPhase");
+
+    widget("cmdStart")->setFocus();
+    for (QWidget* over : {static_cast<QWidget*>(demoList), static_cast<QWidget*>(firstList),
+                          static_cast<QWidget*>(phase)}) {
+        EXPECT_FALSE(turnWheel(over, -1)) << over->objectName().toStdString();
+        EXPECT_FALSE(turnWheel(over, 1)) << over->objectName().toStdString();
+    }
+    EXPECT_EQ(form.cmbDemo.text(), "Polarisation");
+    EXPECT_EQ(form.cmbOne.text(), "Horizontal");
+    EXPECT_EQ(form.hscPhase.value(), 0);
+    EXPECT_EQ(demo.clicks + demo.changes + first.clicks + first.changes, 0);
+
+    // With the focus, each entry the wheel steps to is one pick.
+    firstList->setFocus();
+    ASSERT_TRUE(firstList->hasFocus());
+    turnWheel(firstList, -1);
+    turnWheel(firstList, -1);
+    EXPECT_EQ(first.clicks, 2);
+    EXPECT_EQ(first.changes, 0);
+    EXPECT_EQ(form.cmbOne.text(), "Left-Hand Circular");
+    turnWheel(firstList, 1);
+    EXPECT_EQ(form.cmbOne.text(), "Right-Hand Circular");
+    EXPECT_EQ(first.clicks, 3);
+
+    // A scroll bar with the focus moves one SmallChange a notch, away from the user to the left.
+    phase->setFocus();
+    turnWheel(phase, -1);
+    EXPECT_EQ(form.hscPhase.value(), 5);
+    EXPECT_EQ(form.lblFour.caption(), " 5 Degrees");
+    EXPECT_TRUE(turnWheel(phase, 3));
+    EXPECT_EQ(form.hscPhase.value(), -10);
+
+    demoList->setFocus();
+    turnWheel(demoList, -1);
+    EXPECT_EQ(form.cmbDemo.text(), "Plane Wave") << "the entry after Polarisation";
+    EXPECT_EQ(demo.clicks, 1);
+    EXPECT_EQ(form.cmbOne.text(), "1.0") << "the pick set the demonstration up";
 }
 
 TEST_F(FormViewTest, TabOrderFollowsTheTabIndices) {

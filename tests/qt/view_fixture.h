@@ -1,6 +1,9 @@
 #pragma once
 
 #include <QImage>
+#include <QScrollBar>
+#include <QStyle>
+#include <QStyleOption>
 #include <QWidget>
 #include <gtest/gtest.h>
 
@@ -46,3 +49,21 @@ protected:
     Form1 form;
     FormView view;
 };
+
+// Where the style puts a part of a scroll bar (an arrow, the trough on either side of the thumb,
+// the thumb), in the bar's own pixels.
+inline QRect scrollBarPart(const QScrollBar* bar, QStyle::SubControl part) {
+    QStyleOptionSlider option;
+    option.initFrom(bar);
+    option.orientation = bar->orientation();
+    if (bar->orientation() == Qt::Horizontal)
+        option.state |= QStyle::State_Horizontal;
+    option.minimum = bar->minimum();
+    option.maximum = bar->maximum();
+    option.sliderPosition = bar->sliderPosition();
+    option.sliderValue = bar->value();
+    option.singleStep = bar->singleStep();
+    option.pageStep = bar->pageStep();
+    option.upsideDown = bar->invertedAppearance();
+    return bar->style()->subControlRect(QStyle::CC_ScrollBar, &option, part, bar);
+}

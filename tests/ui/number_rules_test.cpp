@@ -6,6 +6,7 @@
 #include <cmath>
 #include <string>
 
+#include "tests/param_names.h"
 #include "ui/program_error.h"
 #include "ui/uniform_random.h"
 
@@ -15,11 +16,15 @@ struct TextValue {
     const char* text;
     double value;
 };
+void PrintTo(const TextValue& c, std::ostream* os) {
+    *os << '"' << c.text << "\" -> " << c.value;
+}
 
 class NumericValueOfText : public ::testing::TestWithParam<TextValue> {};
 
 TEST_P(NumericValueOfText, ReadsOnlyTheLeadingDecimalNumber) {
-    EXPECT_DOUBLE_EQ(numericValue(GetParam().text), GetParam().value) << '"' << GetParam().text << '"';
+    EXPECT_DOUBLE_EQ(numericValue(GetParam().text), GetParam().value)
+        << '"' << GetParam().text << '"';
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -30,8 +35,8 @@ INSTANTIATE_TEST_SUITE_P(
         TextValue{"Two", 0.0}, TextValue{"Off", 0.0},
         // Blanks before the number are skipped, anything after it is ignored.
         TextValue{"   2.5", 2.5}, TextValue{"\t3", 3.0}, TextValue{"2x", 2.0},
-        TextValue{"1,5", 1.0}, TextValue{"5.", 5.0}, TextValue{".25", 0.25},
-        TextValue{"+.5", 0.5}, TextValue{"-4", -4.0}, TextValue{"-0.00000001", -1e-8},
+        TextValue{"1,5", 1.0}, TextValue{"5.", 5.0}, TextValue{".25", 0.25}, TextValue{"+.5", 0.5},
+        TextValue{"-4", -4.0}, TextValue{"-0.00000001", -1e-8},
         // Exponents belong to the number only when they have digits.
         TextValue{"1e3", 1000.0}, TextValue{"1.5E-2", 0.015}, TextValue{"2e+2", 200.0},
         TextValue{"1e", 1.0}, TextValue{"1e+", 1.0}, TextValue{"3E-x", 3.0},
@@ -39,7 +44,9 @@ INSTANTIATE_TEST_SUITE_P(
         TextValue{"", 0.0}, TextValue{".", 0.0}, TextValue{"-", 0.0}, TextValue{"--1", 0.0},
         TextValue{"- 1", 0.0}, TextValue{"inf", 0.0}, TextValue{"-infinity", 0.0},
         TextValue{"nan", 0.0}, TextValue{"0x10", 0.0}, TextValue{"&H10", 0.0},
-        TextValue{"\xd9\xa1\xd9\xa2", 0.0}, TextValue{"\xc2\xa0" "7", 0.0}));
+        // Arabic-Indic digits one and two; a no-break space before a 7.
+        TextValue{"\u0661\u0662", 0.0}, TextValue{"\u00a07", 0.0}),
+    [](const ::testing::TestParamInfo<TextValue>& info) { return spelledName(info.param.text); });
 
 TEST(NumericValue, SaturatesInsteadOfBecomingInfinite) {
     EXPECT_EQ(numericValue("1e999"), DBL_MAX);
@@ -53,7 +60,8 @@ TEST(NumericValue, SaturatesInsteadOfBecomingInfinite) {
 TEST(RoundToInt16, RoundsHalvesToTheEvenNeighbour) {
     const double inputs[] = {0.5, 1.5, 2.5, -0.5, -1.5, -2.5, 3540.4999, 3540.5, 3541.5, 254.5};
     const int expected[] = {0, 2, 2, 0, -2, -2, 3540, 3540, 3542, 254};
-    for (int i = 0; i < 10; ++i) EXPECT_EQ(number_rules::roundToInt16(inputs[i]), expected[i]) << inputs[i];
+    for (int i = 0; i < 10; ++i)
+        EXPECT_EQ(number_rules::roundToInt16(inputs[i]), expected[i]) << inputs[i];
 }
 
 TEST(RoundToInt16, RejectsWhatDoesNotFit) {

@@ -105,9 +105,13 @@ test('picking from a list raises one Click and no Change, by pointer or by keybo
     assert.deepEqual(await during(page, () => page.mouse.click(300, 100)), {});
     assert.equal(await expanded(), 'false');
 
-    // A notch of the wheel over the closed list: the next entry down, the one before up.
+    // The wheel over a list: without the keyboard focus nothing happens (scrolling past the
+    // window is safe); with it, each notch picks the entry below (towards the user) or above.
     const box = await field(page, 'cmbOne').boundingBox();
     await page.mouse.move(box.x + box.width / 2, box.y + box.height / 2);
+    await page.locator('[id="cmbTwo"]').focus();
+    assert.deepEqual(await during(page, () => page.mouse.wheel(0, 100)), {});
+    await field(page, 'cmbOne').focus();
     assert.deepEqual(await during(page, () => page.mouse.wheel(0, 100)), { 'cmbOne.Click': 1 });
     assert.equal((await control(page, 'cmbOne')).text, '5.0');
     assert.deepEqual(await during(page, () => page.mouse.wheel(0, -100)), { 'cmbOne.Click': 1 });
@@ -211,14 +215,17 @@ test('a scroll bar steps by SmallChange on its arrows and arrow keys, LargeChang
         assert.equal(await bar.getAttribute('aria-valuenow'), String(value));
     }
 
-    // A notch of the wheel: three small steps, at most a large one; down for a turn towards
-    // the user, as on the desktop.
+    // The wheel over a scroll bar: only with the focus, one small step a notch, to the left for
+    // a turn away from the user, as on the desktop.
     await page.keyboard.press('Home');
     await page.mouse.move(parts.thumb.x, parts.thumb.y);
-    assert.deepEqual(await during(page, () => page.mouse.wheel(0, -100)), { 'hscPhase.Change': 1 });
-    assert.equal(await phase(), -170);
-    await page.mouse.wheel(0, 100);
+    assert.deepEqual(await during(page, () => page.mouse.wheel(0, 100)), { 'hscPhase.Change': 1 });
+    assert.equal(await phase(), -175);
+    await page.mouse.wheel(0, -100);
     assert.equal(await phase(), -180);
+    await page.locator('[id="cmbDemo"]').focus();
+    assert.deepEqual(await during(page, () => page.mouse.wheel(0, 100)), {});
+    await bar.focus();
 
     // The thumb follows the pointer to the end of the track.
     parts = await partsOf(page, 'hscPhase');

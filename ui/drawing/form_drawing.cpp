@@ -69,8 +69,8 @@ public:
     void draw(const Label& label) {
         joint_ = {};
         const int room = static_cast<int>(std::floor(geometry_.toPixels(label.box()).width));
-        const int pixels =
-            fitter_.fit(label.caption(), room, geometry_.fontPixels(label.fontPoints()));
+        const int pixels = fitter_.fit(label.caption(), label.captionsShown(), room,
+                                       geometry_.fontPixels(label.fontPoints()));
         out_.push_back(Text{label.box(), label.caption(), pixels, Rgba::from(colours::kBlack),
                             buttonFace_, Text::Align::Top});
     }

@@ -6,6 +6,7 @@
 #include <QStyle>
 #include <QStyleOptionButton>
 #include <QStylePainter>
+#include <algorithm>
 
 #include "ui/qt/dialog_font.h"
 #include "ui/qt/form_view.h"
@@ -48,7 +49,8 @@ void ButtonWidget::syncFromModel() {
     const int maxPixels = geometry.fontPixels(model_.fontPoints());
     // Room for the frame and a little air on either side of the caption.
     const int room = box.width() - 2 * style()->pixelMetric(QStyle::PM_ButtonMargin) - 4;
-    const QFont font = dialogFont(view_.textFitter().fit(model_.caption(), room, maxPixels));
+    const QFont font = dialogFont(
+        view_.textFitter().fit(model_.caption(), model_.captionsShown(), room, maxPixels));
     if (this->font() != font) setFont(font);
     if (text() != caption) setText(caption);
     setGeometry(box);
@@ -117,9 +119,14 @@ void ButtonWidget::paintEvent(QPaintEvent* event) {
         QPushButton::paintEvent(event);
         return;
     }
-    // The graphical style: the whole face in the background colour, with a raised edge.
+    // The graphical style: the whole face in the background colour, with a raised edge. It is
+    // drawn at the design size and scaled with the picture, edges and focus frame included.
     QPainter painter(this);
-    const QRect face = rect();
+    const double zoom = view_.zoom();
+    const QRect face(0, 0, std::max(1, qRound(width() / zoom)),
+                     std::max(1, qRound(height() / zoom)));
+    painter.scale(static_cast<double>(width()) / face.width(),
+                  static_cast<double>(height()) / face.height());
     painter.fillRect(face, toQColor(model_.backColour()));
     const bool down = isDown();
     painter.setPen(down ? QColor(64, 64, 64) : QColor(255, 255, 255));

@@ -3,6 +3,7 @@
 #include <QAccessibleWidget>
 #include <QLineEdit>
 #include <QSignalBlocker>
+#include <QWheelEvent>
 
 #include "ui/qt/dialog_font.h"
 #include "ui/qt/form_view.h"
@@ -112,4 +113,20 @@ void ComboBoxWidget::syncFromModel() {
     if (this->font() != font) setFont(font);
     setGeometry(toQRect(geometry.toWidgetRect(model_.box())));
     setVisible(model_.visible());
+}
+
+void ComboBoxWidget::wheelEvent(QWheelEvent* event) {
+    if (!hasFocus()) {
+        event->ignore();
+        return;
+    }
+    // A turn away from the user steps to the entry above. From a typed text that names no entry
+    // the first step down goes to the first entry.
+    for (int notches = notches_.take(*event); notches != 0; notches += notches > 0 ? -1 : 1) {
+        const int index = currentIndex() + (notches > 0 ? -1 : 1);
+        if (index < 0 || index >= count())
+            break;
+        view_.deliver([this, index] { model_.pick(index); });
+    }
+    event->accept();
 }

@@ -3,8 +3,6 @@
 #include <QApplication>
 #include <QMessageBox>
 #include <QPaintEvent>
-#include <QScrollBar>
-#include <QSignalBlocker>
 #include <QTimer>
 #include <algorithm>
 #include <exception>
@@ -16,6 +14,8 @@
 #include "ui/qt/drag_overlay.h"
 #include "ui/qt/primitive_painter.h"
 #include "ui/qt/qt_conversions.h"
+#include "ui/qt/scaled_style.h"
+#include "ui/qt/scroll_bar_widget.h"
 
 namespace {
 
@@ -59,27 +59,14 @@ void FormView::createWidgets() {
             auto* widget = new ButtonWidget(**button, *this);
             widgets_.push_back({*button, widget, [widget] { widget->syncFromModel(); }, 0});
         } else if (auto* bar = std::get_if<ScrollBar*>(&ref)) {
-            ScrollBar& model = **bar;
-            auto* widget = new QScrollBar(Qt::Horizontal, this);
-            widget->setObjectName(QString::fromStdString(model.name()));
-            widget->setFocusPolicy(Qt::StrongFocus);
-            widget->setInvertedControls(false);  // the right arrow key moves to the right
-            connect(widget, &QScrollBar::valueChanged, this,
-                    [this, &model](int value) { deliver([&model, value] { model.setValue(value); }); });
-            widgets_.push_back({&model, widget,
-                                [this, widget, &model] {
-                                    const QSignalBlocker block(widget);
-                                    widget->setRange(model.min(), model.max());
-                                    widget->setSingleStep(model.smallChange());
-                                    widget->setPageStep(model.largeChange());
-                                    widget->setValue(model.value());
-                                    widget->setGeometry(
-                                        toQRect(geometry_.toWidgetRect(model.box())));
-                                    widget->setVisible(model.visible());
-                                },
-                                0});
+            auto* widget = new ScrollBarWidget(**bar, *this);
+            widgets_.push_back({*bar, widget, [widget] { widget->syncFromModel(); }, 0});
         }
     }
+    // Created after the widgets, so that it outlives them when the window's children go.
+    style_ = new ScaledStyle;
+    style_->setParent(this);
+    for (auto& binding : widgets_) binding.widget->setStyle(style_);
     for (Timer* timer : form_.timers()) {
         auto* clock = new QTimer(this);
         clock->setObjectName(QString::fromStdString(timer->name()));
@@ -192,6 +179,8 @@ void FormView::resizeEvent(QResizeEvent* event) {
     const drawing::PointF offset{(width() - form_.clientWidth() * scale) / 2,
                                  (height() - form_.clientHeight() * scale) / 2};
     geometry_.set(scale, offset);
+    if (style_ != nullptr)
+        style_->setZoom(zoom);
     if (overlay_ != nullptr) {
         overlay_->setGeometry(rect());
         syncFromModel(true);

@@ -14,6 +14,7 @@
 class QTimer;
 class DragOverlay;
 class ButtonWidget;
+class ScaledStyle;
 
 // The window on screen: paints the form's windowless controls in their stacking order, hosts a
 // real widget for every windowed control, and turns the user's input and the timers' ticks into
@@ -31,6 +32,8 @@ public:
     const drawing::ViewGeometry& viewGeometry() const { return geometry_; }
     // Fits captions to their boxes in the window's face.
     drawing::TextFitter& textFitter() { return fitter_; }
+    // Window pixels per design pixel.
+    double zoom() const { return geometry_.pixelsPerTwip() * twips::kPerPixel; }
 
     // Runs one model event with everything it raises, then updates the screen. A broken
     // invariant inside it is reported, never swallowed.
@@ -76,5 +79,6 @@ private:
     std::vector<WidgetBinding> widgets_;
     std::vector<TimerBinding> timers_;
     DragOverlay* overlay_ = nullptr;
+    ScaledStyle* style_ = nullptr;
     std::function<void(const QString&)> reportError_;
 };

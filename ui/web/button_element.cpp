@@ -55,10 +55,12 @@ void ButtonElement::syncFromModel() {
     if (model_.graphical()) {
         dom::setStyle(button_, "backgroundColor", dom::cssColour(model_.backColour()));
     } else {
-        // No caption is clipped: where the face is too wide for the box, the caption gets smaller.
+        // No caption is clipped: where the face is too wide for the box, the caption gets
+        // smaller, at one size for every caption the button shows ("Pause" and "Start").
         const drawing::PixelRect box = geometry.toWidgetRect(model_.box());
-        const int pixels = view_.fitter().fit(model_.caption(), box.width - kCaptionMargin,
-                                              geometry.fontPixels(model_.fontPoints()));
+        const int pixels =
+            view_.fitter().fit(model_.caption(), model_.captionsShown(), box.width - kCaptionMargin,
+                               geometry.fontPixels(model_.fontPoints()));
         dom::setText(button_, model_.caption());
         dom::setStyle(button_, "fontSize", dom::pixels(pixels));
     }

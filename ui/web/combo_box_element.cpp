@@ -153,13 +153,16 @@ void ComboBoxElement::listClicked(const val& event) {
 void ComboBoxElement::wheel(const val& event) {
     if (open_)
         return;  // the open list scrolls itself
+    if (!dom::document()["activeElement"].strictlyEquals(input_))
+        return;  // the page's own
     event.call<void>("preventDefault");
-    const int notches = notches_.take(event);
-    if (notches == 0)
-        return;
-    const int target = currentIndex() + (notches > 0 ? 1 : -1);
-    if (target >= 0 && target < static_cast<int>(shownItems_.size()))
-        pick(target);
+    // From a typed text that names no entry the first step down goes to the first entry.
+    for (int notches = notches_.take(event); notches != 0; notches += notches > 0 ? -1 : 1) {
+        const int index = currentIndex() + (notches > 0 ? -1 : 1);
+        if (index < 0 || index >= static_cast<int>(shownItems_.size()))
+            break;
+        pick(index);
+    }
 }
 
 void ComboBoxElement::openList() {

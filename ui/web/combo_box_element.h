@@ -13,8 +13,9 @@ class WebFormView;
 // Every keystroke that changes the text is one Change of the model; a pick from the list (a
 // click or tap on an entry, Enter on the highlighted one, or Up, Down, Page Up and Page Down on
 // the closed list, each one entry, as on the desktop) is one Click. Alt+Down or F4 opens the list,
-// Escape closes it. A notch of the wheel over the closed box picks the next entry (towards the
-// user) or the one before, as on the desktop.
+// Escape closes it. While it has the keyboard focus, each notch of the wheel over the closed box
+// picks the entry above (a turn away from the user) or below; without the focus it leaves the
+// wheel alone, as on the desktop.
 class ComboBoxElement : public WindowedElement {
 public:
     ComboBoxElement(ComboBox& model, WebFormView& view);

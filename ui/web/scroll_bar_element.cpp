@@ -183,14 +183,12 @@ void ScrollBarElement::keyDown(const val& event) {
 }
 
 void ScrollBarElement::wheel(const val& event) {
+    if (!dom::document()["activeElement"].strictlyEquals(bar_))
+        return;  // the page's own
     event.call<void>("preventDefault");
-    const int notches = notches_.take(event);
-    if (notches == 0)
-        return;
-    // As the desktop: three lines a notch, never more than a page.
-    const long step = std::min<long>(3L * model_.smallChange(), model_.largeChange());
-    const long delta = std::clamp<long>(-notches * step, -65536L, 65536L);
-    stepBy(static_cast<int>(delta));
+    for (int notches = notches_.take(event); notches != 0; notches += notches > 0 ? -1 : 1) {
+        stepBy(notches > 0 ? -model_.smallChange() : model_.smallChange());
+    }
 }
 
 void ScrollBarElement::stepBy(int delta) {

@@ -12,8 +12,9 @@ class WebFormView;
 // A horizontal scroll bar (ARIA scrollbar): an arrow at each end, a track and a thumb. The arrows
 // and the arrow keys step by SmallChange (Right and Up up, Left and Down down), the track and
 // Page Up / Page Down by LargeChange, Home and End go to Min and Max, as on the desktop; a held
-// arrow or track repeats; a notch of the wheel steps three SmallChanges, at most a LargeChange,
-// down for a turn towards the user. Every change of the value is one Change of the model.
+// arrow or track repeats. While it has the keyboard focus, each notch of the wheel is one
+// SmallChange, to the left for a turn away from the user; without the focus it leaves the wheel
+// alone, as on the desktop. Every change of the value is one Change of the model.
 class ScrollBarElement : public WindowedElement {
 public:
     ScrollBarElement(ScrollBar& model, WebFormView& view);

@@ -27,5 +27,5 @@ int WheelNotches::take(const emscripten::val& wheelEvent) {
     }
     const double whole = std::trunc(pending_);
     pending_ -= whole;
-    return static_cast<int>(whole);
+    return -static_cast<int>(whole);  // the DOM counts a turn towards the user as positive
 }
