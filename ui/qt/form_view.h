@@ -9,7 +9,6 @@
 #include "ui/drawing/text_fitter.h"
 #include "ui/drawing/view_geometry.h"
 #include "ui/form.h"
-#include "ui/qt/qt_text_measurer.h"
 
 class QTimer;
 class DragOverlay;
@@ -31,7 +30,7 @@ public:
     QSize sizeHint() const override;
     const drawing::ViewGeometry& viewGeometry() const { return geometry_; }
     // Fits captions to their boxes in the window's face.
-    drawing::TextFitter& textFitter() { return fitter_; }
+    static drawing::TextFitter& textFitter();
     // Window pixels per design pixel.
     double zoom() const { return geometry_.pixelsPerTwip() * twips::kPerPixel; }
 
@@ -73,8 +72,6 @@ private:
 
     Form& form_;
     drawing::ViewGeometry geometry_;
-    QtTextMeasurer measurer_;
-    drawing::TextFitter fitter_{measurer_};
     std::vector<drawing::Primitive> primitives_;  // kept between paints for its storage
     std::vector<WidgetBinding> widgets_;
     std::vector<TimerBinding> timers_;
