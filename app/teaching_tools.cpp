@@ -33,3 +33,7 @@ int TeachingTools::intervalOf(Speed speed) {
 void TeachingTools::keepSpeed() {
     form_.tmrOne.setInterval(intervalOf(speed_));
 }
+
+std::vector<theory_curve::Point> TeachingTools::theoryCurve() const {
+    return theory_curve::points(form_, theory_);
+}
