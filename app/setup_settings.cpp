@@ -20,7 +20,8 @@ struct Setting {
     Kind kind;
 };
 
-// Every setting, in the order that apply() makes them and the copies list them.
+// Every setting and the kind of its value, in the order that apply() makes them and the copies
+// list them.
 constexpr Setting kSettings[] = {
     {"demo", Kind::Text},      {"one", Kind::Text},      {"two", Kind::Text},
     {"phase", Kind::Whole},    {"rate", Kind::Whole},    {"fixed", Kind::Whole},
