@@ -327,6 +327,10 @@ void Form1::cmdStart_Click() {
 
 void Form1::tmrOne_Timer() {
     if (!tmrOne.enabled()) return;
+    advanceOneFrame();
+}
+
+void Form1::advanceOneFrame() {
     FrameCount = FrameCount + 1.0;
     DrawFrame();
 }
@@ -372,6 +376,7 @@ void Form1::SetupDemo() {
     if (demoIs("Polarisation")) polarisation::setUp(*this);
     if (demoIs("Ricean") || demoIs("Rayleigh")) fading::setUp(*this);
     if (demoIs("Phasors")) phasors::setUp(*this);
+    tools.keepSpeed();  // a chosen slow motion outlives every set-up, whatever it wrote
 }
 
 // The two wave demonstrations compute their samples first, then share one drawing step.

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/teaching_tools.h"
 #include "ui/form.h"
 #include "ui/uniform_random.h"
 #include "ui/value_array.h"
@@ -59,6 +60,9 @@ public:
     double PhaseStepScale = 0.0;
     UniformRandom random;
 
+    // The lecturer's tools (one step, slow motion, theory curve); unused, they change nothing.
+    TeachingTools tools{*this};
+
     // Event handlers of the window.
     void Form_Load();
     void cmbDemo_Change();
@@ -72,6 +76,8 @@ public:
     // The set-up and the frame of the demonstration named by the text of cmbDemo.
     void SetupDemo();
     void DrawFrame();
+    // The work of one timer tick: the next frame.
+    void advanceOneFrame();
 
     bool demoIs(const char* name) const { return cmbDemo.text() == name; }
 

@@ -1,41 +1,52 @@
 // Renders the window for a chosen demonstration after a chosen number of timer ticks into a PNG,
-// without a display. The settings are made as a user makes them: options picked or typed, the
-// scroll bars moved, the histogram button pressed, the phasor tips dropped at points in twips.
-//   snapshot [--demo NAME] [--one TEXT] [--two TEXT] [--phase DEGREES] [--rate N] [--fixed N]
-//            [--histogram] [--tip1 X,Y] [--tip2 X,Y] [--ticks N] [--ratio R] [--size WxH]
-//            OUTPUT.png
+// without a display. The settings are the prepared set-ups of the program (app/setup_settings.h),
+// made as a user makes them: options picked or typed, the scroll bars moved, the histogram button
+// pressed, the phasor tips dropped at points in twips; then the ticks pass (and with --paused,
+// the animation is paused after them).
+//   snapshot [SETTINGS] [--ticks N] [--ratio R] [--size WxH] OUTPUT.png
+// A bad setting is reported on stderr with exit status 2.
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QImage>
 #include <QPainter>
-#include <algorithm>
 #include <cstdio>
+#include <string>
+#include <utility>
+#include <vector>
 
 #include "app/form1.h"
+#include "app/setup_settings.h"
 #include "ui/qt/form_view.h"
 
 int main(int argc, char* argv[]) {
     qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen"
                                                                     : qgetenv("QT_QPA_PLATFORM"));
     QApplication application(argc, argv);
+    std::vector<std::string> arguments;
+    const QStringList given = QCoreApplication::arguments();
+    for (qsizetype i = 1; i < given.size(); ++i) arguments.push_back(given[i].toStdString());
+    ParsedSetup setup = SetupSettings::fromArguments(arguments, SetupSettings::Unknown::PassOn);
+    if (!setup.ok()) {
+        std::fprintf(stderr, "snapshot: %s\n", setup.error.c_str());
+        return 2;
+    }
+    // The demonstration is always picked, "Plane Wave" unless another is given.
+    if (!setup.settings.demo)
+        setup.settings.demo = "Plane Wave";
+
     QCommandLineParser parser;
-    parser.setApplicationDescription("Renders a demonstration of the window into a PNG.");
+    parser.setApplicationDescription(
+        QString("Renders a demonstration of the window into a PNG.\n\nSettings:\n") +
+        SetupSettings::usage());
     parser.addHelpOption();
-    parser.addOption({"demo", "The demonstration to choose from the list.", "name", "Plane Wave"});
-    parser.addOption({"one", "Text of the first option list.", "text"});
-    parser.addOption({"two", "Text of the second option list.", "text"});
-    parser.addOption({"phase", "Relative phase, degrees.", "degrees"});
-    parser.addOption({"rate", "Value of the Speed scroll bar.", "value"});
-    parser.addOption({"fixed", "Value of the Fixed scroll bar.", "value"});
-    parser.addOption({"histogram", "Press the Histogram button."});
-    parser.addOption({"tip1", "Drop the tip of phasor 1 at X,Y (twips).", "x,y"});
-    parser.addOption({"tip2", "Drop the tip of phasor 2 at X,Y (twips).", "x,y"});
     parser.addOption({"ticks", "Timer ticks to let pass after the settings.", "count", "0"});
     parser.addOption({"ratio", "Device pixel ratio of the picture.", "ratio", "1"});
     parser.addOption({"size", "Window size in pixels, WIDTHxHEIGHT; the picture scales to fit.",
                       "size", "789x605"});
     parser.addPositionalArgument("output", "The PNG file to write.");
-    parser.process(application);
+    QStringList rest{given.value(0)};
+    for (const std::string& argument : setup.unclaimed) rest << QString::fromStdString(argument);
+    parser.process(rest);
     if (parser.positionalArguments().size() != 1) parser.showHelp(2);
 
     const QStringList size = parser.value("size").split('x');
@@ -45,48 +56,19 @@ int main(int argc, char* argv[]) {
     FormView window(form);
     window.resize(size[0].toInt(), size[1].toInt());
     window.load();
-
-    const std::string demo = parser.value("demo").toStdString();
-    const auto& names = form.cmbDemo.items();
-    const auto found = std::find(names.begin(), names.end(), demo);
-    if (found != names.end()) {
-        window.deliver([&] { form.cmbDemo.pick(static_cast<int>(found - names.begin())); });
-    } else {
-        window.deliver([&] { form.cmbDemo.setText(demo); });
-    }
-    // A text equal to a list entry is picked from the list; any other is typed.
-    const auto choose = [&](ComboBox& combo, const QString& text) {
-        const auto& entries = combo.items();
-        const auto entry = std::find(entries.begin(), entries.end(), text.toStdString());
-        window.deliver([&] {
-            if (entry != entries.end()) {
-                combo.pick(static_cast<int>(entry - entries.begin()));
-            } else {
-                combo.setText(text.toStdString());
-            }
-        });
-    };
-    if (parser.isSet("one")) choose(form.cmbOne, parser.value("one"));
-    if (parser.isSet("two")) choose(form.cmbTwo, parser.value("two"));
-    const std::pair<const char*, ScrollBar*> bars[] = {
-        {"phase", &form.hscPhase}, {"rate", &form.hscRate}, {"fixed", &form.hscFixed}};
-    for (const auto& [option, bar] : bars) {
-        if (parser.isSet(option)) window.deliver([&] { bar->setValue(parser.value(option).toInt()); });
-    }
-    if (parser.isSet("histogram")) window.deliver([&] { form.cmdHist.click(); });
-    const std::pair<const char*, int> tips[] = {{"tip1", 0}, {"tip2", 1}};
-    for (const auto& [option, handle] : tips) {
-        if (!parser.isSet(option)) continue;
-        const QStringList point = parser.value(option).split(',');
-        if (point.size() != 2) parser.showHelp(2);
-        window.deliver([&] {
-            form.cmdPhasor[handle].mouseDown(Button::kLeftButton, 0, 0, 0);
-            form.drop(point[0].toDouble(), point[1].toDouble());
-        });
+    const auto deliver = [&](const std::function<void()>& action) { window.deliver(action); };
+    // --paused pauses the picture that the ticks leave, rather than the ticks themselves.
+    SetupSettings pause;
+    pause.paused = std::exchange(setup.settings.paused, false);
+    const std::string error = setup.settings.apply(form, deliver);
+    if (!error.empty()) {
+        std::fprintf(stderr, "snapshot: %s\n", error.c_str());
+        return 2;
     }
 
     const int ticks = parser.value("ticks").toInt();
     for (int i = 0; i < ticks; ++i) window.deliver([&] { form.tmrOne.tick(); });
+    pause.apply(form, deliver);
 
     const qreal ratio = parser.value("ratio").toDouble();
     QImage image(window.size() * ratio, QImage::Format_ARGB32_Premultiplied);

@@ -14,16 +14,16 @@ using number_rules::roundToInt16;
 
 namespace {
 
-// The direct component: the product is taken in 16-bit arithmetic, then divided.
-double directLength(const Form1& form) {
-    const auto steps = static_cast<std::int16_t>(form.hscFixed.value());
-    return number_rules::multiplyInt16(steps, 2000) / 10.0;
-}
-
 // A uniform random angle from -pi up to but not including pi.
 double randomAngle(Form1& form) { return 2 * form.random.next() * kPi - kPi; }
 
 }  // namespace
+
+// The product is taken in 16-bit arithmetic, then divided.
+double directLength(const Form1& form) {
+    const auto steps = static_cast<std::int16_t>(form.hscFixed.value());
+    return number_rules::multiplyInt16(steps, 2000) / 10.0;
+}
 
 int rayCount(const Form1& form) {
     const std::string& text = form.cmbOne.text();

@@ -14,4 +14,7 @@ void drawFrame(Form1& form);
 // The number of rays that a text of cmbOne names; 0 for any other text.
 int rayCount(const Form1& form);
 
+// The length of the direct component of "Ricean" in twips, as hscFixed stands.
+double directLength(const Form1& form);
+
 }  // namespace fading

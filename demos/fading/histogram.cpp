@@ -15,13 +15,18 @@ void cmdHist_Click(Form1& form) {
     }
 }
 
-void count(Form1& form, int bin) {
-    form.HistBins[bin] = form.HistBins[bin] + 1;
+double barScale(const Form1& form) {
     double peak = 0;
     for (int k = 0; k < kBins; ++k) {
-        if (form.HistBins[k] > peak) peak = form.HistBins[k];
+        if (form.HistBins[k] > peak)
+            peak = form.HistBins[k];
     }
-    const double scale = 3000 / peak;  // peak is at least the count just added
+    return peak > 0 ? kTallestBar / peak : 0;
+}
+
+void count(Form1& form, int bin) {
+    form.HistBins[bin] = form.HistBins[bin] + 1;
+    const double scale = barScale(form);  // the peak is at least the count just added
     for (int k = 0; k < kBins; ++k) {
         Shape& bar = form.shpHist[k];
         bar.setFillColour(colours::kTeal);

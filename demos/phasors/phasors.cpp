@@ -139,4 +139,10 @@ void Form_DragDrop(Form1& form, Button& source, float x, float y) {
     source.setTop(number_rules::floorOf(source.top() / kGrid) * kGrid);
 }
 
+bool tipAtOrigin(const Form1& form, int index) {
+    const Phasor tip =
+        offsetOf(form.cmdPhasor[index], form.lnePhasor[6 + index], form.lnePhasor[3 + index]);
+    return tip.x == 0 && tip.y == 0;
+}
+
 }  // namespace phasors

@@ -18,4 +18,8 @@ void cmdPhasor_MouseDown(Form1& form, int index, int button, int shift, float x,
 // to the left onto the 60-twip grid. The size of cmdPhasor(0) stands for every handle.
 void Form_DragDrop(Form1& form, Button& source, float x, float y);
 
+// Whether handle 0 or 1 still stands on its diagram's origin, where the set-up puts it and where
+// no drop can put it back.
+bool tipAtOrigin(const Form1& form, int index);
+
 }  // namespace phasors

@@ -1,0 +1,466 @@
+#include "app/setup_settings.h"
+
+#include <algorithm>
+#include <charconv>
+#include <cmath>
+
+#include "app/form1.h"
+#include "demos/fading/histogram.h"
+#include "demos/phasors/phasors.h"
+
+namespace {
+
+using Speed = TeachingTools::Speed;
+using Theory = TeachingTools::Theory;
+
+enum class Kind { Text, Whole, Point, Flag, Speed, Theory };
+
+struct Setting {
+    const char* name;
+    Kind kind;
+};
+
+// Every setting and the kind of its value, in the order that apply() makes them and the copies
+// list them.
+constexpr Setting kSettings[] = {
+    {"demo", Kind::Text},      {"one", Kind::Text},      {"two", Kind::Text},
+    {"phase", Kind::Whole},    {"rate", Kind::Whole},    {"fixed", Kind::Whole},
+    {"histogram", Kind::Flag}, {"tip1", Kind::Point},    {"tip2", Kind::Point},
+    {"speed", Kind::Speed},    {"theory", Kind::Theory}, {"projector", Kind::Flag},
+    {"paused", Kind::Flag},
+};
+
+const Setting* findSetting(std::string_view name) {
+    for (const Setting& s : kSettings) {
+        if (name == s.name)
+            return &s;
+    }
+    return nullptr;
+}
+
+constexpr std::pair<Speed, const char*> kSpeeds[] = {
+    {Speed::Normal, "normal"}, {Speed::Half, "half"}, {Speed::Quarter, "quarter"}};
+constexpr std::pair<Theory, const char*> kTheories[] = {{Theory::Rayleigh, "Rayleigh"},
+                                                        {Theory::Ricean, "Ricean"}};
+
+bool sameLetters(std::string_view a, std::string_view b) {
+    return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
+        const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c; };
+        return lower(x) == lower(y);
+    });
+}
+
+template <class T, std::size_t N>
+std::optional<T> byName(const std::pair<T, const char*> (&names)[N], std::string_view text) {
+    for (const auto& [value, name] : names) {
+        if (sameLetters(text, name))
+            return value;
+    }
+    return std::nullopt;
+}
+
+template <class T, std::size_t N>
+const char* nameOf(const std::pair<T, const char*> (&names)[N], T value) {
+    for (const auto& [v, name] : names) {
+        if (v == value)
+            return name;
+    }
+    return "";
+}
+
+// The whole text as a number of `T`, with nothing but blanks around it.
+template <class T>
+std::optional<T> numberFrom(std::string_view text) {
+    while (!text.empty() && text.front() == ' ') text.remove_prefix(1);
+    while (!text.empty() && text.back() == ' ') text.remove_suffix(1);
+    if (text.size() > 1 && text.front() == '+' && text[1] != '-')
+        text.remove_prefix(1);
+    T value{};
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (error != std::errc() || end != text.data() + text.size())
+        return std::nullopt;
+    return value;
+}
+
+std::optional<SetupSettings::Point> pointFrom(std::string_view text) {
+    const std::size_t comma = text.find(',');
+    if (comma == std::string_view::npos)
+        return std::nullopt;
+    const auto x = numberFrom<double>(text.substr(0, comma));
+    const auto y = numberFrom<double>(text.substr(comma + 1));
+    if (!x || !y || !std::isfinite(*x) || !std::isfinite(*y))
+        return std::nullopt;
+    return SetupSettings::Point{*x, *y};
+}
+
+std::string quoted(std::string_view text) {
+    return "\"" + std::string(text) + "\"";
+}
+
+// Stores one setting. `label` is the name as the user wrote it ("--phase" or "phase"), `value`
+// empty for a setting given without one. Returns the error, or an empty text.
+std::string store(SetupSettings& s, const Setting& setting, const std::string& label,
+                  const std::optional<std::string>& value) {
+    const std::string_view name = setting.name;
+    if (setting.kind == Kind::Flag) {
+        if (value && !value->empty())
+            return label + " takes no value";
+        if (name == "histogram")
+            s.histogram = true;
+        if (name == "paused")
+            s.paused = true;
+        if (name == "projector")
+            s.projector = true;
+        return {};
+    }
+    if (!value)
+        return label + " needs a value";
+    const std::string& text = *value;
+    switch (setting.kind) {
+        case Kind::Text:
+            (name == "demo" ? s.demo : name == "one" ? s.one : s.two) = text;
+            break;
+        case Kind::Whole: {
+            const auto number = numberFrom<int>(text);
+            if (!number)
+                return label + ": " + quoted(text) + " is not a whole number";
+            (name == "phase" ? s.phase : name == "rate" ? s.rate : s.fixed) = *number;
+            break;
+        }
+        case Kind::Point: {
+            const auto point = pointFrom(text);
+            if (!point) {
+                return label + ": " + quoted(text) +
+                       " is not X,Y (two numbers of twips, such as 6000,1500)";
+            }
+            (name == "tip1" ? s.tip1 : s.tip2) = *point;
+            break;
+        }
+        case Kind::Speed:
+            s.speed = byName(kSpeeds, text);
+            if (!s.speed)
+                return label + ": " + quoted(text) + " is not normal, half or quarter";
+            break;
+        case Kind::Theory:
+            s.theory = byName(kTheories, text);
+            if (!s.theory)
+                return label + ": " + quoted(text) + " is not Rayleigh or Ricean";
+            break;
+        case Kind::Flag:
+            break;
+    }
+    return {};
+}
+
+int hexDigit(char c) {
+    if (c >= '0' && c <= '9')
+        return c - '0';
+    if (c >= 'A' && c <= 'F')
+        return c - 'A' + 10;
+    if (c >= 'a' && c <= 'f')
+        return c - 'a' + 10;
+    return -1;
+}
+
+// %XX escapes and '+' for a blank, as a browser writes a form into an address.
+std::optional<std::string> decoded(std::string_view text) {
+    std::string out;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == '+') {
+            out += ' ';
+        } else if (text[i] != '%') {
+            out += text[i];
+        } else if (i + 2 < text.size() && hexDigit(text[i + 1]) >= 0 &&
+                   hexDigit(text[i + 2]) >= 0) {
+            out += static_cast<char>(hexDigit(text[i + 1]) * 16 + hexDigit(text[i + 2]));
+            i += 2;
+        } else {
+            return std::nullopt;
+        }
+    }
+    return out;
+}
+
+bool keptInFragment(char c) {
+    return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '-' ||
+           c == '.' || c == '_' || c == '~' || c == ',';
+}
+
+std::string encoded(std::string_view text) {
+    static constexpr char kHex[] = "0123456789ABCDEF";
+    std::string out;
+    for (const char c : text) {
+        if (keptInFragment(c)) {
+            out += c;
+        } else if (c == ' ') {
+            out += '+';
+        } else {
+            const auto byte = static_cast<unsigned char>(c);
+            out += '%';
+            out += kHex[byte >> 4];
+            out += kHex[byte & 0xF];
+        }
+    }
+    return out;
+}
+
+bool safeInShell(char c) {
+    return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') ||
+           std::string_view("@%+=:,./_-").find(c) != std::string_view::npos;
+}
+
+// As it is, when a POSIX shell passes it on unchanged; else in single quotes, inside which only
+// the quote itself needs care.
+std::string shellQuoted(std::string_view text) {
+    if (!text.empty() && std::all_of(text.begin(), text.end(), safeInShell)) {
+        return std::string(text);
+    }
+    std::string out = "'";
+    for (const char c : text) out += c == '\'' ? std::string("'\\''") : std::string(1, c);
+    return out + "'";
+}
+
+std::string numberText(double value) {
+    char buffer[32];
+    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
+    return std::string(buffer, result.ptr);
+}
+
+// The settings given, each as its name and its value as text (no value for a flag).
+std::vector<std::pair<const char*, std::optional<std::string>>> listed(const SetupSettings& s) {
+    std::vector<std::pair<const char*, std::optional<std::string>>> list;
+    const auto point = [](const SetupSettings::Point& p) {
+        return numberText(p.x) + "," + numberText(p.y);
+    };
+    if (s.demo)
+        list.emplace_back("demo", *s.demo);
+    if (s.one)
+        list.emplace_back("one", *s.one);
+    if (s.two)
+        list.emplace_back("two", *s.two);
+    if (s.phase)
+        list.emplace_back("phase", std::to_string(*s.phase));
+    if (s.rate)
+        list.emplace_back("rate", std::to_string(*s.rate));
+    if (s.fixed)
+        list.emplace_back("fixed", std::to_string(*s.fixed));
+    if (s.histogram)
+        list.emplace_back("histogram", std::nullopt);
+    if (s.tip1)
+        list.emplace_back("tip1", point(*s.tip1));
+    if (s.tip2)
+        list.emplace_back("tip2", point(*s.tip2));
+    if (s.speed)
+        list.emplace_back("speed", nameOf(kSpeeds, *s.speed));
+    if (s.theory)
+        list.emplace_back("theory", nameOf(kTheories, *s.theory));
+    if (s.projector)
+        list.emplace_back("projector", std::nullopt);
+    if (s.paused)
+        list.emplace_back("paused", std::nullopt);
+    return list;
+}
+
+// A text equal to an entry of the list is picked from it; any other is typed.
+void choose(ComboBox& combo, const std::string& text) {
+    const auto& entries = combo.items();
+    const auto entry = std::find(entries.begin(), entries.end(), text);
+    if (entry != entries.end()) {
+        combo.pick(static_cast<int>(entry - entries.begin()));
+    } else {
+        combo.setText(text);
+    }
+}
+
+}  // namespace
+
+ParsedSetup SetupSettings::fromArguments(const std::vector<std::string>& arguments,
+                                         Unknown unknown) {
+    ParsedSetup parsed;
+    for (std::size_t i = 0; i < arguments.size(); ++i) {
+        const std::string& argument = arguments[i];
+        const bool option = argument.size() > 2 && argument.compare(0, 2, "--") == 0;
+        const std::size_t equals = argument.find('=');
+        const std::string label = argument.substr(0, equals);
+        const Setting* setting = option ? findSetting(std::string_view(label).substr(2)) : nullptr;
+        if (setting == nullptr) {
+            if (unknown == Unknown::PassOn) {
+                parsed.unclaimed.push_back(argument);
+                continue;
+            }
+            parsed.error = option ? "unknown setting " + quoted(label)
+                                  : "unexpected argument " + quoted(argument);
+            return parsed;
+        }
+        std::optional<std::string> value;
+        if (equals != std::string::npos) {
+            value = argument.substr(equals + 1);
+            // A flag given "=" with nothing after it still names a value.
+            if (setting->kind == Kind::Flag) {
+                parsed.error = label + " takes no value";
+                return parsed;
+            }
+        } else if (setting->kind != Kind::Flag && i + 1 < arguments.size()) {
+            value = arguments[++i];
+        }
+        parsed.error = store(parsed.settings, *setting, label, value);
+        if (!parsed.ok())
+            return parsed;
+    }
+    return parsed;
+}
+
+ParsedSetup SetupSettings::fromFragment(std::string_view fragment) {
+    ParsedSetup parsed;
+    if (!fragment.empty() && fragment.front() == '#')
+        fragment.remove_prefix(1);
+    while (!fragment.empty()) {
+        const std::size_t end = std::min(fragment.find('&'), fragment.size());
+        const std::string_view part = fragment.substr(0, end);
+        fragment.remove_prefix(std::min(end + 1, fragment.size()));
+        if (part.empty())
+            continue;
+        const std::size_t equals = part.find('=');
+        const auto name = decoded(part.substr(0, equals));
+        std::optional<std::string> value;
+        if (equals != std::string_view::npos)
+            value = decoded(part.substr(equals + 1));
+        if (!name || (equals != std::string_view::npos && !value)) {
+            parsed.error = quoted(part) + " has a % that is not followed by two hex digits";
+            return parsed;
+        }
+        const Setting* setting = findSetting(*name);
+        if (setting == nullptr) {
+            parsed.error = "unknown setting " + quoted(*name);
+            return parsed;
+        }
+        parsed.error = store(parsed.settings, *setting, *name, value);
+        if (!parsed.ok())
+            return parsed;
+    }
+    return parsed;
+}
+
+SetupSettings SetupSettings::fromWindow(const Form1& form) {
+    SetupSettings s;
+    s.demo = form.cmbDemo.text();
+    if (form.cmbOne.visible())
+        s.one = form.cmbOne.text();
+    if (form.cmbTwo.visible())
+        s.two = form.cmbTwo.text();
+    if (form.hscPhase.visible())
+        s.phase = form.hscPhase.value();
+    if (form.hscRate.visible())
+        s.rate = form.hscRate.value();
+    if (form.hscFixed.visible())
+        s.fixed = form.hscFixed.value();
+    s.histogram = histogram::isOn(form);
+    // A dropped handle is centred on the drop point and snapped down and left onto its grid, so
+    // a drop on its centre puts it back where it stands.
+    for (int k = 0; k < 2; ++k) {
+        const Button& handle = form.cmdPhasor[k];
+        if (!handle.visible() || phasors::tipAtOrigin(form, k))
+            continue;
+        (k == 0 ? s.tip1 : s.tip2) = Point{double{handle.left()} + double{handle.width()} / 2,
+                                           double{handle.top()} + double{handle.height()} / 2};
+    }
+    if (form.tools.speed() != Speed::Normal)
+        s.speed = form.tools.speed();
+    if (form.tools.theory() != Theory::Off)
+        s.theory = form.tools.theory();
+    s.projector = form.tools.projector();
+    s.paused = form.tools.paused();
+    return s;
+}
+
+std::string SetupSettings::toCommandLine() const {
+    std::string line;
+    for (const auto& [name, value] : listed(*this)) {
+        if (!line.empty())
+            line += ' ';
+        line += std::string("--") + name;
+        if (value)
+            line += ' ' + shellQuoted(*value);
+    }
+    return line;
+}
+
+std::string SetupSettings::toFragment() const {
+    std::string fragment;
+    for (const auto& [name, value] : listed(*this)) {
+        if (!fragment.empty())
+            fragment += '&';
+        fragment += name;
+        if (value)
+            fragment += '=' + encoded(*value);
+    }
+    return fragment;
+}
+
+std::string SetupSettings::apply(Form1& form, const Deliver& deliver) const {
+    struct Bar {
+        const std::optional<int>& value;
+        ScrollBar& bar;
+        const char* name;
+    };
+    const Bar bars[] = {{phase, form.hscPhase, "phase"},
+                        {rate, form.hscRate, "rate"},
+                        {fixed, form.hscFixed, "fixed"}};
+    for (const Bar& b : bars) {
+        if (b.value && (*b.value < b.bar.min() || *b.value > b.bar.max())) {
+            return std::string(b.name) + ": " + std::to_string(*b.value) + " is outside " +
+                   std::to_string(b.bar.min()) + ".." + std::to_string(b.bar.max());
+        }
+    }
+
+    if (demo)
+        deliver([&] { choose(form.cmbDemo, *demo); });
+    if (one)
+        deliver([&] { choose(form.cmbOne, *one); });
+    if (two)
+        deliver([&] { choose(form.cmbTwo, *two); });
+    for (const Bar& b : bars) {
+        if (b.value)
+            deliver([&] { b.bar.setValue(*b.value); });
+    }
+    if (histogram)
+        deliver([&] { form.cmdHist.click(); });
+    const std::pair<const std::optional<Point>&, int> tips[] = {{tip1, 0}, {tip2, 1}};
+    for (const auto& [tip, handle] : tips) {
+        if (!tip)
+            continue;
+        deliver([&] {
+            form.cmdPhasor[handle].mouseDown(Button::kLeftButton, 0, 0, 0);
+            form.drop(tip->x, tip->y);
+        });
+    }
+    if (speed)
+        deliver([&] { form.tools.setSpeed(*speed); });
+    if (theory)
+        deliver([&] { form.tools.setTheory(*theory); });
+    if (projector)
+        deliver([&] { form.tools.setProjector(true); });
+    if (paused) {
+        deliver([&] {
+            if (!form.tools.paused())
+                form.cmdStart.click();
+        });
+    }
+    return {};
+}
+
+const char* SetupSettings::usage() {
+    return "  --demo NAME       the demonstration, picked from the list (any other text is typed)\n"
+           "  --one TEXT        the first option list: an entry is picked, any other text typed\n"
+           "  --two TEXT        the second option list, the same way\n"
+           "  --phase DEGREES   the relative phase scroll bar, -180 to 180\n"
+           "  --rate N          the Speed scroll bar, 0 to 20\n"
+           "  --fixed N         the Fixed scroll bar, 0 to 10\n"
+           "  --histogram       press the Histogram button\n"
+           "  --tip1 X,Y        drop the tip of phasor 1 at X,Y (twips)\n"
+           "  --tip2 X,Y        drop the tip of phasor 2 at X,Y (twips)\n"
+           "  --speed SPEED     slow motion: normal, half or quarter\n"
+           "  --theory NAME     the theory curve over the histogram: Rayleigh or Ricean\n"
+           "  --projector       the picture drawn for a projector\n"
+           "  --paused          end paused, as a click on Pause leaves the window\n";
+}
