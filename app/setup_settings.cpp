@@ -3,6 +3,9 @@
 #include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <locale>
+#include <sstream>
+#include <type_traits>
 
 #include "app/form1.h"
 #include "demos/fading/histogram.h"
@@ -76,9 +79,19 @@ std::optional<T> numberFrom(std::string_view text) {
     if (text.size() > 1 && text.front() == '+' && text[1] != '-')
         text.remove_prefix(1);
     T value{};
-    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (error != std::errc() || end != text.data() + text.size())
-        return std::nullopt;
+    if constexpr (std::is_floating_point_v<T>) {
+        // The browser's C++ library reads no floating-point numbers with from_chars; a stream in
+        // the classic locale reads them the same everywhere, whatever locale the toolkit set.
+        std::istringstream in{std::string(text)};
+        in.imbue(std::locale::classic());
+        in >> value;
+        if (text.empty() || in.fail() || in.peek() != std::char_traits<char>::eof())
+            return std::nullopt;
+    } else {
+        const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+        if (error != std::errc() || end != text.data() + text.size())
+            return std::nullopt;
+    }
     return value;
 }
 
@@ -220,10 +233,16 @@ std::string shellQuoted(std::string_view text) {
     return out + "'";
 }
 
+// The shortest text that reads back as the same number, in the classic locale.
 std::string numberText(double value) {
-    char buffer[32];
-    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
-    return std::string(buffer, result.ptr);
+    for (int digits = 1;; ++digits) {
+        std::ostringstream out;
+        out.imbue(std::locale::classic());
+        out.precision(digits);
+        out << value;
+        if (digits >= 17 || numberFrom<double>(out.str()) == value)
+            return out.str();
+    }
 }
 
 // The settings given, each as its name and its value as text (no value for a flag).
