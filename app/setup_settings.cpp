@@ -445,7 +445,10 @@ std::string SetupSettings::apply(Form1& form, const Deliver& deliver) const {
     if (histogram)
         deliver([&] { form.cmdHist.click(); });
     const std::pair<const std::optional<Point>&, int> tips[] = {{tip1, 0}, {tip2, 1}};
-    for (const auto& [tip, handle] : tips) {
+    for (const auto& entry : tips) {
+        // Named copies, not a structured binding: the browser's compiler cannot capture those.
+        const std::optional<Point>& tip = entry.first;
+        const int handle = entry.second;
         if (!tip)
             continue;
         deliver([&] {
