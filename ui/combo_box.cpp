@@ -1,5 +1,7 @@
 #include "ui/combo_box.h"
 
+#include <algorithm>
+
 #include "ui/program_error.h"
 
 void ComboBox::setText(std::string text) {
@@ -17,6 +19,19 @@ void ComboBox::addItem(std::string item, int position) {
     auto items = items_;
     items.insert(items.begin() + position, std::move(item));
     setProperty(items_, items);
+}
+
+int ComboBox::currentIndex() const {
+    const auto found = std::find(items_.begin(), items_.end(), text_);
+    return found == items_.end() ? -1 : static_cast<int>(found - items_.begin());
+}
+
+void ComboBox::turnWheel(int notches) {
+    for (; notches != 0; notches += notches > 0 ? -1 : 1) {
+        const int index = currentIndex() + (notches > 0 ? -1 : 1);
+        if (index < 0 || index >= static_cast<int>(items_.size())) return;
+        pick(index);
+    }
 }
 
 void ComboBox::pick(int position) {

@@ -22,6 +22,12 @@ public:
 
     // The user picks the entry at `position` from the list.
     void pick(int position);
+    // The entry the text names, or -1 for a text that names none.
+    int currentIndex() const;
+    // The user turns the wheel over the list while it has the focus: each notch picks the next
+    // entry, a notch away from the user (positive) the one above. From a text that names no
+    // entry the first step down picks the first. Steps past either end do nothing.
+    void turnWheel(int notches);
 
     Colour textColour() const { return textColour_; }
     void setTextColour(Colour colour) { setProperty(textColour_, colour); }

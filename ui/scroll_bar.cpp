@@ -1,5 +1,6 @@
 #include "ui/scroll_bar.h"
 
+#include <algorithm>
 #include <string>
 
 #include "ui/program_error.h"
@@ -14,6 +15,13 @@ void ScrollBar::setRange(int min, int max) {
 void ScrollBar::setSteps(int smallChange, int largeChange) {
     setProperty(smallChange_, smallChange);
     setProperty(largeChange_, largeChange);
+}
+
+void ScrollBar::turnWheel(int notches) {
+    for (; notches != 0; notches += notches > 0 ? -1 : 1) {
+        const long step = notches > 0 ? -static_cast<long>(smallChange_) : smallChange_;
+        setValue(static_cast<int>(std::clamp<long>(value_ + step, min_, max_)));
+    }
 }
 
 void ScrollBar::setValue(int value) {

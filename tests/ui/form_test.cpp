@@ -104,6 +104,38 @@ TEST(ControlEvents, ScrollBarRaisesChangeOnlyWithinItsRange) {
     EXPECT_EQ(form.bar.value(), 10);
 }
 
+// Both views hand whole wheel notches to the model, which steps the entry or the value.
+TEST(ControlEvents, AWheelNotchIsOnePickOrOneSmallChangeAndStopsAtTheEnds) {
+    TestForm form;
+    int clicks = 0;
+    int changes = 0;
+    form.combo.onClick = [&] { ++clicks; };
+    form.combo.onChange = [&] { ++changes; };
+    for (const char* entry : {"A", "B", "C"}) form.combo.addItem(entry);
+    form.combo.setText("typed");
+    changes = 0;
+    form.combo.turnWheel(1);
+    EXPECT_EQ(form.combo.text(), "typed") << "above a text that names no entry there is nothing";
+    form.combo.turnWheel(-1);
+    EXPECT_EQ(form.combo.text(), "A") << "the first step down goes to the first entry";
+    form.combo.turnWheel(-5);
+    EXPECT_EQ(form.combo.text(), "C");
+    EXPECT_EQ(clicks, 3);
+    EXPECT_EQ(changes, 0);
+
+    form.bar.setSteps(3, 7);
+    form.bar.setValue(0);
+    int barChanges = 0;
+    form.bar.onChange = [&] { ++barChanges; };
+    form.bar.turnWheel(-2);
+    EXPECT_EQ(form.bar.value(), 6);
+    form.bar.turnWheel(-2);
+    EXPECT_EQ(form.bar.value(), 10) << "held at Max";
+    form.bar.turnWheel(8);
+    EXPECT_EQ(form.bar.value(), -10) << "held at Min";
+    EXPECT_EQ(barChanges, 11) << "one Change a step that moved";
+}
+
 TEST(ControlProperties, OnlyFiniteSingleValuesReachACoordinate) {
     TestForm form;
     form.line.setX1(1e38);

@@ -8,6 +8,7 @@
 #include "ui/qt/dialog_font.h"
 #include "ui/qt/form_view.h"
 #include "ui/qt/qt_conversions.h"
+#include "ui/qt/wheel_notches.h"
 
 namespace {
 
@@ -120,13 +121,7 @@ void ComboBoxWidget::wheelEvent(QWheelEvent* event) {
         event->ignore();
         return;
     }
-    // A turn away from the user steps to the entry above. From a typed text that names no entry
-    // the first step down goes to the first entry.
-    for (int notches = notches_.take(*event); notches != 0; notches += notches > 0 ? -1 : 1) {
-        const int index = currentIndex() + (notches > 0 ? -1 : 1);
-        if (index < 0 || index >= count())
-            break;
-        view_.deliver([this, index] { model_.pick(index); });
-    }
+    const int notches = notches_.take(wheelNotches(*event));
+    view_.deliver([this, notches] { model_.turnWheel(notches); });
     event->accept();
 }

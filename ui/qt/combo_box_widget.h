@@ -3,7 +3,7 @@
 #include <QComboBox>
 
 #include "ui/combo_box.h"
-#include "ui/qt/wheel_notches.h"
+#include "ui/wheel_notches.h"
 
 class FormView;
 

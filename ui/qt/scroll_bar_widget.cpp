@@ -4,6 +4,7 @@
 
 #include "ui/qt/form_view.h"
 #include "ui/qt/qt_conversions.h"
+#include "ui/qt/wheel_notches.h"
 
 ScrollBarWidget::ScrollBarWidget(ScrollBar& model, FormView& view)
     : QScrollBar(Qt::Horizontal, &view), model_(model), view_(view) {
@@ -29,9 +30,7 @@ void ScrollBarWidget::wheelEvent(QWheelEvent* event) {
         event->ignore();
         return;
     }
-    // A turn away from the user moves to the left, as the wheel scrolls a page up.
-    for (int notches = notches_.take(*event); notches != 0; notches += notches > 0 ? -1 : 1) {
-        triggerAction(notches > 0 ? SliderSingleStepSub : SliderSingleStepAdd);
-    }
+    const int notches = notches_.take(wheelNotches(*event));
+    view_.deliver([this, notches] { model_.turnWheel(notches); });
     event->accept();
 }

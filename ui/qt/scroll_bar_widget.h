@@ -2,7 +2,7 @@
 
 #include <QScrollBar>
 
-#include "ui/qt/wheel_notches.h"
+#include "ui/wheel_notches.h"
 #include "ui/scroll_bar.h"
 
 class FormView;

@@ -1,3 +1,4 @@
+#include "ui/web/wheel_notches.h"
 #include "ui/web/combo_box_element.h"
 
 #include <algorithm>
@@ -156,13 +157,8 @@ void ComboBoxElement::wheel(const val& event) {
     if (!dom::document()["activeElement"].strictlyEquals(input_))
         return;  // the page's own
     event.call<void>("preventDefault");
-    // From a typed text that names no entry the first step down goes to the first entry.
-    for (int notches = notches_.take(event); notches != 0; notches += notches > 0 ? -1 : 1) {
-        const int index = currentIndex() + (notches > 0 ? -1 : 1);
-        if (index < 0 || index >= static_cast<int>(shownItems_.size()))
-            break;
-        pick(index);
-    }
+    const int notches = notches_.take(domWheelNotches(event));
+    view_.deliver([this, notches] { model_.turnWheel(notches); });
 }
 
 void ComboBoxElement::openList() {
@@ -229,6 +225,5 @@ void ComboBoxElement::pick(int index) {
 }
 
 int ComboBoxElement::currentIndex() const {
-    const auto found = std::find(shownItems_.begin(), shownItems_.end(), model_.text());
-    return found == shownItems_.end() ? -1 : static_cast<int>(found - shownItems_.begin());
+    return model_.currentIndex();
 }

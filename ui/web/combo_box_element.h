@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "ui/combo_box.h"
-#include "ui/web/wheel_notches.h"
+#include "ui/wheel_notches.h"
 #include "ui/web/windowed_element.h"
 
 class WebFormView;

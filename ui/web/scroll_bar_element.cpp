@@ -1,3 +1,4 @@
+#include "ui/web/wheel_notches.h"
 #include "ui/web/scroll_bar_element.h"
 
 #include <algorithm>
@@ -186,9 +187,8 @@ void ScrollBarElement::wheel(const val& event) {
     if (!dom::document()["activeElement"].strictlyEquals(bar_))
         return;  // the page's own
     event.call<void>("preventDefault");
-    for (int notches = notches_.take(event); notches != 0; notches += notches > 0 ? -1 : 1) {
-        stepBy(notches > 0 ? -model_.smallChange() : model_.smallChange());
-    }
+    const int notches = notches_.take(domWheelNotches(event));
+    view_.deliver([this, notches] { model_.turnWheel(notches); });
 }
 
 void ScrollBarElement::stepBy(int delta) {

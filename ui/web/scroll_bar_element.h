@@ -4,7 +4,7 @@
 
 #include "ui/scroll_bar.h"
 #include "ui/web/interval_clock.h"
-#include "ui/web/wheel_notches.h"
+#include "ui/wheel_notches.h"
 #include "ui/web/windowed_element.h"
 
 class WebFormView;

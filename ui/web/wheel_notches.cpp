@@ -1,7 +1,5 @@
 #include "ui/web/wheel_notches.h"
 
-#include <cmath>
-
 namespace {
 
 // What one notch amounts to, by the event's delta mode: pixels, lines, pages.
@@ -10,22 +8,19 @@ constexpr double kLinesPerNotch = 3;
 
 }  // namespace
 
-int WheelNotches::take(const emscripten::val& wheelEvent) {
+double domWheelNotches(const emscripten::val& wheelEvent) {
     double delta = wheelEvent["deltaY"].as<double>();
     if (delta == 0)
         delta = wheelEvent["deltaX"].as<double>();
     switch (wheelEvent["deltaMode"].as<int>()) {
         case 0:
-            pending_ += delta / kPixelsPerNotch;
+            delta /= kPixelsPerNotch;
             break;
         case 1:
-            pending_ += delta / kLinesPerNotch;
+            delta /= kLinesPerNotch;
             break;
         default:
-            pending_ += delta;
             break;
     }
-    const double whole = std::trunc(pending_);
-    pending_ -= whole;
-    return -static_cast<int>(whole);  // the DOM counts a turn towards the user as positive
+    return -delta;  // the DOM counts a turn towards the user as positive
 }

@@ -2,13 +2,7 @@
 
 #include <emscripten/val.h>
 
-// Turns wheel events into whole notches of a mouse wheel, as the desktop counts them: a
-// touchpad's many small deltas add up to one notch, and a line-based wheel's three lines are one.
-// Positive notches are away from the user (the wheel turned up), as the desktop counts them.
-class WheelNotches {
-public:
-    int take(const emscripten::val& wheelEvent);
-
-private:
-    double pending_ = 0;
-};
+// The notches of a mouse wheel that a DOM wheel event stands for, in fractions for a touchpad's
+// small deltas; a line-based wheel's three lines are one notch. Positive is a turn away from the
+// user, as the desktop counts it.
+double domWheelNotches(const emscripten::val& wheelEvent);
