@@ -117,6 +117,7 @@ void FormView::deliver(const std::function<void()>& event) {
         return;
     }
     syncFromModel();
+    emit eventDelivered();
 }
 
 void FormView::syncFromModel(bool everything) {

@@ -55,6 +55,10 @@ public:
     void dragReleased(QPoint position);
     const DragOverlay& dragOverlay() const { return *overlay_; }
 
+signals:
+    // After every delivered event, with the screen brought in step.
+    void eventDelivered();
+
 protected:
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
