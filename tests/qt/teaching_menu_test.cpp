@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QComboBox>
+#include <QContextMenuEvent>
 #include <QFile>
 #include <QLineEdit>
 #include <QMenu>
@@ -97,6 +98,20 @@ TEST_F(TeachingMenuTest, ShortcutWorksFromAButtonNotWhileTypingInAList) {
     // Keys that typing has no use for still reach the tools.
     QTest::keyClick(combo->lineEdit(), Qt::Key_1, Qt::ControlModifier);
     EXPECT_EQ(form.tools.speed(), TeachingTools::Speed::Normal);
+}
+
+// The menu opens from the keyboard where the focus is, and on a right click that reaches the window
+// through a control without a menu of its own (as the system sends it: a context menu event).
+TEST_F(TeachingMenuTest, MenuOpensFromShiftF10AndARightClickOnAButton) {
+    auto* start = widget<QPushButton>("cmdStart");
+    start->setFocus();
+    QTest::keyClick(start, Qt::Key_F10, Qt::ShiftModifier);
+    EXPECT_TRUE(tools.menu().isVisible());
+    tools.menu().hide();
+    QContextMenuEvent click(QContextMenuEvent::Mouse, start->rect().center());
+    QApplication::sendEvent(start, &click);
+    EXPECT_TRUE(tools.menu().isVisible());
+    tools.menu().hide();
 }
 
 TEST_F(TeachingMenuTest, F11TogglesFullScreen) {
