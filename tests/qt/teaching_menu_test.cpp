@@ -1,6 +1,7 @@
 #include "ui/qt/teaching_menu.h"
 
 #include <QAction>
+#include <QClipboard>
 #include <QComboBox>
 #include <QContextMenuEvent>
 #include <QFile>
@@ -13,6 +14,7 @@
 #include <QXmlStreamReader>
 
 #include "app/form_options.h"
+#include "app/setup_settings.h"
 #include "ui/qt/picture_files.h"
 #include "view_fixture.h"
 
@@ -112,6 +114,23 @@ TEST_F(TeachingMenuTest, MenuOpensFromShiftF10AndARightClickOnAButton) {
     QApplication::sendEvent(start, &click);
     EXPECT_TRUE(tools.menu().isVisible());
     tools.menu().hide();
+}
+
+// Ctrl+C from a button copies the picture; Ctrl+Shift+C the command that opens this set-up again.
+TEST_F(TeachingMenuTest, CopyToolsPutThePictureAndTheSetUpOnTheClipboard) {
+    countRayleigh();
+    QTest::keyClick(&view, Qt::Key_T);
+    auto* start = widget<QPushButton>("cmdStart");
+    start->setFocus();
+    QGuiApplication::clipboard()->clear();
+    QTest::keyClick(start, Qt::Key_C, Qt::ControlModifier);
+    const QImage copied = QGuiApplication::clipboard()->image();
+    EXPECT_EQ(copied.size(), view.size() * view.devicePixelRatioF());
+    QTest::keyClick(start, Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
+    const QString line = QGuiApplication::clipboard()->text();
+    EXPECT_EQ(line.toStdString(),
+              "propagation-demos " + SetupSettings::fromWindow(form).toCommandLine());
+    EXPECT_TRUE(line.contains("--theory Rayleigh"));
 }
 
 TEST_F(TeachingMenuTest, F11TogglesFullScreen) {
