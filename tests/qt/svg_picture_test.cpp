@@ -1,0 +1,111 @@
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <variant>
+
+#include "app/form_options.h"
+#include "app/setup_settings.h"
+#include "ui/qt/picture_files.h"
+#include "view_fixture.h"
+
+namespace {
+
+// Whether two colours are alike, allowing for the blend of an edge pixel: two rasterisers cover
+// the edge of a one-pixel curve differently (up to about 150 apart in the sum of the channels); a
+// shape a pixel out of place, or in another colour, is further from its background than that.
+bool alike(QColor a, QColor b) {
+    return std::abs(a.red() - b.red()) + std::abs(a.green() - b.green()) +
+               std::abs(a.blue() - b.blue()) <=
+           160;
+}
+
+// Whether `colour` is found within one pixel of (x, y) in `image`.
+bool nearby(const QImage& image, int x, int y, QColor colour) {
+    for (int dy = -1; dy <= 1; ++dy) {
+        for (int dx = -1; dx <= 1; ++dx) {
+            const QPoint p(x + dx, y + dy);
+            if (image.rect().contains(p) && alike(image.pixelColor(p), colour))
+                return true;
+        }
+    }
+    return false;
+}
+
+using SvgPictureTest = ViewFixture;
+
+// The SVG backend draws what the painter paints: rendered by another rasteriser (librsvg), every
+// shape pixel of the window's picture is within one pixel of the same colour in the SVG's, and
+// the other way round. Text (the labels' boxes and the logo's name) is set by different font
+// engines, and the lists, buttons and scroll bars are widgets, not in the SVG: those are left out.
+TEST_F(SvgPictureTest, RenderedSvgAgreesWithThePaintedPictureWithinAPixel) {
+    const QString rsvg = QStandardPaths::findExecutable("rsvg-convert");
+    ASSERT_FALSE(rsvg.isEmpty()) << "rsvg-convert (Debian package librsvg2-bin) is needed";
+    view.setFormOptions([this] { return formOptions(form); });
+    for (const char* setUp : {"--demo Rayleigh --one Ten --histogram --theory Rayleigh",
+                              "--demo Phasors --tip1 2400,780 --tip2 900,3000 --projector",
+                              "--demo Polarisation --one Horizontal --two Vertical --phase 45"}) {
+        SCOPED_TRACE(setUp);
+        std::vector<std::string> arguments;
+        for (const QString& word : QString(setUp).split(' '))
+            arguments.push_back(word.toStdString());
+        const ParsedSetup parsed = SetupSettings::fromArguments(arguments);
+        ASSERT_TRUE(parsed.ok()) << parsed.error;
+        ASSERT_EQ(parsed.settings.apply(form, [&](const auto& action) { act(action); }), "");
+        for (int i = 0; i < 40; ++i) act([&] { form.tmrOne.tick(); });
+
+        QTemporaryDir dir;
+        ASSERT_TRUE(picture_files::save(view, dir.filePath("p.svg"), picture_files::Format::Svg));
+        QProcess convert;
+        convert.start(rsvg, {"-o", dir.filePath("s.png"), dir.filePath("p.svg")});
+        ASSERT_TRUE(convert.waitForFinished(30000));
+        ASSERT_EQ(convert.exitCode(), 0) << convert.readAllStandardError().toStdString();
+        const QImage fromSvg = QImage(dir.filePath("s.png")).convertToFormat(QImage::Format_RGB32);
+        const QImage painted = grab().convertToFormat(QImage::Format_RGB32);
+        ASSERT_EQ(fromSvg.size(), painted.size());
+
+        // Left out, in pixels: every visible windowed control and label, and the logo's name.
+        QList<QRect> excluded;
+        const auto& geometry = view.viewGeometry();
+        for (const auto& ref : form.windowedControls()) {
+            std::visit(
+                [&](const auto* c) {
+                    if (c->visible())
+                        excluded << toQRect(geometry.toWidgetRect(c->box())).adjusted(-2, -2, 2, 2);
+                },
+                ref);
+        }
+        for (const auto& item : form.paintOrder()) {
+            if (const auto* label = std::get_if<Label*>(&item); label && (*label)->visible()) {
+                excluded << toQRect(geometry.toWidgetRect((*label)->box())).adjusted(-1, -1, 1, 1);
+            }
+        }
+        const RectF logo = form.imgTarm.box();  // the name: units 52..122 of 300 across
+        excluded << toQRect(geometry.toWidgetRect(
+            {logo.left + logo.width * 52 / 300, logo.top, logo.width * 70 / 300, logo.height}));
+
+        const QColor background = painted.pixelColor(0, 0);
+        int shapePixels = 0;
+        int strays = 0;
+        for (int y = 0; y < painted.height(); ++y) {
+            for (int x = 0; x < painted.width(); ++x) {
+                if (std::any_of(excluded.begin(), excluded.end(),
+                                [&](const QRect& r) { return r.contains(x, y); })) {
+                    continue;
+                }
+                const QColor a = painted.pixelColor(x, y);
+                const QColor b = fromSvg.pixelColor(x, y);
+                if (alike(a, background) && alike(b, background))
+                    continue;
+                ++shapePixels;
+                if (!nearby(fromSvg, x, y, a) || !nearby(painted, x, y, b))
+                    ++strays;
+            }
+        }
+        EXPECT_GT(shapePixels, 500);
+        // The dots of a dotted line are a pixel long: where one falls across two pixels, the two
+        // rasterisers share its colour out differently over a pixel or two of the line.
+        EXPECT_LE(strays, shapePixels / 1000) << strays << " of " << shapePixels;
+    }
+}
+
+}  // namespace

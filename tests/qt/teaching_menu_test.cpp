@@ -1,0 +1,201 @@
+#include "ui/qt/teaching_menu.h"
+
+#include <QAction>
+#include <QClipboard>
+#include <QComboBox>
+#include <QContextMenuEvent>
+#include <QFile>
+#include <QLineEdit>
+#include <QMenu>
+#include <QProcess>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QXmlStreamReader>
+
+#include "app/form_options.h"
+#include "app/setup_settings.h"
+#include "ui/qt/picture_files.h"
+#include "view_fixture.h"
+
+namespace {
+
+// The window as the desktop program makes it: the tools' picture and their menu.
+class TeachingMenuTest : public ViewFixture {
+protected:
+    TeachingMenuTest() : tools(view, form) {
+        view.setFormOptions([this] { return formOptions(form); });
+        view.activateWindow();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(&view));
+    }
+    QAction* action(const char* name) { return widget<QAction>(name); }
+    // Rayleigh with ten rays, the histogram on and a few frames counted.
+    void countRayleigh() {
+        act([&] { form.cmbDemo.pick(3); });
+        ASSERT_EQ(form.cmbDemo.text(), "Rayleigh");
+        act([&] { form.cmdHist.click(); });
+        for (int i = 0; i < 50; ++i) act([&] { form.tmrOne.tick(); });
+    }
+    TeachingMenu tools;
+};
+
+// Every tool is in the menu (speed in its submenu) under its own text with its shortcut.
+TEST_F(TeachingMenuTest, MenuListsEveryToolWithItsShortcut) {
+    const struct {
+        const char* name;
+        const char* text;
+        QKeySequence shortcut;
+    } expected[] = {
+        {"actStep", "Step one frame", QKeySequence(".")},
+        {"actSpeedNormal", "Normal", QKeySequence("Ctrl+1")},
+        {"actSpeedHalf", "Half", QKeySequence("Ctrl+2")},
+        {"actSpeedQuarter", "Quarter", QKeySequence("Ctrl+3")},
+        {"actTheory", "Theory curve", QKeySequence("T")},
+        {"actProjector", "Projector contrast", QKeySequence("P")},
+        {"actCopyPicture", "Copy picture", QKeySequence("Ctrl+C")},
+        {"actSavePicture", "Save picture...", QKeySequence("Ctrl+S")},
+        {"actFullScreen", "Full screen", QKeySequence("F11")},
+        {"actCopyCommandLine", "Copy command line", QKeySequence("Ctrl+Shift+C")},
+    };
+    QList<QAction*> listed = tools.menu().actions();
+    for (QAction* entry : tools.menu().actions()) {
+        if (entry->menu() != nullptr)
+            listed += entry->menu()->actions();
+    }
+    for (const auto& tool : expected) {
+        QAction* found = action(tool.name);
+        ASSERT_NE(found, nullptr);
+        EXPECT_EQ(found->text(), tool.text) << tool.name;
+        EXPECT_EQ(found->shortcut(), tool.shortcut) << tool.name;
+        EXPECT_TRUE(listed.contains(found)) << tool.name;
+    }
+    // The curve means something only over a histogram of a fading demonstration.
+    EXPECT_FALSE(action("actTheory")->isEnabled());
+    countRayleigh();
+    EXPECT_TRUE(action("actTheory")->isEnabled());
+}
+
+// A tool's key works while a button has the focus; in a list being typed into the key is text.
+TEST_F(TeachingMenuTest, ShortcutWorksFromAButtonNotWhileTypingInAList) {
+    auto* start = widget<QPushButton>("cmdStart");
+    start->setFocus();
+    QTest::keyClick(start, Qt::Key_Space);  // Pause
+    ASSERT_TRUE(form.tools.paused());
+    const double frame = form.FrameCount;
+    QTest::keyClick(start, Qt::Key_Period);
+    EXPECT_EQ(form.FrameCount, frame + 1);
+    QTest::keyClick(start, Qt::Key_P);
+    EXPECT_TRUE(form.tools.projector());
+    QTest::keyClick(start, Qt::Key_2, Qt::ControlModifier);
+    EXPECT_EQ(form.tools.speed(), TeachingTools::Speed::Half);
+
+    auto* combo = widget<QComboBox>("cmbOne");
+    combo->setFocus();
+    combo->lineEdit()->setText("2");
+    combo->lineEdit()->setCursorPosition(1);
+    QTest::keyClicks(combo->lineEdit(), ".5p");
+    EXPECT_EQ(form.cmbOne.text(), "2.5p");
+    EXPECT_EQ(form.FrameCount, frame + 1);
+    EXPECT_TRUE(form.tools.projector());
+    // Keys that typing has no use for still reach the tools.
+    QTest::keyClick(combo->lineEdit(), Qt::Key_1, Qt::ControlModifier);
+    EXPECT_EQ(form.tools.speed(), TeachingTools::Speed::Normal);
+}
+
+// The menu opens from the keyboard where the focus is, and on a right click that reaches the window
+// through a control without a menu of its own (as the system sends it: a context menu event).
+TEST_F(TeachingMenuTest, MenuOpensFromShiftF10AndARightClickOnAButton) {
+    auto* start = widget<QPushButton>("cmdStart");
+    start->setFocus();
+    QTest::keyClick(start, Qt::Key_F10, Qt::ShiftModifier);
+    EXPECT_TRUE(tools.menu().isVisible());
+    tools.menu().hide();
+    QContextMenuEvent click(QContextMenuEvent::Mouse, start->rect().center());
+    QApplication::sendEvent(start, &click);
+    EXPECT_TRUE(tools.menu().isVisible());
+    tools.menu().hide();
+}
+
+// Ctrl+C from a button copies the picture; Ctrl+Shift+C the command that opens this set-up again.
+TEST_F(TeachingMenuTest, CopyToolsPutThePictureAndTheSetUpOnTheClipboard) {
+    countRayleigh();
+    QTest::keyClick(&view, Qt::Key_T);
+    auto* start = widget<QPushButton>("cmdStart");
+    start->setFocus();
+    QGuiApplication::clipboard()->clear();
+    QTest::keyClick(start, Qt::Key_C, Qt::ControlModifier);
+    const QImage copied = QGuiApplication::clipboard()->image();
+    EXPECT_EQ(copied.size(), view.size() * view.devicePixelRatioF());
+    QTest::keyClick(start, Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
+    const QString line = QGuiApplication::clipboard()->text();
+    EXPECT_EQ(line.toStdString(),
+              "propagation-demos " + SetupSettings::fromWindow(form).toCommandLine());
+    EXPECT_TRUE(line.contains("--theory Rayleigh"));
+}
+
+TEST_F(TeachingMenuTest, F11TogglesFullScreen) {
+    ASSERT_FALSE(view.isFullScreen());
+    QTest::keyClick(&view, Qt::Key_F11);
+    EXPECT_TRUE(view.isFullScreen());
+    EXPECT_TRUE(action("actFullScreen")->isChecked());
+    QTest::keyClick(&view, Qt::Key_F11);
+    EXPECT_FALSE(view.isFullScreen());
+    EXPECT_FALSE(action("actFullScreen")->isChecked());
+}
+
+// The files a lecturer saves: PNGs at the window's size and twice it, and an SVG that parses as
+// XML and holds the picture's shapes in the program's colours with the theory curve in red.
+TEST_F(TeachingMenuTest, SavedPicturesHaveTheirSizesAndTheSvgParses) {
+    countRayleigh();
+    QTest::keyClick(&view, Qt::Key_T);
+    ASSERT_EQ(form.tools.theory(), TeachingTools::Theory::Rayleigh);
+    QTemporaryDir dir;
+    const QString png = dir.filePath("a.png");
+    const QString png2x = dir.filePath("b.png");
+    const QString svg = dir.filePath("c.svg");
+    ASSERT_TRUE(picture_files::save(view, png, picture_files::Format::Png));
+    ASSERT_TRUE(picture_files::save(view, png2x, picture_files::Format::Png2x));
+    ASSERT_TRUE(picture_files::save(view, svg, picture_files::Format::Svg));
+    EXPECT_EQ(QImage(png).size(), view.size());
+    EXPECT_EQ(QImage(png2x).size(), view.size() * 2);
+
+    QFile file(svg);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    QXmlStreamReader xml(&file);
+    QMap<QString, int> elements;
+    QSet<QString> strokes;
+    int bars = 0;  // teal 0x808000 and the highlighted light blue 0xFFF000 as #RRGGBB
+    while (!xml.atEnd()) {
+        if (xml.readNext() == QXmlStreamReader::StartElement) {
+            ++elements[xml.name().toString()];
+            strokes.insert(xml.attributes().value("stroke").toString());
+            const auto fill = xml.attributes().value("fill");
+            if (xml.name() == u"rect" && (fill == u"#008080" || fill == u"#00F0FF"))
+                ++bars;
+        }
+    }
+    EXPECT_FALSE(xml.hasError()) << xml.errorString().toStdString();
+    for (const char* name : {"svg", "line", "circle", "rect", "text", "path"}) {
+        EXPECT_GT(elements.value(name), 0) << name;
+    }
+    EXPECT_EQ(bars, 32);
+    EXPECT_TRUE(strokes.contains("#FF0000")) << "the theory curve";
+    EXPECT_FALSE(picture_files::save(view, dir.filePath("none/d.svg"), picture_files::Format::Svg));
+}
+
+// A bad setting on the command line: a message on stderr, status 2, no window.
+TEST(DesktopCommandLine, BadSettingExitsWithTwoAndAMessage) {
+    for (const QStringList& arguments :
+         {QStringList{"--phase", "400"}, QStringList{"--speed", "fast"}, QStringList{"--nope"}}) {
+        QProcess program;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert("QT_QPA_PLATFORM", "offscreen");
+        program.setProcessEnvironment(environment);
+        program.start(PROPAGATION_DEMOS_PATH, arguments);
+        ASSERT_TRUE(program.waitForFinished(20000)) << arguments.join(' ').toStdString();
+        EXPECT_EQ(program.exitCode(), 2) << arguments.join(' ').toStdString();
+        EXPECT_TRUE(program.readAllStandardError().contains("propagation-demos: "));
+    }
+}
+
+}  // namespace
