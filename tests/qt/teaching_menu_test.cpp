@@ -110,7 +110,8 @@ TEST_F(TeachingMenuTest, MenuOpensFromShiftF10AndARightClickOnAButton) {
     QTest::keyClick(start, Qt::Key_F10, Qt::ShiftModifier);
     EXPECT_TRUE(tools.menu().isVisible());
     tools.menu().hide();
-    QContextMenuEvent click(QContextMenuEvent::Mouse, start->rect().center());
+    QContextMenuEvent click(QContextMenuEvent::Mouse, start->rect().center(),
+                            start->mapToGlobal(start->rect().center()));
     QApplication::sendEvent(start, &click);
     EXPECT_TRUE(tools.menu().isVisible());
     tools.menu().hide();
