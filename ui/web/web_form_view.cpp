@@ -16,9 +16,6 @@ using emscripten::val;
 
 namespace {
 
-// The window's background and the labels': the desktop's button face.
-constexpr drawing::Rgba kButtonFace{239, 239, 239, 255};
-
 const Control& asControl(const Form::WindowedControlRef& ref) {
     return *std::visit([](auto* control) -> const Control* { return control; }, ref);
 }
