@@ -3,6 +3,7 @@
 #include <emscripten/bind.h>
 #include <emscripten/val.h>
 
+#include <cctype>
 #include <map>
 #include <memory>
 #include <variant>
@@ -194,18 +195,14 @@ void install(Form1& form, WebFormView& view) {
     checker = std::make_unique<InvariantChecker>(form);
     countEvents(form);
     val hook = val::object();
-    hook.set("tick", val::module_property("testTick"));
-    hook.set("paint", val::module_property("testPaint"));
-    hook.set("control", val::module_property("testControl"));
-    hook.set("frameCount", val::module_property("testFrameCount"));
-    hook.set("invariants", val::module_property("testInvariants"));
-    hook.set("clock", val::module_property("testClock"));
-    hook.set("geometry", val::module_property("testGeometry"));
-    hook.set("error", val::module_property("testError"));
-    hook.set("events", val::module_property("testEvents"));
-    hook.set("breakInvariant", val::module_property("testBreakInvariant"));
-    hook.set("setup", val::module_property("testSetup"));
-    hook.set("nonShapeBoxes", val::module_property("testNonShapeBoxes"));
+    // Each entry is the binding "test" + its name with a capital: tick -> testTick.
+    for (std::string name :
+         {"tick", "paint", "control", "frameCount", "invariants", "clock", "geometry", "error",
+          "events", "breakInvariant", "setup", "nonShapeBoxes"}) {
+        std::string binding = "test" + name;
+        binding[4] = static_cast<char>(std::toupper(static_cast<unsigned char>(binding[4])));
+        hook.set(name, val::module_property(binding.c_str()));
+    }
     hook.set("ready", true);
     val::global("window").set("propagationTest", hook);
     val::global("window").call<void>("dispatchEvent",

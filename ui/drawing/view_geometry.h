@@ -52,6 +52,15 @@ public:
         const int top = roundToInt(topLeft.y);
         return {left, top, roundToInt(bottomRight.x) - left, roundToInt(bottomRight.y) - top};
     }
+    // The outline that follows a dragged control: its widget box centred on the pointer (logical
+    // pixels), where the dropped control's centre goes; of an even size, the pixel left of and
+    // above the middle is the centre.
+    PixelRect dragOutline(const RectF& box, PointF pointer) const {
+        PixelRect outline = toWidgetRect(box);
+        outline.left = roundToInt(pointer.x) - (outline.width - 1) / 2;
+        outline.top = roundToInt(pointer.y) - (outline.height - 1) / 2;
+        return outline;
+    }
     // A font size given in points, as whole logical pixels at this scale (96 dots per inch at
     // 1:1). Text is always set in whole pixels.
     int fontPixels(double points) const {

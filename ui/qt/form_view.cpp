@@ -201,10 +201,8 @@ void FormView::dragMoved(QPoint position) {
     if (source == nullptr) return;
     const QPointF twips = toQPointF(geometry_.toTwips(toPointF(QPointF(position))));
     const bool accepted = rect().contains(position) && form_.acceptsDrop(twips.x(), twips.y());
-    // The outline is centred on the pointer, where the dropped control's centre goes.
-    QRect outline = toQRect(geometry_.toWidgetRect(source->box()));
-    outline.moveCenter(position);
-    overlay_->showOutline(outline, accepted);
+    overlay_->showOutline(
+        toQRect(geometry_.dragOutline(source->box(), toPointF(QPointF(position)))), accepted);
     if (ButtonWidget* widget = draggedWidget()) {
         widget->setCursor(accepted ? Qt::ClosedHandCursor : Qt::ForbiddenCursor);
     }

@@ -300,11 +300,7 @@ void WebFormView::dragMoved(double pageX, double pageY) {
         return;
     const drawing::PointF twips = geometry_.toTwips(drawing::PointF{pageX, pageY});
     const bool accepted = form_.acceptsDrop(twips.x, twips.y);
-    // The outline is centred on the pointer, where the dropped control's centre goes.
-    const drawing::PixelRect box = geometry_.toWidgetRect(source->box());
-    dom::place(outline_,
-               {static_cast<int>(std::lround(pageX - box.width / 2.0)),
-                static_cast<int>(std::lround(pageY - box.height / 2.0)), box.width, box.height});
+    dom::place(outline_, geometry_.dragOutline(source->box(), drawing::PointF{pageX, pageY}));
     outline_["classList"].call<void>("toggle", val("refused"), !accepted);
     dom::setShown(outline_, true);
     val element = elementOf(source->name());
@@ -313,24 +309,24 @@ void WebFormView::dragMoved(double pageX, double pageY) {
 }
 
 void WebFormView::dragReleased(double pageX, double pageY) {
-    dom::setShown(outline_, false);
-    if (const Button* source = form_.dragSource()) {
-        val element = elementOf(source->name());
-        if (!element.isNull())
-            dom::setStyle(element, "cursor", "");
-    }
+    hideDragFeedback();
     const drawing::PointF twips = geometry_.toTwips(drawing::PointF{pageX, pageY});
     deliver([this, twips] { form_.drop(twips.x, twips.y); });
 }
 
 void WebFormView::dragCancelled() {
+    hideDragFeedback();
+    form_.cancelDrag();
+}
+
+// The outline and the dragged element's cursor, while the drag still has its source.
+void WebFormView::hideDragFeedback() {
     dom::setShown(outline_, false);
     if (const Button* source = form_.dragSource()) {
         val element = elementOf(source->name());
         if (!element.isNull())
             dom::setStyle(element, "cursor", "");
     }
-    form_.cancelDrag();
 }
 
 Timer* WebFormView::timerNamed(const std::string& name) const {

@@ -75,6 +75,7 @@ private:
     void syncTimers(bool everything);
     void layout();
     void watchDevicePixelRatio();
+    void hideDragFeedback();
     void schedulePaint(const RectF& region);
     void paint();
     Timer* timerNamed(const std::string& name) const;
