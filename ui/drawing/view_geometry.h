@@ -21,6 +21,19 @@ public:
         scale_ = pixelsPerTwip;
         offset_ = offset;
     }
+    // A form of `formWidth` x `formHeight` twips scaled uniformly to fit a surface of `width` x
+    // `height` logical pixels, centred on it. Returns the zoom against the design size in whole
+    // pixels (1 at that size; 1 too while the surface has no size yet).
+    double fitForm(double formWidth, double formHeight, double width, double height) {
+        const double designWidth = std::round(formWidth / twips::kPerPixel);
+        const double designHeight = std::round(formHeight / twips::kPerPixel);
+        double zoom = std::min(width / designWidth, height / designHeight);
+        if (!(zoom > 0) || !std::isfinite(zoom))
+            zoom = 1;
+        const double scale = zoom / twips::kPerPixel;
+        set(scale, {(width - formWidth * scale) / 2, (height - formHeight * scale) / 2});
+        return zoom;
+    }
 
     // The surface's device pixels per logical pixel (2 on a typical high-density screen).
     double devicePixelRatio() const { return devicePixelRatio_; }

@@ -181,13 +181,8 @@ QSize FormView::sizeHint() const { return designSize(); }
 // projector; the model stays in twips and only the twips-to-pixel factor changes.
 void FormView::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
-    const QSize design = designSize();
-    const double zoom = std::min(static_cast<double>(width()) / design.width(),
-                                 static_cast<double>(height()) / design.height());
-    const double scale = zoom / twips::kPerPixel;
-    const drawing::PointF offset{(width() - form_.clientWidth() * scale) / 2,
-                                 (height() - form_.clientHeight() * scale) / 2};
-    geometry_.set(scale, offset);
+    const double zoom =
+        geometry_.fitForm(form_.clientWidth(), form_.clientHeight(), width(), height());
     if (style_ != nullptr)
         style_->setZoom(zoom);
     if (overlay_ != nullptr) {

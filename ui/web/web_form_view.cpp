@@ -206,14 +206,7 @@ void WebFormView::syncTimers(bool everything) {
 void WebFormView::layout() {
     const double width = stage_["clientWidth"].as<double>();
     const double height = stage_["clientHeight"].as<double>();
-    const double designWidth = std::round(form_.clientWidth() / twips::kPerPixel);
-    const double designHeight = std::round(form_.clientHeight() / twips::kPerPixel);
-    double zoom = std::min(width / designWidth, height / designHeight);
-    if (!(zoom > 0))
-        zoom = 1;  // a page not laid out yet
-    const double scale = zoom / twips::kPerPixel;
-    geometry_.set(scale, {(width - form_.clientWidth() * scale) / 2,
-                          (height - form_.clientHeight() * scale) / 2});
+    geometry_.fitForm(form_.clientWidth(), form_.clientHeight(), width, height);
     devicePixelRatio_ = val::global("window")["devicePixelRatio"].as<double>();
     if (!(devicePixelRatio_ > 0))
         devicePixelRatio_ = 1;
