@@ -1,6 +1,7 @@
 #include "app/setup_settings.h"
 
 #include <algorithm>
+#include <cctype>
 #include <charconv>
 #include <cmath>
 #include <locale>
@@ -71,6 +72,33 @@ const char* nameOf(const std::pair<T, const char*> (&names)[N], T value) {
     return "";
 }
 
+// [+-]digits[.digits][e[+-]digits], at least one digit before the exponent.
+bool isPlainDecimal(std::string_view text) {
+    std::size_t i = 0;
+    const auto digits = [&] {
+        const std::size_t start = i;
+        while (i < text.size() && std::isdigit(static_cast<unsigned char>(text[i]))) ++i;
+        return i - start;
+    };
+    if (i < text.size() && (text[i] == '+' || text[i] == '-'))
+        ++i;
+    std::size_t mantissa = digits();
+    if (i < text.size() && text[i] == '.') {
+        ++i;
+        mantissa += digits();
+    }
+    if (mantissa == 0)
+        return false;
+    if (i < text.size() && (text[i] == 'e' || text[i] == 'E')) {
+        ++i;
+        if (i < text.size() && (text[i] == '+' || text[i] == '-'))
+            ++i;
+        if (digits() == 0)
+            return false;
+    }
+    return i == text.size();
+}
+
 // The whole text as a number of `T`, with nothing but blanks around it.
 template <class T>
 std::optional<T> numberFrom(std::string_view text) {
@@ -80,12 +108,15 @@ std::optional<T> numberFrom(std::string_view text) {
         text.remove_prefix(1);
     T value{};
     if constexpr (std::is_floating_point_v<T>) {
-        // The browser's C++ library reads no floating-point numbers with from_chars; a stream in
-        // the classic locale reads them the same everywhere, whatever locale the toolkit set.
+        // The browser's C++ library has no from_chars for floating point. A plain decimal
+        // (sign, digits with a point, exponent) is checked here, so that no library takes
+        // "0x1p3", "inf" or a locale's decimal comma on one platform and not on another.
+        if (!isPlainDecimal(text))
+            return std::nullopt;
         std::istringstream in{std::string(text)};
         in.imbue(std::locale::classic());
         in >> value;
-        if (text.empty() || in.fail() || in.peek() != std::char_traits<char>::eof())
+        if (in.fail() || !std::isfinite(value))
             return std::nullopt;
     } else {
         const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
@@ -233,16 +264,48 @@ std::string shellQuoted(std::string_view text) {
     return out + "'";
 }
 
-// The shortest text that reads back as the same number, in the classic locale.
+// The shortest text that reads back as `value`, plain ("2400", "0.5") or with an exponent
+// ("1e+20") whichever is shorter, plain on a tie: what to_chars writes, which the browser's C++
+// library lacks for floating point.
 std::string numberText(double value) {
-    for (int digits = 1;; ++digits) {
+    if (value == 0)
+        return std::signbit(value) ? "-0" : "0";
+    std::string scientific;
+    for (int precision = 0; precision <= 17; ++precision) {
         std::ostringstream out;
         out.imbue(std::locale::classic());
-        out.precision(digits);
-        out << value;
-        if (digits >= 17 || numberFrom<double>(out.str()) == value)
-            return out.str();
+        out.precision(precision);
+        out << std::scientific << value;
+        scientific = out.str();
+        std::istringstream in(scientific);
+        in.imbue(std::locale::classic());
+        double back = 0;
+        if (in >> back && back == value)
+            break;
     }
+    // "-d.ddde+XX": the sign, the significant digits and the exponent.
+    const bool negative = scientific.front() == '-';
+    const std::size_t e = scientific.find('e');
+    std::string digits;
+    for (std::size_t i = negative ? 1 : 0; i < e; ++i) {
+        if (scientific[i] != '.')
+            digits += scientific[i];
+    }
+    const int exponent = std::stoi(scientific.substr(e + 1));
+    std::string plain;
+    const int count = static_cast<int>(digits.size());
+    if (exponent >= count - 1) {
+        plain = digits + std::string(static_cast<std::size_t>(exponent - (count - 1)), '0');
+    } else if (exponent >= 0) {
+        plain = digits.substr(0, static_cast<std::size_t>(exponent + 1)) + "." +
+                digits.substr(static_cast<std::size_t>(exponent + 1));
+    } else {
+        plain = "0." + std::string(static_cast<std::size_t>(-exponent - 1), '0') + digits;
+    }
+    if (negative) {
+        plain.insert(0, "-");
+    }
+    return plain.size() <= scientific.size() ? plain : scientific;
 }
 
 // The settings given, each as its name and its value as text (no value for a flag).
@@ -446,7 +509,7 @@ std::string SetupSettings::apply(Form1& form, const Deliver& deliver) const {
         deliver([&] { form.cmdHist.click(); });
     const std::pair<const std::optional<Point>&, int> tips[] = {{tip1, 0}, {tip2, 1}};
     for (const auto& entry : tips) {
-        // Named copies, not a structured binding: the browser's compiler cannot capture those.
+        // Named, not bound: a lambda may not capture a structured binding in C++20.
         const std::optional<Point>& tip = entry.first;
         const int handle = entry.second;
         if (!tip)

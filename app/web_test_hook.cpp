@@ -3,12 +3,16 @@
 #include <emscripten/bind.h>
 #include <emscripten/val.h>
 
+#include <cctype>
 #include <map>
 #include <memory>
 #include <variant>
 
 #include "app/form1.h"
+#include "app/setup_settings.h"
 #include "tests/fuzz/invariant_checker.h"
+#include "ui/drawing/artwork.h"
+#include "ui/drawing/form_drawing.h"
 #include "ui/program_error.h"
 #include "ui/web/web_form_view.h"
 
@@ -103,6 +107,64 @@ std::string error() {
     return theView->error();
 }
 
+// Makes a prepared set-up ("demo=Phasors&tip1=2000,3000") as a user would, each setting one
+// event; returns the error text, "" when every setting was made.
+std::string setup(const std::string& fragment) {
+    const ParsedSetup parsed = SetupSettings::fromFragment(fragment);
+    if (!parsed.ok())
+        return parsed.error;
+    return parsed.settings.apply(
+        *theForm, [](const std::function<void()>& action) { theView->deliver(action); });
+}
+
+val boxValue(const RectF& box) {
+    val out = val::object();
+    out.set("left", box.left);
+    out.set("top", box.top);
+    out.set("width", box.width);
+    out.set("height", box.height);
+    return out;
+}
+
+// Where the picture is not the canvas's own shapes, in twips: every text the drawing layer sets
+// (captions, and the logo's lettering mapped through its picture's box) and every visible
+// windowed control, which lies above the canvas.
+val nonShapeBoxes() {
+    std::vector<drawing::Primitive> primitives;
+    drawing::drawForm(*theForm, RectF{-1e9, -1e9, 2e9, 2e9}, theView->geometry(), theView->fitter(),
+                      WebFormView::kButtonFace, primitives);
+    val texts = val::array();
+    for (const drawing::Primitive& primitive : primitives) {
+        if (const auto* text = std::get_if<drawing::Text>(&primitive)) {
+            texts.call<void>("push", boxValue(text->box));
+        } else if (const auto* picture = std::get_if<drawing::Picture>(&primitive)) {
+            const double unit = picture->box.width / picture->artwork->width;
+            for (const drawing::Primitive& item : picture->artwork->items) {
+                if (const auto* text = std::get_if<drawing::Text>(&item)) {
+                    texts.call<void>("push",
+                                     boxValue({picture->box.left + text->box.left * unit,
+                                               picture->box.top + text->box.top * unit,
+                                               text->box.width * unit, text->box.height * unit}));
+                }
+            }
+        }
+    }
+    val windowed = val::array();
+    for (const auto& ref : theForm->windowedControls()) {
+        std::visit(
+            [&windowed](const auto* control) {
+                if (control->visible())
+                    windowed.call<void>("push", boxValue({control->left(), control->top(),
+                                                          control->width(), control->height()}));
+            },
+            ref);
+    }
+    val out = val::object();
+    out.set("texts", texts);
+    out.set("windowed", windowed);
+    return out;
+}
+
 // A broken invariant inside an event, as a fault of the program would raise one.
 void breakInvariant(const std::string& message) {
     theView->deliver([&message] { throw ProgramError(message); });
@@ -121,6 +183,8 @@ EMSCRIPTEN_BINDINGS(web_test_hook) {
     emscripten::function("testError", &error);
     emscripten::function("testEvents", &events);
     emscripten::function("testBreakInvariant", &breakInvariant);
+    emscripten::function("testSetup", &setup);
+    emscripten::function("testNonShapeBoxes", &nonShapeBoxes);
 }
 
 namespace web_test_hook {
@@ -131,16 +195,14 @@ void install(Form1& form, WebFormView& view) {
     checker = std::make_unique<InvariantChecker>(form);
     countEvents(form);
     val hook = val::object();
-    hook.set("tick", val::module_property("testTick"));
-    hook.set("paint", val::module_property("testPaint"));
-    hook.set("control", val::module_property("testControl"));
-    hook.set("frameCount", val::module_property("testFrameCount"));
-    hook.set("invariants", val::module_property("testInvariants"));
-    hook.set("clock", val::module_property("testClock"));
-    hook.set("geometry", val::module_property("testGeometry"));
-    hook.set("error", val::module_property("testError"));
-    hook.set("events", val::module_property("testEvents"));
-    hook.set("breakInvariant", val::module_property("testBreakInvariant"));
+    // Each entry is the binding "test" + its name with a capital: tick -> testTick.
+    for (std::string name :
+         {"tick", "paint", "control", "frameCount", "invariants", "clock", "geometry", "error",
+          "events", "breakInvariant", "setup", "nonShapeBoxes"}) {
+        std::string binding = "test" + name;
+        binding[4] = static_cast<char>(std::toupper(static_cast<unsigned char>(binding[4])));
+        hook.set(name, val::module_property(binding.c_str()));
+    }
     hook.set("ready", true);
     val::global("window").set("propagationTest", hook);
     val::global("window").call<void>("dispatchEvent",

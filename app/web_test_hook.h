@@ -14,6 +14,10 @@ class WebFormView;
 //   geometry()             {pixelsPerTwip, offsetX, offsetY, devicePixelRatio}
 //   error()                the program error shown in the page, "" while none
 //   events()               how often each event was raised since the load: {"cmbOne.Change": 3}
+//   setup(fragment)        makes a prepared set-up ("demo=Ricean&histogram"), as the desktop's
+//                          snapshot takes it; returns the error, "" when all was made
+//   nonShapeBoxes()        {texts, windowed}: boxes in twips of every text set (captions, the
+//                          logo's lettering) and of every visible windowed control
 //   breakInvariant(text)   runs an event that throws ProgramError(text), as a program fault would
 namespace web_test_hook {
 

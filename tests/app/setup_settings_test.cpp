@@ -138,7 +138,12 @@ INSTANTIATE_TEST_SUITE_P(
                 {},
                 "tip1=1,2,3",
                 "tip1: \"1,2,3\" is not X,Y (two numbers of twips, such as 6000,1500)"},
-        BadCase{"fragment_value_missing", {}, "demo=Ricean&rate", "rate needs a value"}),
+        BadCase{"fragment_value_missing", {}, "demo=Ricean&rate", "rate needs a value"},
+        // Plain decimals only, on every platform's C++ library alike.
+        BadCase{"hexadecimal_or_infinite_twips",
+                {"--tip1", "0x10,inf"},
+                "",
+                "--tip1: \"0x10,inf\" is not X,Y (two numbers of twips, such as 6000,1500)"}),
     [](const ::testing::TestParamInfo<BadCase>& info) { return std::string(info.param.name); });
 
 // The settings are made one delivered action each, whatever order they were given in, and as

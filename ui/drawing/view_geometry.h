@@ -21,6 +21,19 @@ public:
         scale_ = pixelsPerTwip;
         offset_ = offset;
     }
+    // A form of `formWidth` x `formHeight` twips scaled uniformly to fit a surface of `width` x
+    // `height` logical pixels, centred on it. Returns the zoom against the design size in whole
+    // pixels (1 at that size; 1 too while the surface has no size yet).
+    double fitForm(double formWidth, double formHeight, double width, double height) {
+        const double designWidth = std::round(formWidth / twips::kPerPixel);
+        const double designHeight = std::round(formHeight / twips::kPerPixel);
+        double zoom = std::min(width / designWidth, height / designHeight);
+        if (!(zoom > 0) || !std::isfinite(zoom))
+            zoom = 1;
+        const double scale = zoom / twips::kPerPixel;
+        set(scale, {(width - formWidth * scale) / 2, (height - formHeight * scale) / 2});
+        return zoom;
+    }
 
     // The surface's device pixels per logical pixel (2 on a typical high-density screen).
     double devicePixelRatio() const { return devicePixelRatio_; }
@@ -51,6 +64,15 @@ public:
         const int left = roundToInt(topLeft.x);
         const int top = roundToInt(topLeft.y);
         return {left, top, roundToInt(bottomRight.x) - left, roundToInt(bottomRight.y) - top};
+    }
+    // The outline that follows a dragged control: its widget box centred on the pointer (logical
+    // pixels), where the dropped control's centre goes; of an even size, the pixel left of and
+    // above the middle is the centre.
+    PixelRect dragOutline(const RectF& box, PointF pointer) const {
+        PixelRect outline = toWidgetRect(box);
+        outline.left = roundToInt(pointer.x) - (outline.width - 1) / 2;
+        outline.top = roundToInt(pointer.y) - (outline.height - 1) / 2;
+        return outline;
     }
     // A font size given in points, as whole logical pixels at this scale (96 dots per inch at
     // 1:1). Text is always set in whole pixels.

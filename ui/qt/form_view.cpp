@@ -202,13 +202,8 @@ QSize FormView::sizeHint() const {
 // projector; the model stays in twips and only the twips-to-pixel factor changes.
 void FormView::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
-    const QSize design = designSize();
-    const double zoom = std::min(static_cast<double>(width()) / design.width(),
-                                 static_cast<double>(height()) / design.height());
-    const double scale = zoom / twips::kPerPixel;
-    const drawing::PointF offset{(width() - form_.clientWidth() * scale) / 2,
-                                 (height() - form_.clientHeight() * scale) / 2};
-    geometry_.set(scale, offset);
+    const double zoom =
+        geometry_.fitForm(form_.clientWidth(), form_.clientHeight(), width(), height());
     if (style_ != nullptr)
         style_->setZoom(zoom);
     if (overlay_ != nullptr) {
@@ -223,10 +218,8 @@ void FormView::dragMoved(QPoint position) {
         return;
     const QPointF twips = toQPointF(geometry_.toTwips(toPointF(QPointF(position))));
     const bool accepted = rect().contains(position) && form_.acceptsDrop(twips.x(), twips.y());
-    // The outline is centred on the pointer, where the dropped control's centre goes.
-    QRect outline = toQRect(geometry_.toWidgetRect(source->box()));
-    outline.moveCenter(position);
-    overlay_->showOutline(outline, accepted);
+    overlay_->showOutline(
+        toQRect(geometry_.dragOutline(source->box(), toPointF(QPointF(position)))), accepted);
     if (ButtonWidget* widget = draggedWidget()) {
         widget->setCursor(accepted ? Qt::ClosedHandCursor : Qt::ForbiddenCursor);
     }

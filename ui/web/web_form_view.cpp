@@ -16,9 +16,6 @@ using emscripten::val;
 
 namespace {
 
-// The window's background and the labels': the desktop's button face.
-constexpr drawing::Rgba kButtonFace{239, 239, 239, 255};
-
 const Control& asControl(const Form::WindowedControlRef& ref) {
     return *std::visit([](auto* control) -> const Control* { return control; }, ref);
 }
@@ -209,14 +206,7 @@ void WebFormView::syncTimers(bool everything) {
 void WebFormView::layout() {
     const double width = stage_["clientWidth"].as<double>();
     const double height = stage_["clientHeight"].as<double>();
-    const double designWidth = std::round(form_.clientWidth() / twips::kPerPixel);
-    const double designHeight = std::round(form_.clientHeight() / twips::kPerPixel);
-    double zoom = std::min(width / designWidth, height / designHeight);
-    if (!(zoom > 0))
-        zoom = 1;  // a page not laid out yet
-    const double scale = zoom / twips::kPerPixel;
-    geometry_.set(scale, {(width - form_.clientWidth() * scale) / 2,
-                          (height - form_.clientHeight() * scale) / 2});
+    geometry_.fitForm(form_.clientWidth(), form_.clientHeight(), width, height);
     devicePixelRatio_ = val::global("window")["devicePixelRatio"].as<double>();
     if (!(devicePixelRatio_ > 0))
         devicePixelRatio_ = 1;
@@ -303,11 +293,7 @@ void WebFormView::dragMoved(double pageX, double pageY) {
         return;
     const drawing::PointF twips = geometry_.toTwips(drawing::PointF{pageX, pageY});
     const bool accepted = form_.acceptsDrop(twips.x, twips.y);
-    // The outline is centred on the pointer, where the dropped control's centre goes.
-    const drawing::PixelRect box = geometry_.toWidgetRect(source->box());
-    dom::place(outline_,
-               {static_cast<int>(std::lround(pageX - box.width / 2.0)),
-                static_cast<int>(std::lround(pageY - box.height / 2.0)), box.width, box.height});
+    dom::place(outline_, geometry_.dragOutline(source->box(), drawing::PointF{pageX, pageY}));
     outline_["classList"].call<void>("toggle", val("refused"), !accepted);
     dom::setShown(outline_, true);
     val element = elementOf(source->name());
@@ -316,24 +302,24 @@ void WebFormView::dragMoved(double pageX, double pageY) {
 }
 
 void WebFormView::dragReleased(double pageX, double pageY) {
-    dom::setShown(outline_, false);
-    if (const Button* source = form_.dragSource()) {
-        val element = elementOf(source->name());
-        if (!element.isNull())
-            dom::setStyle(element, "cursor", "");
-    }
+    hideDragFeedback();
     const drawing::PointF twips = geometry_.toTwips(drawing::PointF{pageX, pageY});
     deliver([this, twips] { form_.drop(twips.x, twips.y); });
 }
 
 void WebFormView::dragCancelled() {
+    hideDragFeedback();
+    form_.cancelDrag();
+}
+
+// The outline and the dragged element's cursor, while the drag still has its source.
+void WebFormView::hideDragFeedback() {
     dom::setShown(outline_, false);
     if (const Button* source = form_.dragSource()) {
         val element = elementOf(source->name());
         if (!element.isNull())
             dom::setStyle(element, "cursor", "");
     }
-    form_.cancelDrag();
 }
 
 Timer* WebFormView::timerNamed(const std::string& name) const {

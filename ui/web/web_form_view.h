@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "ui/drawing/primitives.h"
 #include "ui/drawing/text_fitter.h"
 #include "ui/drawing/view_geometry.h"
 #include "ui/form.h"
@@ -21,6 +22,9 @@
 // and repaints what changed.
 class WebFormView {
 public:
+    // The window's background and the labels': the desktop's button face.
+    static constexpr drawing::Rgba kButtonFace{239, 239, 239, 255};
+
     // Builds the stage inside `host` (an element of the page).
     WebFormView(Form& form, emscripten::val host);
     WebFormView(const WebFormView&) = delete;
@@ -71,6 +75,7 @@ private:
     void syncTimers(bool everything);
     void layout();
     void watchDevicePixelRatio();
+    void hideDragFeedback();
     void schedulePaint(const RectF& region);
     void paint();
     Timer* timerNamed(const std::string& name) const;

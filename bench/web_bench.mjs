@@ -1,0 +1,195 @@
+// What the browser edition costs, in Debian's Chromium, headless (a report, not a test):
+//   node bench/web_bench.mjs [PAGE] [--loads N] [--seconds S] [--runs R]
+// PAGE defaults to build-web/propagation-demos.html; playwright-core comes from tests/web
+// (tools/bootstrap-web installs it). It measures
+//   - the size of the one file;
+//   - load to the first painted frame: the page's first-contentful-paint (the canvas and the
+//     controls come in one frame), and the animation frame that paints the window (the first
+//     after the program's "propagation-ready"), both from the start of the navigation; N fresh
+//     pages;
+//   - one tick plus its repaint: window.propagationTest's tick(1) and paint() (which paints the
+//     changed region at once), per demonstration, in batches of ten ticks (performance.now() is
+//     coarsened to 0.1 ms in a page that is not cross-origin isolated);
+//   - CPU time of all of Chromium's processes (utime + stime from /proc) while "Plane Wave"
+//     animates on its own clock for S seconds, against the same browser on about:blank; R runs.
+// All figures are medians.
+import { createRequire } from 'node:module';
+import { fileURLToPath, pathToFileURL } from 'node:url';
+import fs from 'node:fs';
+import path from 'node:path';
+
+const here = path.dirname(fileURLToPath(import.meta.url));
+const sourceDir = path.resolve(here, '..');
+const require = createRequire(path.join(sourceDir, 'tests', 'web', 'package.json'));
+const { chromium } = require('playwright-core');
+
+const options = { loads: 21, seconds: 30, runs: 3, page: path.join(sourceDir, 'build-web', 'propagation-demos.html') };
+for (let i = 2; i < process.argv.length; ++i) {
+    const a = process.argv[i];
+    if (a === '--loads') options.loads = Number(process.argv[++i]);
+    else if (a === '--seconds') options.seconds = Number(process.argv[++i]);
+    else if (a === '--runs') options.runs = Number(process.argv[++i]);
+    else options.page = path.resolve(a);
+}
+const pageUrl = pathToFileURL(options.page).href;
+
+const median = (values) => {
+    const sorted = [...values].sort((a, b) => a - b);
+    const middle = Math.floor(sorted.length / 2);
+    return sorted.length % 2 ? sorted[middle] : (sorted[middle - 1] + sorted[middle]) / 2;
+};
+
+// The same switches as the browser tests: nothing reaches out, no GPU.
+const launchArgs = ['--headless', '--no-sandbox', '--disable-gpu', '--disable-quic', '--no-first-run',
+    '--disable-background-networking', '--disable-component-update', '--disable-sync'];
+const launch = () => chromium.launch({
+    executablePath: process.env.PROPAGATION_CHROMIUM ?? '/usr/bin/chromium', headless: true, args: launchArgs,
+});
+
+const waitForReady = () => (window.propagationTest && window.propagationTest.ready) ||
+    new Promise((resolve) => window.addEventListener('propagation-ready', resolve, { once: true }));
+
+// ---- size
+const bytes = fs.statSync(options.page).size;
+console.log(`file: ${options.page}: ${bytes} bytes (${(bytes / 1024).toFixed(1)} KiB)`);
+
+// ---- load to the first painted frame
+{
+    const browser = await launch();
+    const paints = [];
+    const frames = [];
+    // One load first that is not counted: the browser's own first page warms its caches.
+    for (let i = 0; i <= options.loads; ++i) {
+        const context = await browser.newContext({ viewport: { width: 789, height: 605 } });
+        const page = await context.newPage();
+        // The program asks for its first paint while it loads, before it says it is ready: the
+        // frame after "propagation-ready" is the one that paints the window.
+        await page.addInitScript(() => {
+            window.benchFrame = new Promise((resolve) => window.addEventListener('propagation-ready',
+                () => requestAnimationFrame(() => resolve(performance.now())), { once: true }));
+        });
+        await page.goto(pageUrl);
+        const times = await page.evaluate(async () => {
+            const frame = await window.benchFrame;
+            const paint = await new Promise((resolve) => {
+                const found = () => performance.getEntriesByName('first-contentful-paint')[0];
+                if (found()) return resolve(found().startTime);
+                new PerformanceObserver(() => found() && resolve(found().startTime))
+                    .observe({ type: 'paint', buffered: true });
+            });
+            return { frame, paint };
+        });
+        if (i > 0) {
+            paints.push(times.paint);
+            frames.push(times.frame);
+        }
+        await context.close();
+    }
+    console.log(`load to first contentful paint: median ${median(paints).toFixed(1)} ms ` +
+        `(min ${Math.min(...paints).toFixed(1)}, max ${Math.max(...paints).toFixed(1)}, ${paints.length} loads)`);
+    console.log(`load to the frame that paints the window: median ${median(frames).toFixed(1)} ms`);
+    await browser.close();
+}
+
+// ---- one tick and its repaint
+{
+    const browser = await launch();
+    const context = await browser.newContext({ viewport: { width: 789, height: 605 } });
+    const page = await context.newPage();
+    // The program's own clock runs (a fake clock would stop performance.now() too), but no tick
+    // of it can come between the measured ones: a batch is one uninterrupted script.
+    await page.goto(pageUrl);
+    await page.evaluate(waitForReady);
+    const setups = [
+        ['Plane Wave', 'demo=Plane%20Wave'],
+        ['Group Velocity', 'demo=Group%20Velocity'],
+        ['Polarisation', 'demo=Polarisation&one=Horizontal&two=Vertical&phase=45'],
+        ['Rayleigh', 'demo=Rayleigh&one=Ten&histogram'],
+        ['Ricean', 'demo=Ricean&one=Ten&fixed=6&histogram'],
+        ['Phasors', 'demo=Phasors&tip1=2400,780&tip2=900,3000'],
+    ];
+    for (const [name, setup] of setups) {
+        const perTick = await page.evaluate((s) => {
+            const hook = window.propagationTest;
+            hook.setup(s);
+            hook.paint();
+            for (let i = 0; i < 50; ++i) { hook.tick(1); hook.paint(); }
+            const samples = [];
+            for (let batch = 0; batch < 300; ++batch) {
+                const start = performance.now();
+                for (let i = 0; i < 10; ++i) { hook.tick(1); hook.paint(); }
+                samples.push((performance.now() - start) / 10);
+            }
+            return samples;
+        }, setup);
+        console.log(`tick + repaint, ${name}: median ${(median(perTick) * 1000).toFixed(0)} µs`);
+    }
+    await browser.close();
+}
+
+// ---- CPU while "Plane Wave" animates, against about:blank
+function descendants(root) {
+    const parents = new Map();
+    for (const entry of fs.readdirSync('/proc')) {
+        if (!/^\d+$/.test(entry)) continue;
+        try {
+            const stat = fs.readFileSync(`/proc/${entry}/stat`, 'utf8');
+            const fields = stat.slice(stat.lastIndexOf(')') + 2).split(' ');
+            parents.set(Number(entry), Number(fields[1]));
+        } catch { /* gone meanwhile */ }
+    }
+    const out = [];
+    const walk = (pid) => {
+        for (const [child, parent] of parents) if (parent === pid) { out.push(child); walk(child); }
+    };
+    walk(root);
+    return out;
+}
+
+// Clock ticks of CPU (user + system) of every process below this node, Chromium's whole tree.
+function chromiumTicks() {
+    let total = 0;
+    for (const pid of descendants(process.pid)) {
+        try {
+            const stat = fs.readFileSync(`/proc/${pid}/stat`, 'utf8');
+            const fields = stat.slice(stat.lastIndexOf(')') + 2).split(' ');
+            // utime, stime are fields 14 and 15 of stat (1-based), 12 and 13 after the name.
+            total += Number(fields[11]) + Number(fields[12]);
+        } catch { /* gone meanwhile */ }
+    }
+    return total;
+}
+const ticksPerSecond = 100;  // USER_HZ on Linux
+
+async function cpuPercent(url, seconds) {
+    const browser = await launch();
+    const context = await browser.newContext({ viewport: { width: 789, height: 605 } });
+    const page = await context.newPage();
+    await page.goto(url);
+    if (url === pageUrl) await page.evaluate(waitForReady);
+    await new Promise((resolve) => setTimeout(resolve, 3000));  // settle
+    const before = chromiumTicks();
+    const start = process.hrtime.bigint();
+    await new Promise((resolve) => setTimeout(resolve, seconds * 1000));
+    const used = chromiumTicks() - before;
+    const elapsed = Number(process.hrtime.bigint() - start) / 1e9;
+    let frames = null;
+    if (url === pageUrl) frames = await page.evaluate(() => window.propagationTest.frameCount());
+    await browser.close();
+    return { percent: (100 * used) / ticksPerSecond / elapsed, frames };
+}
+
+{
+    const program = [];
+    const blank = [];
+    for (let run = 0; run < options.runs; ++run) {
+        const p = await cpuPercent(pageUrl, options.seconds);
+        const b = await cpuPercent('about:blank', options.seconds);
+        program.push(p.percent);
+        blank.push(b.percent);
+        console.log(`CPU run ${run + 1}: Plane Wave ${p.percent.toFixed(2)} % of one core ` +
+            `(FrameCount ${p.frames}), about:blank ${b.percent.toFixed(2)} %`);
+    }
+    console.log(`CPU over ${options.seconds} s: Plane Wave median ${median(program).toFixed(2)} %, ` +
+        `about:blank median ${median(blank).toFixed(2)} %, difference ${(median(program) - median(blank)).toFixed(2)} %`);
+}
