@@ -3,6 +3,9 @@
 #include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <locale>
+#include <sstream>
+#include <type_traits>
 
 #include "app/form1.h"
 #include "demos/fading/histogram.h"
@@ -76,9 +79,21 @@ std::optional<T> numberFrom(std::string_view text) {
     if (text.size() > 1 && text.front() == '+' && text[1] != '-')
         text.remove_prefix(1);
     T value{};
-    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (error != std::errc() || end != text.data() + text.size())
-        return std::nullopt;
+    if constexpr (std::is_integral_v<T>) {
+        const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+        if (error != std::errc() || end != text.data() + text.size())
+            return std::nullopt;
+    } else {
+        // Not from_chars: the browser edition's library has no floating-point one. The classic
+        // locale keeps the decimal point a point whatever the desktop's locale says.
+        if (text.empty() || text.front() == ' ')
+            return std::nullopt;
+        std::istringstream stream{std::string(text)};
+        stream.imbue(std::locale::classic());
+        stream >> value;
+        if (stream.fail() || stream.peek() != std::char_traits<char>::eof())
+            return std::nullopt;
+    }
     return value;
 }
 
@@ -220,10 +235,23 @@ std::string shellQuoted(std::string_view text) {
     return out + "'";
 }
 
+// The shortest text that reads back as the same value, with a decimal point in any locale.
 std::string numberText(double value) {
-    char buffer[32];
-    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
-    return std::string(buffer, result.ptr);
+    std::string text;
+    for (int precision = 1; precision <= 17; ++precision) {
+        std::ostringstream stream;
+        stream.imbue(std::locale::classic());
+        stream.precision(precision);
+        stream << value;
+        text = stream.str();
+        // No exponent: its '+' would read back as a blank from a fragment.
+        if (text.find('e') == std::string::npos && numberFrom<double>(text) == value)
+            return text;
+    }
+    std::ostringstream stream;
+    stream.imbue(std::locale::classic());
+    stream << std::fixed << value;
+    return stream.str();
 }
 
 // The settings given, each as its name and its value as text (no value for a flag).
@@ -426,7 +454,10 @@ std::string SetupSettings::apply(Form1& form, const Deliver& deliver) const {
     if (histogram)
         deliver([&] { form.cmdHist.click(); });
     const std::pair<const std::optional<Point>&, int> tips[] = {{tip1, 0}, {tip2, 1}};
-    for (const auto& [tip, handle] : tips) {
+    for (const auto& entry : tips) {
+        // Plain names: a lambda may not capture a structured binding before C++20's compilers.
+        const std::optional<Point>& tip = entry.first;
+        const int handle = entry.second;
         if (!tip)
             continue;
         deliver([&] {
