@@ -99,6 +99,19 @@ val geometry() {
     return out;
 }
 
+// The teaching tools' state, which no control shows.
+val tools() {
+    const TeachingTools& t = theForm->tools;
+    static const char* const speeds[] = {"Normal", "Half", "Quarter"};
+    static const char* const theories[] = {"Off", "Rayleigh", "Ricean"};
+    val out = val::object();
+    out.set("paused", t.paused());
+    out.set("speed", val(speeds[static_cast<int>(t.speed())]));
+    out.set("theory", val(theories[static_cast<int>(t.theory())]));
+    out.set("projector", t.projector());
+    return out;
+}
+
 std::string error() {
     return theView->error();
 }
@@ -119,6 +132,7 @@ EMSCRIPTEN_BINDINGS(web_test_hook) {
     emscripten::function("testClock", &timerClock);
     emscripten::function("testGeometry", &geometry);
     emscripten::function("testError", &error);
+    emscripten::function("testTools", &tools);
     emscripten::function("testEvents", &events);
     emscripten::function("testBreakInvariant", &breakInvariant);
 }
@@ -139,6 +153,7 @@ void install(Form1& form, WebFormView& view) {
     hook.set("clock", val::module_property("testClock"));
     hook.set("geometry", val::module_property("testGeometry"));
     hook.set("error", val::module_property("testError"));
+    hook.set("tools", val::module_property("testTools"));
     hook.set("events", val::module_property("testEvents"));
     hook.set("breakInvariant", val::module_property("testBreakInvariant"));
     hook.set("ready", true);

@@ -77,6 +77,7 @@ void WebFormView::createStage(val host) {
     errorBox_.set("id", val("programError"));
     dom::setAttribute(errorBox_, "role", "alert");
     dom::setShown(errorBox_, false);
+    createNotice();
     paintCallback_ = DomEvents::function([this](val) {
         paintRequested_ = false;
         paint();
@@ -115,6 +116,7 @@ void WebFormView::createElements() {
     // The open lists lie above every control, the drag outline and an error above everything.
     for (ComboBoxElement* combo : combos) stage_.call<void>("appendChild", combo->list());
     stage_.call<void>("appendChild", outline_);
+    stage_.call<void>("appendChild", notice_);
     stage_.call<void>("appendChild", errorBox_);
 
     for (Timer* timer : form_.timers()) {
@@ -291,10 +293,84 @@ void WebFormView::paint() {
     const double pixel = 1.0 / geometry_.pixelsPerTwip();
     const RectF reach = everything ? RectF{-1e9, -1e9, 2e9, 2e9} : region.adjusted(2 * pixel);
     std::vector<drawing::Primitive> primitives;
-    drawing::drawForm(form_, reach, geometry_, fitter_, kButtonFace, primitives);
+    drawPicture(reach, geometry_, primitives);
     CanvasPainter painter(context_, geometry_);
     painter.paint(primitives);
     context_.call<void>("restore");
+}
+
+void WebFormView::drawPicture(const RectF& region, const drawing::ViewGeometry& geometry,
+                              std::vector<drawing::Primitive>& out) {
+    drawing::drawForm(form_, region, geometry, fitter_, kButtonFace, out);
+}
+
+void WebFormView::repaintAll() {
+    schedulePaint({0, 0, form_.clientWidth(), form_.clientHeight()});
+}
+
+val WebFormView::renderPicture(double factor) {
+    drawing::ViewGeometry geometry;
+    const double scale = geometry_.pixelsPerTwip();
+    geometry.set(scale, {0, 0});
+    // Twice the size is the picture at a device pixel ratio of 2: the same layout, finer pixels.
+    geometry.setDevicePixelRatio(factor);
+    val canvas = dom::create("canvas", "");
+    canvas.set("width", std::max(1L, std::lround(form_.clientWidth() * scale * factor)));
+    canvas.set("height", std::max(1L, std::lround(form_.clientHeight() * scale * factor)));
+    val options = val::object();
+    options.set("alpha", false);
+    val context = canvas.call<val>("getContext", val("2d"), options);
+    context.set("fillStyle", CanvasPainter::cssColour(kButtonFace));
+    context.call<void>("fillRect", 0, 0, canvas["width"], canvas["height"]);
+    std::vector<drawing::Primitive> primitives;
+    drawPicture({-1e9, -1e9, 2e9, 2e9}, geometry, primitives);
+    CanvasPainter painter(context, geometry);
+    painter.paint(primitives);
+    return canvas;
+}
+
+void WebFormView::createNotice() {
+    notice_ = dom::create("div", "notice");
+    notice_.set("id", val("notice"));
+    noticeText_ = dom::create("p", "notice-text");
+    noticeText_.set("id", val("noticeText"));
+    val close = dom::create("button", "notice-close");
+    close.set("type", val("button"));
+    close.set("textContent", val("Close"));
+    notice_.call<void>("appendChild", noticeText_);
+    notice_.call<void>("appendChild", close);
+    dom::setShown(notice_, false);
+    DomEvents::listen(close, "click", [this](val) { closeNotice(); });
+    DomEvents::listen(notice_, "keydown", [this](val event) {
+        if (event["key"].as<std::string>() == "Escape") {
+            event.call<void>("preventDefault");
+            closeNotice();
+        }
+    });
+    noticeExpired_ = DomEvents::function([this](val) {
+        noticeTimeout_ = val::null();
+        closeNotice();
+    });
+}
+
+void WebFormView::showNotice(const std::string& text, Notice kind) {
+    if (!noticeTimeout_.isNull())
+        val::global("clearTimeout")(noticeTimeout_);
+    noticeTimeout_ = val::null();
+    // A problem is announced at once and waits for the user; information is read in turn.
+    dom::setAttribute(notice_, "role", kind == Notice::Problem ? "alert" : "status");
+    notice_["classList"].call<void>("toggle", val("problem"), kind == Notice::Problem);
+    dom::setText(noticeText_, text);
+    dom::setShown(notice_, true);
+    if (kind == Notice::Information)
+        noticeTimeout_ = val::global("setTimeout")(noticeExpired_, 5000);
+}
+
+void WebFormView::closeNotice() {
+    if (!noticeTimeout_.isNull())
+        val::global("clearTimeout")(noticeTimeout_);
+    noticeTimeout_ = val::null();
+    dom::setShown(notice_, false);
 }
 
 void WebFormView::dragMoved(double pageX, double pageY) {

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "ui/drawing/primitives.h"
 #include "ui/drawing/text_fitter.h"
 #include "ui/drawing/view_geometry.h"
 #include "ui/form.h"
@@ -58,6 +59,18 @@ public:
     // The element that hosts the windowed control `name`, null if none.
     emscripten::val elementOf(const std::string& name) const;
 
+    // Paints the whole picture anew: for a change that touches no control (a tool's overlay).
+    void repaintAll();
+    // The picture as it is on screen, on a canvas of its own `factor` times the size it has in
+    // the page (CSS pixels), without the page's margins.
+    emscripten::val renderPicture(double factor);
+
+    // A message to the user in the page: a Problem stays until it is closed (Escape or its
+    // button), Information goes by itself after a few seconds.
+    enum class Notice { Information, Problem };
+    void showNotice(const std::string& text, Notice kind);
+    void closeNotice();
+
 private:
     struct TimerBinding {
         Timer* timer;
@@ -67,6 +80,7 @@ private:
 
     void createStage(emscripten::val host);
     void createElements();
+    void createNotice();
     void syncFromModel(bool everything = false);
     void syncTimers(bool everything);
     void layout();
@@ -74,6 +88,8 @@ private:
     void schedulePaint(const RectF& region);
     void paint();
     Timer* timerNamed(const std::string& name) const;
+    void drawPicture(const RectF& region, const drawing::ViewGeometry& geometry,
+                     std::vector<drawing::Primitive>& out);
 
     Form& form_;
     drawing::ViewGeometry geometry_;
@@ -81,6 +97,10 @@ private:
     emscripten::val canvas_ = emscripten::val::null();
     emscripten::val outline_ = emscripten::val::null();
     emscripten::val errorBox_ = emscripten::val::null();
+    emscripten::val notice_ = emscripten::val::null();
+    emscripten::val noticeText_ = emscripten::val::null();
+    emscripten::val noticeTimeout_ = emscripten::val::null();
+    emscripten::val noticeExpired_ = emscripten::val::null();
     emscripten::val context_ = emscripten::val::null();
     emscripten::val paintCallback_ = emscripten::val::null();
     emscripten::val ratioChanged_ = emscripten::val::null();
