@@ -1,26 +1,28 @@
-// Renders the window for a chosen demonstration after a chosen number of timer ticks into a PNG,
-// without a display. The settings are the prepared set-ups of the program (app/setup_settings.h),
-// made as a user makes them: options picked or typed, the scroll bars moved, the histogram button
-// pressed, the phasor tips dropped at points in twips; then the ticks pass (and with --paused,
-// the animation is paused after them).
-//   snapshot [SETTINGS] [--ticks N] [--ratio R] [--size WxH] OUTPUT.png
+// Renders the window for a chosen demonstration after a chosen number of timer ticks into a PNG
+// (or, for an output name ending in .svg, an SVG of the painted picture), without a display. The
+// settings are the prepared set-ups of the program (app/setup_settings.h), made as a user makes
+// them: options picked or typed, the scroll bars moved, the histogram button pressed, the phasor
+// tips dropped at points in twips; then the ticks pass (and with --paused, the animation is paused
+// after them).
+//   snapshot [SETTINGS] [--ticks N] [--ratio R] [--size WxH] OUTPUT.png|OUTPUT.svg
 // A bad setting is reported on stderr with exit status 2.
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QImage>
-#include <QPainter>
 #include <cstdio>
 #include <string>
 #include <utility>
 #include <vector>
 
 #include "app/form1.h"
+#include "app/form_options.h"
 #include "app/setup_settings.h"
 #include "ui/qt/form_view.h"
+#include "ui/qt/picture_files.h"
 
 int main(int argc, char* argv[]) {
-    qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen"
-                                                                    : qgetenv("QT_QPA_PLATFORM"));
+    qputenv("QT_QPA_PLATFORM",
+            qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen" : qgetenv("QT_QPA_PLATFORM"));
     QApplication application(argc, argv);
     std::vector<std::string> arguments;
     const QStringList given = QCoreApplication::arguments();
@@ -35,25 +37,28 @@ int main(int argc, char* argv[]) {
         setup.settings.demo = "Plane Wave";
 
     QCommandLineParser parser;
-    parser.setApplicationDescription(
-        QString("Renders a demonstration of the window into a PNG.\n\nSettings:\n") +
-        SetupSettings::usage());
+    parser.setApplicationDescription(QString("Renders a demonstration of the window into a PNG, or "
+                                             "an SVG (OUTPUT.svg).\n\nSettings:\n") +
+                                     SetupSettings::usage());
     parser.addHelpOption();
     parser.addOption({"ticks", "Timer ticks to let pass after the settings.", "count", "0"});
     parser.addOption({"ratio", "Device pixel ratio of the picture.", "ratio", "1"});
     parser.addOption({"size", "Window size in pixels, WIDTHxHEIGHT; the picture scales to fit.",
                       "size", "789x605"});
-    parser.addPositionalArgument("output", "The PNG file to write.");
+    parser.addPositionalArgument("output", "The PNG or SVG file to write.");
     QStringList rest{given.value(0)};
     for (const std::string& argument : setup.unclaimed) rest << QString::fromStdString(argument);
     parser.process(rest);
-    if (parser.positionalArguments().size() != 1) parser.showHelp(2);
+    if (parser.positionalArguments().size() != 1)
+        parser.showHelp(2);
 
     const QStringList size = parser.value("size").split('x');
-    if (size.size() != 2 || size[0].toInt() <= 0 || size[1].toInt() <= 0) parser.showHelp(2);
+    if (size.size() != 2 || size[0].toInt() <= 0 || size[1].toInt() <= 0)
+        parser.showHelp(2);
 
     Form1 form;
     FormView window(form);
+    window.setFormOptions([&form] { return formOptions(form); });
     window.resize(size[0].toInt(), size[1].toInt());
     window.load();
     const auto deliver = [&](const std::function<void()>& action) { window.deliver(action); };
@@ -70,12 +75,12 @@ int main(int argc, char* argv[]) {
     for (int i = 0; i < ticks; ++i) window.deliver([&] { form.tmrOne.tick(); });
     pause.apply(form, deliver);
 
-    const qreal ratio = parser.value("ratio").toDouble();
-    QImage image(window.size() * ratio, QImage::Format_ARGB32_Premultiplied);
-    image.setDevicePixelRatio(ratio);
-    window.render(&image);
     const QString output = parser.positionalArguments().first();
-    if (!image.save(output)) {
+    const bool written =
+        output.endsWith(".svg", Qt::CaseInsensitive)
+            ? picture_files::save(window, output, picture_files::Format::Svg)
+            : picture_files::render(window, parser.value("ratio").toDouble()).save(output);
+    if (!written) {
         std::fprintf(stderr, "snapshot: cannot write %s\n", qPrintable(output));
         return 1;
     }

@@ -48,9 +48,10 @@ struct Drawing {
         geometry.set(pixelsPerTwip, {0, 0});
         geometry.setDevicePixelRatio(devicePixelRatio);
     }
-    std::vector<Primitive> draw(const Form& form, const RectF& region = {0, 0, 6000, 3000}) {
+    std::vector<Primitive> draw(const Form& form, const RectF& region = {0, 0, 6000, 3000},
+                                const drawing::FormOptions& options = {}) {
         std::vector<Primitive> out;
-        drawing::drawForm(form, region, geometry, fitter, face, out);
+        drawing::drawForm(form, region, geometry, fitter, face, out, options);
         return out;
     }
     drawing::ViewGeometry geometry;
@@ -195,3 +196,91 @@ TEST(FormDrawing, LabelCaptionGetsTheLargestSizeThatFitsItsBoxOnce) {
 }
 
 }  // namespace
+
+// The theory curve: one logical pixel wide, last in the list (above the bars), and never outside
+// its area, however far above the tallest bar a point lies.
+TEST(FormDrawing, CurveIsAThinPathOnTopClippedToItsArea) {
+    DrawingForm form;
+    Drawing drawing;
+    drawing::FormOptions options;
+    options.curveArea = {1000, 500, 2000, 1000};  // 1000..3000 by 500..1500
+    options.curveColour = {255, 0, 0, 255};
+    // In, far above the area (out of it), back in, and out of the bottom right.
+    options.curve = {{1200, 1400}, {1600, 1000}, {2000, -500}, {2400, 1000}, {3400, 1800}};
+    const std::vector<Primitive> list = drawing.draw(form, {0, 0, 6000, 3000}, options);
+    const auto paths = only<drawing::Path>(list);
+    ASSERT_EQ(paths.size(), 2u);
+    ASSERT_TRUE(std::holds_alternative<drawing::Path>(list.back()));
+    for (const drawing::Path& path : paths) {
+        EXPECT_DOUBLE_EQ(path.width, 15);
+        EXPECT_EQ(path.colour, options.curveColour);
+        for (const drawing::PathElement& e : path.elements) {
+            EXPECT_GE(e.point.x, 1000);
+            EXPECT_LE(e.point.x, 3000);
+            EXPECT_GE(e.point.y, 500);
+            EXPECT_LE(e.point.y, 1500);
+        }
+    }
+    // The first run leaves through the top edge where the segment (1600,1000)-(2000,-500) meets
+    // y = 500: a third of the way along; the second ends on the right edge at x = 3000.
+    ASSERT_EQ(paths[0].elements.size(), 3u);
+    EXPECT_NEAR(paths[0].elements[2].point.x, 1600 + 400.0 / 3, 1e-9);
+    EXPECT_NEAR(paths[0].elements[2].point.y, 500, 1e-9);
+    EXPECT_NEAR(paths[1].elements.back().point.x, 3000, 1e-9);
+    EXPECT_NEAR(paths[1].elements.back().point.y, 1000 + 800 * 0.6, 1e-9);
+
+    // Outside the repainted region, and with no points, nothing is added.
+    EXPECT_TRUE(only<drawing::Path>(drawing.draw(form, {4000, 2000, 100, 100}, options)).empty());
+    options.curve.clear();
+    EXPECT_EQ(drawing.draw(form, {0, 0, 6000, 3000}, options).size(), drawing.draw(form).size());
+}
+
+// A projector's picture: thin lines and borders twice as wide, the wide trace as it was, dotted
+// lines still dotted, a white label background, the colours the form's own.
+TEST(FormDrawing, ProjectorWidensThinStrokesAndWhitensTheBackground) {
+    DrawingForm form;
+    form.trace[0].setBorderWidth(3);
+    form.trace[1].setDotted(true);
+    Drawing drawing;
+    drawing::FormOptions projector;
+    projector.projector = true;
+    const std::vector<Primitive> list = drawing.draw(form, {0, 0, 6000, 3000}, projector);
+    const auto lines = only<drawing::Line>(list);
+    ASSERT_EQ(lines.size(), 3u);
+    EXPECT_DOUBLE_EQ(lines[0].width, 45);
+    EXPECT_DOUBLE_EQ(lines[1].width, 30);
+    EXPECT_TRUE(lines[1].dotted);
+    EXPECT_DOUBLE_EQ(lines[2].width, 30);
+    const auto plain = only<drawing::Line>(drawing.draw(form));
+    for (std::size_t i = 0; i < lines.size(); ++i) EXPECT_EQ(lines[i].colour, plain[i].colour);
+
+    const auto rectangles = only<drawing::Rectangle>(list);
+    ASSERT_EQ(rectangles.size(), 1u);
+    EXPECT_DOUBLE_EQ(rectangles[0].borderWidth, 30);
+    EXPECT_DOUBLE_EQ(rectangles[0].box.left - 15, 1500);  // the wider border still inside
+    EXPECT_DOUBLE_EQ(rectangles[0].box.right() + 15, 2100);
+
+    const auto texts = only<drawing::Text>(list);
+    ASSERT_EQ(texts.size(), 1u);
+    EXPECT_EQ(texts[0].background, drawing::kProjectorBackground);
+    EXPECT_EQ(drawing::windowBackground(projector, drawing.face), drawing::kProjectorBackground);
+    EXPECT_EQ(drawing::windowBackground({}, drawing.face), drawing.face);
+}
+
+// A view repaints the curve's area when the curve moves or goes, and everything when the projector
+// flag changes; nothing when the tools' picture stays as it was.
+TEST(FormDrawing, ChangedOptionsRepaintTheCurveAreaOrEverything) {
+    const RectF client{0, 0, 6000, 3000};
+    drawing::FormOptions before;
+    drawing::FormOptions after;
+    EXPECT_TRUE(drawing::changedArea(before, after, client).isEmpty());
+    after.curve = {{1200, 1400}, {1600, 1000}};
+    after.curveArea = {1000, 500, 2000, 1000};
+    EXPECT_EQ(drawing::changedArea(before, after, client), after.curveArea);
+    EXPECT_EQ(drawing::changedArea(after, before, client), after.curveArea);
+    before = after;
+    after.curve[1].y = 900;
+    EXPECT_EQ(drawing::changedArea(before, after, client), after.curveArea);
+    after.projector = true;
+    EXPECT_EQ(drawing::changedArea(before, after, client), client);
+}

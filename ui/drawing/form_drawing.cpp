@@ -14,14 +14,18 @@ namespace {
 class FormDrawer {
 public:
     FormDrawer(const ViewGeometry& geometry, TextFitter& fitter, Rgba buttonFace,
-               std::vector<Primitive>& out)
-        : geometry_(geometry), fitter_(fitter), buttonFace_(buttonFace), out_(out) {}
+               std::vector<Primitive>& out, bool projector)
+        : geometry_(geometry),
+          fitter_(fitter),
+          buttonFace_(buttonFace),
+          out_(out),
+          minimumPixels_(projector ? 2 : 1) {}
 
     void draw(const ::Line& line) {
         if (line.x1() == line.x2() && line.y1() == line.y2()) {
             return;  // a line of no length shows nothing, and leaves the joint as it was
         }
-        const double width = line.borderWidth() * twips::kPerPixel;
+        const double width = std::max(line.borderWidth(), minimumPixels_) * twips::kPerPixel;
         const Rgba colour = Rgba::from(line.borderColour());
         // A pen an odd number of device pixels wide is centred on pixel centres, so that a line
         // on a whole pixel coordinate is crisp rather than smeared over two rows.
@@ -50,8 +54,9 @@ public:
 
     void draw(const Shape& shape) {
         joint_ = {};
-        // A one-pixel border inside the box; a box less than a pixel high still shows its border.
-        const double pixel = 1.0 / geometry_.pixelsPerTwip();
+        // A one-pixel border (two for a projector) inside the box; a box less than a pixel high
+        // still shows its border.
+        const double pixel = minimumPixels_ / geometry_.pixelsPerTwip();
         const double half = pixel / 2;
         const RectF drawn = shape.drawnBox();
         const RectF border{drawn.left + half, drawn.top + half,
@@ -92,14 +97,75 @@ private:
     TextFitter& fitter_;
     Rgba buttonFace_;
     std::vector<Primitive>& out_;
+    int minimumPixels_;  // the narrowest line or border, in logical pixels
     Joint joint_;
 };
 
+// Where the segment from `a` to `b` runs inside `area` (Liang and Barsky's clipping), as the
+// fractions of its length where it enters and leaves; false when it misses the area.
+bool clipSegment(PointF a, PointF b, const RectF& area, double& enter, double& leave) {
+    enter = 0;
+    leave = 1;
+    const double dx = b.x - a.x;
+    const double dy = b.y - a.y;
+    const double p[4] = {-dx, dx, -dy, dy};
+    const double q[4] = {a.x - area.left, area.right() - a.x, a.y - area.top, area.bottom() - a.y};
+    for (int i = 0; i < 4; ++i) {
+        if (p[i] == 0) {
+            if (q[i] < 0)
+                return false;  // parallel to this edge and outside it
+            continue;
+        }
+        const double t = q[i] / p[i];
+        if (p[i] < 0) {
+            enter = std::max(enter, t);
+        } else {
+            leave = std::min(leave, t);
+        }
+    }
+    return enter <= leave;
+}
+
 }  // namespace
 
+std::vector<std::vector<PointF>> clipPolyline(const std::vector<PointF>& points,
+                                              const RectF& area) {
+    std::vector<std::vector<PointF>> runs;
+    bool joined = false;  // whether the last run ends at the current point, unclipped
+    for (std::size_t i = 1; i < points.size(); ++i) {
+        const PointF a = points[i - 1];
+        const PointF b = points[i];
+        double enter = 0;
+        double leave = 0;
+        if (!clipSegment(a, b, area, enter, leave)) {
+            joined = false;
+            continue;
+        }
+        const auto at = [&](double t) {
+            return PointF{a.x + t * (b.x - a.x), a.y + t * (b.y - a.y)};
+        };
+        if (!(joined && enter == 0))
+            runs.push_back({at(enter)});
+        runs.back().push_back(at(leave));
+        joined = leave == 1;
+    }
+    return runs;
+}
+
+RectF changedArea(const FormOptions& before, const FormOptions& after, const RectF& client) {
+    if (before.projector != after.projector)
+        return client;
+    if (before == after)
+        return {};
+    return (before.curve.empty() ? RectF{} : before.curveArea)
+        .united(after.curve.empty() ? RectF{} : after.curveArea);
+}
+
 void drawForm(const Form& form, const RectF& region, const ViewGeometry& geometry,
-              TextFitter& fitter, Rgba buttonFace, std::vector<Primitive>& out) {
-    FormDrawer drawer(geometry, fitter, buttonFace, out);
+              TextFitter& fitter, Rgba buttonFace, std::vector<Primitive>& out,
+              const FormOptions& options) {
+    FormDrawer drawer(geometry, fitter, windowBackground(options, buttonFace), out,
+                      options.projector);
     for (const auto& item : form.paintOrder()) {
         std::visit(
             [&](const auto* control) {
@@ -108,6 +174,19 @@ void drawForm(const Form& form, const RectF& region, const ViewGeometry& geometr
                 }
             },
             item);
+    }
+    // The curve above the bars, in round joins so that its corners stay thin.
+    if (options.curve.empty() || !options.curveArea.intersects(region))
+        return;
+    const double width = (options.projector ? 2.0 : 1.0) / geometry.pixelsPerTwip();
+    for (const std::vector<PointF>& run : clipPolyline(options.curve, options.curveArea)) {
+        Path path{{}, options.curveColour, width, Cap::Flat, Join::Round};
+        for (const PointF& point : run) {
+            path.elements.push_back(
+                {path.elements.empty() ? PathElement::Kind::MoveTo : PathElement::Kind::LineTo,
+                 point});
+        }
+        out.push_back(std::move(path));
     }
 }
 

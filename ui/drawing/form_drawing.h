@@ -9,14 +9,48 @@
 
 namespace drawing {
 
+// What the teaching tools add to the form's own picture. The default adds nothing: the picture is
+// the form's alone.
+struct FormOptions {
+    // A picture for a projector: a white background instead of the button face (the window's and
+    // the labels'), and every line and border at least 2 logical pixels wide; dotted lines stay
+    // dotted, colours stay as they are.
+    bool projector = false;
+    // A thin polyline (one logical pixel, two for a projector) through these points in twips,
+    // above everything painted, clipped to `curveArea`. Empty: none.
+    std::vector<PointF> curve;
+    RectF curveArea;
+    Rgba curveColour;
+
+    friend bool operator==(const FormOptions&, const FormOptions&) = default;
+};
+
+// The projector's background.
+inline constexpr Rgba kProjectorBackground{255, 255, 255, 255};
+
+// The colour a backend fills its dirty area with before painting: the button face, or white for
+// a projector. Pass the same face to drawForm.
+inline Rgba windowBackground(const FormOptions& options, Rgba buttonFace) {
+    return options.projector ? kProjectorBackground : buttonFace;
+}
+
+// What a change of the options leaves to repaint, in twips: nothing when they are equal, the
+// whole client area `client` when the projector flag changed, else the curve's area (old and new).
+RectF changedArea(const FormOptions& before, const FormOptions& after, const RectF& client);
+
+// The segments of the polyline through `points` that lie inside `area`, as runs of connected
+// points: a run breaks where the polyline leaves the area.
+std::vector<std::vector<PointF>> clipPolyline(const std::vector<PointF>& points, const RectF& area);
+
 // The form's painted controls as primitives in twips, bottom first: every visible line, shape,
 // label and image whose paint bounds meet `region` (twips), in the form's stacking order. The
 // geometry (with the surface's device pixel ratio) decides the pixel-exact details: a line an odd
 // number of device pixels wide is shifted onto pixel centres, borders are one logical pixel and
 // captions are fitted in whole logical pixels. `buttonFace` is the labels' background.
 // The window's own background is the backend's: it fills its dirty area with the button face
-// before painting the list.
+// before painting the list (windowBackground()). With `options`, the teaching tools' additions.
 void drawForm(const Form& form, const RectF& region, const ViewGeometry& geometry,
-              TextFitter& fitter, Rgba buttonFace, std::vector<Primitive>& out);
+              TextFitter& fitter, Rgba buttonFace, std::vector<Primitive>& out,
+              const FormOptions& options = {});
 
 }  // namespace drawing

@@ -35,9 +35,9 @@ FormView::FormView(Form& form, QWidget* parent) : QWidget(parent), form_(form) {
     setAttribute(Qt::WA_OpaquePaintEvent);
 
     reportError_ = [this](const QString& message) {
-        QMessageBox::critical(this, windowTitle(),
-                              "The program met an error it cannot recover from and will close.\n\n" +
-                                  message);
+        QMessageBox::critical(
+            this, windowTitle(),
+            "The program met an error it cannot recover from and will close.\n\n" + message);
         QApplication::exit(1);
     };
 
@@ -71,7 +71,8 @@ void FormView::createWidgets() {
     for (Timer* timer : form_.timers()) {
         auto* clock = new QTimer(this);
         clock->setObjectName(QString::fromStdString(timer->name()));
-        connect(clock, &QTimer::timeout, this, [this, timer] { deliver([timer] { timer->tick(); }); });
+        connect(clock, &QTimer::timeout, this,
+                [this, timer] { deliver([timer] { timer->tick(); }); });
         timers_.push_back({timer, clock, 0});
     }
 }
@@ -88,7 +89,8 @@ void FormView::arrangeTabOrder() {
     QWidget* previous = nullptr;
     for (const auto* ref : order) {
         auto* widget = findChild<QWidget*>(QString::fromStdString(asControl(*ref).name()));
-        if (previous != nullptr) setTabOrder(previous, widget);
+        if (previous != nullptr)
+            setTabOrder(previous, widget);
         previous = widget;
     }
 }
@@ -99,6 +101,11 @@ void FormView::load() {
 
 void FormView::setErrorReporter(std::function<void(const QString&)> reporter) {
     reportError_ = std::move(reporter);
+}
+
+void FormView::setFormOptions(std::function<drawing::FormOptions()> source) {
+    optionsSource_ = std::move(source);
+    syncFromModel();
 }
 
 void FormView::deliver(const std::function<void()>& event) {
@@ -120,7 +127,8 @@ void FormView::syncFromModel(bool everything) {
         }
         // Names follow the labels' captions, which any handler may change.
         const QString name = QString::fromStdString(binding.control->accessibleName());
-        if (binding.widget->accessibleName() != name) binding.widget->setAccessibleName(name);
+        if (binding.widget->accessibleName() != name)
+            binding.widget->setAccessibleName(name);
         const QString description =
             QString::fromStdString(binding.control->accessibleDescription());
         if (binding.widget->accessibleDescription() != description) {
@@ -128,10 +136,12 @@ void FormView::syncFromModel(bool everything) {
         }
     }
     for (auto& binding : timers_) {
-        if (!everything && binding.timer->revision() == binding.seenRevision) continue;
+        if (!everything && binding.timer->revision() == binding.seenRevision)
+            continue;
         binding.clock->setInterval(binding.timer->interval());
         if (binding.timer->enabled() && binding.timer->interval() > 0) {
-            if (!binding.clock->isActive()) binding.clock->start();
+            if (!binding.clock->isActive())
+                binding.clock->start();
         } else {
             binding.clock->stop();
         }
@@ -142,7 +152,13 @@ void FormView::syncFromModel(bool everything) {
         form_.cancelDrag();
         overlay_->hideOutline();
     }
-    const RectF dirty = form_.takeDirtyRegion();
+    RectF dirty = form_.takeDirtyRegion();
+    if (optionsSource_) {
+        drawing::FormOptions options = optionsSource_();
+        const RectF client{0, 0, form_.clientWidth(), form_.clientHeight()};
+        dirty = dirty.united(drawing::changedArea(options_, options, client));
+        options_ = std::move(options);
+    }
     if (everything) {
         update();
     } else if (!dirty.isEmpty()) {
@@ -153,12 +169,14 @@ void FormView::syncFromModel(bool everything) {
 void FormView::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
     const QColor buttonFace = palette().color(QPalette::Button);
-    painter.fillRect(event->rect(), buttonFace);
+    painter.fillRect(event->rect(),
+                     toQColor(drawing::windowBackground(options_, toRgba(buttonFace))));
     const RectF region = geometry_.toTwips(toRectF(QRectF(event->rect())));
     drawing::ViewGeometry geometry = geometry_;
     geometry.setDevicePixelRatio(painter.device() ? painter.device()->devicePixelRatioF() : 1.0);
     primitives_.clear();
-    drawing::drawForm(form_, region, geometry, textFitter(), toRgba(buttonFace), primitives_);
+    drawing::drawForm(form_, region, geometry, textFitter(), toRgba(buttonFace), primitives_,
+                      options_);
     PrimitivePainter(painter, geometry).paint(primitives_);
 }
 
@@ -175,7 +193,9 @@ QSize FormView::designSize() const {
                  qRound(form_.clientHeight() / twips::kPerPixel));
 }
 
-QSize FormView::sizeHint() const { return designSize(); }
+QSize FormView::sizeHint() const {
+    return designSize();
+}
 
 // The whole picture scales uniformly to fit the window, centred, so that a teacher can fill a
 // projector; the model stays in twips and only the twips-to-pixel factor changes.
@@ -198,7 +218,8 @@ void FormView::resizeEvent(QResizeEvent* event) {
 
 void FormView::dragMoved(QPoint position) {
     const Button* source = form_.dragSource();
-    if (source == nullptr) return;
+    if (source == nullptr)
+        return;
     const QPointF twips = toQPointF(geometry_.toTwips(toPointF(QPointF(position))));
     const bool accepted = rect().contains(position) && form_.acceptsDrop(twips.x(), twips.y());
     // The outline is centred on the pointer, where the dropped control's centre goes.
@@ -211,7 +232,8 @@ void FormView::dragMoved(QPoint position) {
 }
 
 void FormView::dragReleased(QPoint position) {
-    if (ButtonWidget* widget = draggedWidget()) widget->unsetCursor();
+    if (ButtonWidget* widget = draggedWidget())
+        widget->unsetCursor();
     overlay_->hideOutline();
     const QPointF twips = toQPointF(geometry_.toTwips(toPointF(QPointF(position))));
     deliver([this, twips] { form_.drop(twips.x(), twips.y()); });
@@ -219,6 +241,7 @@ void FormView::dragReleased(QPoint position) {
 
 ButtonWidget* FormView::draggedWidget() const {
     const Button* source = form_.dragSource();
-    if (source == nullptr) return nullptr;
+    if (source == nullptr)
+        return nullptr;
     return findChild<ButtonWidget*>(QString::fromStdString(source->name()));
 }

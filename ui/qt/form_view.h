@@ -5,6 +5,7 @@
 #include <memory>
 #include <vector>
 
+#include "ui/drawing/form_drawing.h"
 #include "ui/drawing/primitives.h"
 #include "ui/drawing/text_fitter.h"
 #include "ui/drawing/view_geometry.h"
@@ -25,6 +26,7 @@ public:
     ~FormView() override;
 
     Form& form() { return form_; }
+    const Form& form() const { return form_; }
     // The client area at 15 twips to the pixel; the window may be resized from it.
     QSize designSize() const;
     QSize sizeHint() const override;
@@ -39,6 +41,11 @@ public:
     void deliver(const std::function<void()>& event);
     // Raises the form's Load event.
     void load();
+
+    // What the teaching tools add to the picture, asked for at every repaint and after every
+    // event (a change repaints what it touches). None by default: the form's picture alone.
+    void setFormOptions(std::function<drawing::FormOptions()> source);
+    const drawing::FormOptions& formOptions() const { return options_; }
 
     // How a program error reaches the user; by default a message box, then the program ends.
     void setErrorReporter(std::function<void(const QString&)> reporter);
@@ -78,4 +85,6 @@ private:
     DragOverlay* overlay_ = nullptr;
     ScaledStyle* style_ = nullptr;
     std::function<void(const QString&)> reportError_;
+    std::function<drawing::FormOptions()> optionsSource_;
+    drawing::FormOptions options_;  // as last painted or compared
 };

@@ -1,0 +1,10 @@
+#pragma once
+
+#include "ui/drawing/form_drawing.h"
+
+class Form1;
+
+// What the teaching tools in use add to the window's picture, for the drawing layer: the projector
+// contrast and the theory curve over the envelope histogram, clipped to the histogram's axes. Every
+// view (and tools/snapshot) draws the window with these.
+drawing::FormOptions formOptions(const Form1& form);
