@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "app/form1.h"
+#include "app/form_options.h"
 #include "app/setup_settings.h"
 #include "demos/fading/histogram.h"
 #include "ui/web/web_form_view.h"
@@ -28,6 +29,7 @@ std::string pageAddress() {
 }  // namespace
 
 WebTeachingTools::WebTeachingTools(Form1& form, WebFormView& view) : form_(form), view_(view) {
+    view_.setFormOptions([&form] { return formOptions(form); });
     std::vector<Tool> tools;
     tools.push_back({.id = "toolStep",
                      .label = "Step one frame",
@@ -110,13 +112,10 @@ void WebTeachingTools::toggleTheory() {
                         : form_.demoIs("Ricean")            ? Theory::Ricean
                                                             : Theory::Rayleigh;
     view_.deliver([this, next] { form_.tools.setTheory(next); });
-    // The curve is no control's: the picture is painted again for it.
-    view_.repaintAll();
 }
 
 void WebTeachingTools::toggleProjector() {
     view_.deliver([this] { form_.tools.setProjector(!form_.tools.projector()); });
-    view_.repaintAll();
 }
 
 // "propagation-demos-ricean": the demonstration's name as a file name can carry it.
@@ -150,6 +149,7 @@ void WebTeachingTools::copyPicture() {
 void WebTeachingTools::savePicture(double factor) {
     const std::string name = fileName() + (factor > 1 ? "-2x" : "");
     services_.savePng(view_.renderPicture(factor), name + ".png");
+    PageServices::saveText(view_.pictureSvg(), "image/svg+xml", fileName() + ".svg");
 }
 
 void WebTeachingTools::toggleFullScreen() {
@@ -192,7 +192,5 @@ void WebTeachingTools::applyAddressSetup() {
     if (!error.empty()) {
         view_.showNotice("The set-up in the page's address was not used: " + error + ".",
                          Notice::Problem);
-        return;
     }
-    view_.repaintAll();
 }

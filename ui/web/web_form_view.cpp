@@ -5,6 +5,7 @@
 #include <exception>
 
 #include "ui/drawing/form_drawing.h"
+#include "ui/drawing/svg_writer.h"
 #include "ui/web/button_element.h"
 #include "ui/web/canvas_painter.h"
 #include "ui/web/combo_box_element.h"
@@ -183,7 +184,17 @@ void WebFormView::syncFromModel(bool everything) {
         form_.cancelDrag();
         dom::setShown(outline_, false);
     }
-    const RectF dirty = form_.takeDirtyRegion();
+    RectF dirty = form_.takeDirtyRegion();
+    if (optionsSource_) {
+        // The tools' additions touch no control: what they change is painted for them.
+        drawing::FormOptions now = optionsSource_();
+        dirty = dirty.united(
+            drawing::changedArea(options_, now, {0, 0, form_.clientWidth(), form_.clientHeight()}));
+        if (now.projector != options_.projector)
+            dom::setStyle(stage_, "backgroundColor",
+                          CanvasPainter::cssColour(drawing::windowBackground(now, kButtonFace)));
+        options_ = std::move(now);
+    }
     if (everything) {
         schedulePaint({0, 0, form_.clientWidth(), form_.clientHeight()});
     } else if (!dirty.isEmpty()) {
@@ -287,7 +298,7 @@ void WebFormView::paint() {
         context_.call<void>("rect", left, top, right - left, bottom - top);
         context_.call<void>("clip");
     }
-    context_.set("fillStyle", CanvasPainter::cssColour(kButtonFace));
+    context_.set("fillStyle", CanvasPainter::cssColour(background()));
     context_.call<void>("fillRect", 0, 0, canvas_["width"], canvas_["height"]);
     // Everything a pixel outside the clip may touch, in twips.
     const double pixel = 1.0 / geometry_.pixelsPerTwip();
@@ -301,32 +312,54 @@ void WebFormView::paint() {
 
 void WebFormView::drawPicture(const RectF& region, const drawing::ViewGeometry& geometry,
                               std::vector<drawing::Primitive>& out) {
-    drawing::drawForm(form_, region, geometry, fitter_, kButtonFace, out);
+    drawing::drawForm(form_, region, geometry, fitter_, kButtonFace, out, options_);
 }
 
-void WebFormView::repaintAll() {
-    schedulePaint({0, 0, form_.clientWidth(), form_.clientHeight()});
+drawing::Rgba WebFormView::background() const {
+    return drawing::windowBackground(options_, kButtonFace);
+}
+
+void WebFormView::setFormOptions(std::function<drawing::FormOptions()> source) {
+    optionsSource_ = std::move(source);
+    syncFromModel();
+}
+
+// The picture at the page's scale from the form's corner; twice the size is the same layout at a
+// device pixel ratio of 2, finer pixels.
+drawing::ViewGeometry WebFormView::pictureGeometry(double factor) const {
+    drawing::ViewGeometry geometry;
+    geometry.set(geometry_.pixelsPerTwip(), {0, 0});
+    geometry.setDevicePixelRatio(factor);
+    return geometry;
 }
 
 val WebFormView::renderPicture(double factor) {
-    drawing::ViewGeometry geometry;
-    const double scale = geometry_.pixelsPerTwip();
-    geometry.set(scale, {0, 0});
-    // Twice the size is the picture at a device pixel ratio of 2: the same layout, finer pixels.
-    geometry.setDevicePixelRatio(factor);
+    const drawing::ViewGeometry geometry = pictureGeometry(factor);
+    const double scale = geometry.pixelsPerTwip();
     val canvas = dom::create("canvas", "");
     canvas.set("width", std::max(1L, std::lround(form_.clientWidth() * scale * factor)));
     canvas.set("height", std::max(1L, std::lround(form_.clientHeight() * scale * factor)));
     val options = val::object();
     options.set("alpha", false);
     val context = canvas.call<val>("getContext", val("2d"), options);
-    context.set("fillStyle", CanvasPainter::cssColour(kButtonFace));
+    context.set("fillStyle", CanvasPainter::cssColour(background()));
     context.call<void>("fillRect", 0, 0, canvas["width"], canvas["height"]);
     std::vector<drawing::Primitive> primitives;
     drawPicture({-1e9, -1e9, 2e9, 2e9}, geometry, primitives);
     CanvasPainter painter(context, geometry);
     painter.paint(primitives);
     return canvas;
+}
+
+std::string WebFormView::pictureSvg() {
+    const drawing::ViewGeometry geometry = pictureGeometry(1);
+    const double scale = geometry.pixelsPerTwip();
+    std::vector<drawing::Primitive> primitives;
+    drawPicture({-1e9, -1e9, 2e9, 2e9}, geometry, primitives);
+    return drawing::toSvg(primitives, geometry,
+                          static_cast<int>(std::max(1L, std::lround(form_.clientWidth() * scale))),
+                          static_cast<int>(std::max(1L, std::lround(form_.clientHeight() * scale))),
+                          background());
 }
 
 void WebFormView::createNotice() {

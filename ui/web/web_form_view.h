@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "ui/drawing/form_drawing.h"
 #include "ui/drawing/primitives.h"
 #include "ui/drawing/text_fitter.h"
 #include "ui/drawing/view_geometry.h"
@@ -59,11 +60,13 @@ public:
     // The element that hosts the windowed control `name`, null if none.
     emscripten::val elementOf(const std::string& name) const;
 
-    // Paints the whole picture anew: for a change that touches no control (a tool's overlay).
-    void repaintAll();
+    // What the teaching tools add to the picture, read after every event; without a source the
+    // picture is the form's alone.
+    void setFormOptions(std::function<drawing::FormOptions()> source);
     // The picture as it is on screen, on a canvas of its own `factor` times the size it has in
-    // the page (CSS pixels), without the page's margins.
+    // the page (CSS pixels), without the page's margins; and the same picture as SVG.
     emscripten::val renderPicture(double factor);
+    std::string pictureSvg();
 
     // A message to the user in the page: a Problem stays until it is closed (Escape or its
     // button), Information goes by itself after a few seconds.
@@ -90,6 +93,8 @@ private:
     Timer* timerNamed(const std::string& name) const;
     void drawPicture(const RectF& region, const drawing::ViewGeometry& geometry,
                      std::vector<drawing::Primitive>& out);
+    drawing::ViewGeometry pictureGeometry(double factor) const;
+    drawing::Rgba background() const;
 
     Form& form_;
     drawing::ViewGeometry geometry_;
@@ -113,4 +118,6 @@ private:
     RectF pendingPaint_;
     bool paintRequested_ = false;
     std::string error_;
+    std::function<drawing::FormOptions()> optionsSource_;
+    drawing::FormOptions options_;
 };
