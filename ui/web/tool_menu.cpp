@@ -101,6 +101,13 @@ ToolMenu::ToolMenu(val stage, std::vector<Tool> tools)
         items_.push_back(item);
     }
     stage_.call<void>("appendChild", menu_);
+    // The focus moved elsewhere (a click, a script, Tab): the menu is done, and the focus stays
+    // where it went.
+    DomEvents::listen(menu_, "focusout", [this](val event) {
+        const val next = event["relatedTarget"];
+        if (open_ && (next.isNull() || !menu_.call<bool>("contains", next)))
+            close(false);
+    });
 
     const val window = val::global("window");
     DomEvents::listen(window, "keydown", [this](val event) { keyDown(std::move(event)); });
@@ -198,14 +205,14 @@ void ToolMenu::openNearFocus() {
     }
 }
 
-void ToolMenu::close() {
+void ToolMenu::close(bool restoreFocus) {
     if (!open_)
         return;
     open_ = false;
-    dom::setShown(menu_, false);
     val before = focusBefore_;
     focusBefore_ = val::null();
-    if (!before.isNull() && !before.isUndefined() &&
+    dom::setShown(menu_, false);
+    if (restoreFocus && !before.isNull() && !before.isUndefined() &&
         before["focus"].typeOf().as<std::string>() == "function") {
         before.call<void>("focus");
     }
@@ -268,6 +275,8 @@ void ToolMenu::menuKey(val& event) {
                (key == "F10" && event["shiftKey"].as<bool>())) {
         close();
     } else if (key == "Tab") {
+        // The focus goes back, and Tab then moves it on from there.
+        handled = false;
         close();
     } else {
         // A tool's own key runs it from the open menu too.

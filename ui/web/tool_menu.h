@@ -43,7 +43,8 @@ public:
     // Opens the menu with its top left corner at a point of the page (CSS pixels), moved in to
     // stay on the page, with the keyboard focus on its first entry.
     void openAt(double x, double y);
-    void close();
+    // Closes the menu, by default giving the focus back to where it was before it opened.
+    void close(bool restoreFocus = true);
     bool isOpen() const { return open_; }
 
 private:
