@@ -9,6 +9,7 @@
 #include "app/form_options.h"
 #include "app/setup_settings.h"
 #include "demos/fading/histogram.h"
+#include "ui/web/dom_events.h"
 #include "ui/web/web_form_view.h"
 
 using emscripten::val;
@@ -100,6 +101,8 @@ WebTeachingTools::WebTeachingTools(Form1& form, WebFormView& view) : form_(form)
                      .shortcut = {"c", true, true},
                      .run = [this] { copyLink(); }});
     menu_ = std::make_unique<ToolMenu>(view_.stage(), std::move(tools));
+    // A link to another set-up opened in the same tab changes only the fragment: no new page.
+    DomEvents::listen(val::global("window"), "hashchange", [this](val) { applyAddressSetup(); });
 }
 
 bool WebTeachingTools::theoryAvailable() const {
@@ -192,5 +195,7 @@ void WebTeachingTools::applyAddressSetup() {
     if (!error.empty()) {
         view_.showNotice("The set-up in the page's address was not used: " + error + ".",
                          Notice::Problem);
+    } else {
+        view_.closeNotice();  // a complaint about an earlier address no longer holds
     }
 }

@@ -225,6 +225,10 @@ test('a set-up in the address is made after load; a bad one is shown and nothing
     assert.deepEqual(made.tools, { paused: true, speed: 'Half', theory: 'Ricean', projector: false });
     assert.equal(made.clock.running, false);
     assert.equal(await notice(good.page), null);
+    // Another set-up's link opened in the same tab: only the fragment changes, no new page.
+    await good.page.evaluate(() => { location.hash = '#demo=Phasors&speed=quarter'; });
+    await good.page.waitForFunction(() => window.propagationTest.control('cmbDemo').text === 'Phasors');
+    assert.equal((await toolState(good.page)).speed, 'Quarter');
     assertHealthy(assert, await healthOf(good.page, good.watch));
     await good.context.close();
 

@@ -248,6 +248,11 @@ void ToolMenu::keyDown(val event) {
     const bool shift = event["shiftKey"].as<bool>();
     if (isTextField(event["target"]))
         return;  // the user is typing into a list
+    // Text selected in the page (a message's) is copied as text: Ctrl+C is then the browser's.
+    if ((key == "c" || key == "C") &&
+        !dom::document().call<val>("getSelection").call<std::string>("toString").empty()) {
+        return;
+    }
     if (key == "ContextMenu" || (key == "F10" && shift)) {
         event.call<void>("preventDefault");
         openNearFocus();
