@@ -50,7 +50,7 @@ WebTeachingTools::WebTeachingTools(Form1& form, WebFormView& view) : form_(form)
         tools.push_back(
             {.id = s.id,
              .label = s.label,
-             .shortcut = {s.key},
+             .shortcut = {s.key, true},
              .kind = Tool::Kind::Radio,
              .run = [this,
                      speed] { view_.deliver([this, speed] { form_.tools.setSpeed(speed); }); },

@@ -14,9 +14,9 @@ test.after(() => browser.close());
 // reader: the same keys as the desktop's (F for full screen: the browser keeps F11).
 const tools = [
     ['toolStep', 'Step one frame', '.', 'Period'],
-    ['toolSpeedNormal', 'Normal speed', '1', '1'],
-    ['toolSpeedHalf', 'Half speed', '2', '2'],
-    ['toolSpeedQuarter', 'Quarter speed', '3', '3'],
+    ['toolSpeedNormal', 'Normal speed', 'Ctrl+1', 'Control+1'],
+    ['toolSpeedHalf', 'Half speed', 'Ctrl+2', 'Control+2'],
+    ['toolSpeedQuarter', 'Quarter speed', 'Ctrl+3', 'Control+3'],
     ['toolTheory', 'Theory curve', 'T', 'T'],
     ['toolProjector', 'Projector contrast', 'P', 'P'],
     ['toolCopyPicture', 'Copy picture', 'Ctrl+C', 'Control+C'],
@@ -154,12 +154,13 @@ test('a shortcut works from a button and with no focus, never while a list is ty
     await page.keyboard.press('p');
     assert.equal((await toolState(page)).projector, true);
     await page.evaluate(() => document.activeElement.blur());
-    await page.keyboard.press('3');
+    await page.keyboard.press('Control+3');
     assert.equal((await toolState(page)).speed, 'Quarter');
 
     await page.locator('[id="cmbOne"]').click();
     await page.keyboard.press('Control+A');
     await page.keyboard.type('2p');
+    await page.keyboard.press('Control+1');
     assert.equal((await control(page, 'cmbOne')).text, '2p', 'the keys are the text');
     assert.deepEqual(await toolState(page),
         { paused: false, speed: 'Quarter', theory: 'Off', projector: true });
@@ -190,7 +191,7 @@ test('step one frame advances FrameCount by one only while paused', async () => 
 
 test('slow motion makes the browser clock tick every 100, 200 or 400 ms, across demonstrations', async () => {
     const { page, context, watch } = await openPage(browser);
-    const cases = [['2', 200], ['3', 400], ['1', 100]];
+    const cases = [['Control+2', 200], ['Control+3', 400], ['Control+1', 100]];
     for (const [key, period] of cases) {
         await page.keyboard.press(key);
         assert.deepEqual(await clock(page), { running: true, period });
@@ -198,7 +199,7 @@ test('slow motion makes the browser clock tick every 100, 200 or 400 ms, across 
         await page.clock.runFor(4000);
         assert.equal(await frames(page), start + 4000 / period, `key ${key}`);
     }
-    await page.keyboard.press('3');
+    await page.keyboard.press('Control+3');
     await page.locator('[id="cmbDemo"]').fill('Ricean');
     assert.deepEqual(await clock(page), { running: true, period: 400 });
     assertHealthy(assert, await healthOf(page, watch));
@@ -256,7 +257,7 @@ test('copy link gives an address whose fragment makes the same set-up again', as
     await page.locator('[id="cmdHist"]').click();
     await page.focus('[id="hscFixed"]');
     await page.keyboard.press('ArrowRight');
-    await page.keyboard.press('2');
+    await page.keyboard.press('Control+2');
     await page.keyboard.press('t');
     await page.keyboard.press('p');
     await page.getByRole('button', { name: 'Pause' }).click();
