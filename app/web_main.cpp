@@ -1,6 +1,7 @@
 #include <emscripten/val.h>
 
 #include "app/form1.h"
+#include "app/web_teaching_tools.h"
 #include "app/web_test_hook.h"
 #include "ui/web/web_form_view.h"
 
@@ -11,6 +12,8 @@ int main() {
     static WebFormView view(form, emscripten::val::global("document")["body"]);
     emscripten::val::global("document").set("title", form.caption());
     view.load();
+    static WebTeachingTools tools(form, view);
+    tools.applyAddressSetup();
     web_test_hook::install(form, view);
     return 0;
 }

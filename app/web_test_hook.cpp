@@ -103,6 +103,19 @@ val geometry() {
     return out;
 }
 
+// The teaching tools' state, which no control shows.
+val tools() {
+    const TeachingTools& t = theForm->tools;
+    static const char* const speeds[] = {"Normal", "Half", "Quarter"};
+    static const char* const theories[] = {"Off", "Rayleigh", "Ricean"};
+    val out = val::object();
+    out.set("paused", t.paused());
+    out.set("speed", val(speeds[static_cast<int>(t.speed())]));
+    out.set("theory", val(theories[static_cast<int>(t.theory())]));
+    out.set("projector", t.projector());
+    return out;
+}
+
 std::string error() {
     return theView->error();
 }
@@ -181,6 +194,7 @@ EMSCRIPTEN_BINDINGS(web_test_hook) {
     emscripten::function("testClock", &timerClock);
     emscripten::function("testGeometry", &geometry);
     emscripten::function("testError", &error);
+    emscripten::function("testTools", &tools);
     emscripten::function("testEvents", &events);
     emscripten::function("testBreakInvariant", &breakInvariant);
     emscripten::function("testSetup", &setup);
@@ -198,7 +212,7 @@ void install(Form1& form, WebFormView& view) {
     // Each entry is the binding "test" + its name with a capital: tick -> testTick.
     for (std::string name :
          {"tick", "paint", "control", "frameCount", "invariants", "clock", "geometry", "error",
-          "events", "breakInvariant", "setup", "nonShapeBoxes"}) {
+          "events", "breakInvariant", "setup", "nonShapeBoxes", "tools"}) {
         std::string binding = "test" + name;
         binding[4] = static_cast<char>(std::toupper(static_cast<unsigned char>(binding[4])));
         hook.set(name, val::module_property(binding.c_str()));

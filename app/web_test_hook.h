@@ -13,6 +13,7 @@ class WebFormView;
 //   clock()                {running, period} of tmrOne's browser clock
 //   geometry()             {pixelsPerTwip, offsetX, offsetY, devicePixelRatio}
 //   error()                the program error shown in the page, "" while none
+//   tools()                {paused, speed, theory, projector} of the teaching tools
 //   events()               how often each event was raised since the load: {"cmbOne.Change": 3}
 //   setup(fragment)        makes a prepared set-up ("demo=Ricean&histogram"), as the desktop's
 //                          snapshot takes it; returns the error, "" when all was made

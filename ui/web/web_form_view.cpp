@@ -5,6 +5,7 @@
 #include <exception>
 
 #include "ui/drawing/form_drawing.h"
+#include "ui/drawing/svg_writer.h"
 #include "ui/web/button_element.h"
 #include "ui/web/canvas_painter.h"
 #include "ui/web/combo_box_element.h"
@@ -74,6 +75,7 @@ void WebFormView::createStage(val host) {
     errorBox_.set("id", val("programError"));
     dom::setAttribute(errorBox_, "role", "alert");
     dom::setShown(errorBox_, false);
+    createNotice();
     paintCallback_ = DomEvents::function([this](val) {
         paintRequested_ = false;
         paint();
@@ -112,6 +114,7 @@ void WebFormView::createElements() {
     // The open lists lie above every control, the drag outline and an error above everything.
     for (ComboBoxElement* combo : combos) stage_.call<void>("appendChild", combo->list());
     stage_.call<void>("appendChild", outline_);
+    stage_.call<void>("appendChild", notice_);
     stage_.call<void>("appendChild", errorBox_);
 
     for (Timer* timer : form_.timers()) {
@@ -178,7 +181,17 @@ void WebFormView::syncFromModel(bool everything) {
         form_.cancelDrag();
         dom::setShown(outline_, false);
     }
-    const RectF dirty = form_.takeDirtyRegion();
+    RectF dirty = form_.takeDirtyRegion();
+    if (optionsSource_) {
+        // The tools' additions touch no control: what they change is painted for them.
+        drawing::FormOptions now = optionsSource_();
+        dirty = dirty.united(
+            drawing::changedArea(options_, now, {0, 0, form_.clientWidth(), form_.clientHeight()}));
+        if (now.projector != options_.projector)
+            dom::setStyle(stage_, "backgroundColor",
+                          CanvasPainter::cssColour(drawing::windowBackground(now, kButtonFace)));
+        options_ = std::move(now);
+    }
     if (everything) {
         schedulePaint({0, 0, form_.clientWidth(), form_.clientHeight()});
     } else if (!dirty.isEmpty()) {
@@ -275,16 +288,112 @@ void WebFormView::paint() {
         context_.call<void>("rect", left, top, right - left, bottom - top);
         context_.call<void>("clip");
     }
-    context_.set("fillStyle", CanvasPainter::cssColour(kButtonFace));
+    context_.set("fillStyle", CanvasPainter::cssColour(background()));
     context_.call<void>("fillRect", 0, 0, canvas_["width"], canvas_["height"]);
     // Everything a pixel outside the clip may touch, in twips.
     const double pixel = 1.0 / geometry_.pixelsPerTwip();
     const RectF reach = everything ? RectF{-1e9, -1e9, 2e9, 2e9} : region.adjusted(2 * pixel);
     std::vector<drawing::Primitive> primitives;
-    drawing::drawForm(form_, reach, geometry_, fitter_, kButtonFace, primitives);
+    drawPicture(reach, geometry_, primitives);
     CanvasPainter painter(context_, geometry_);
     painter.paint(primitives);
     context_.call<void>("restore");
+}
+
+void WebFormView::drawPicture(const RectF& region, const drawing::ViewGeometry& geometry,
+                              std::vector<drawing::Primitive>& out) {
+    drawing::drawForm(form_, region, geometry, fitter_, kButtonFace, out, options_);
+}
+
+drawing::Rgba WebFormView::background() const {
+    return drawing::windowBackground(options_, kButtonFace);
+}
+
+void WebFormView::setFormOptions(std::function<drawing::FormOptions()> source) {
+    optionsSource_ = std::move(source);
+    syncFromModel();
+}
+
+// The picture at the page's scale from the form's corner; twice the size is the same layout at a
+// device pixel ratio of 2, finer pixels.
+drawing::ViewGeometry WebFormView::pictureGeometry(double factor) const {
+    drawing::ViewGeometry geometry;
+    geometry.set(geometry_.pixelsPerTwip(), {0, 0});
+    geometry.setDevicePixelRatio(factor);
+    return geometry;
+}
+
+val WebFormView::renderPicture(double factor) {
+    const drawing::ViewGeometry geometry = pictureGeometry(factor);
+    const double scale = geometry.pixelsPerTwip();
+    val canvas = dom::create("canvas", "");
+    canvas.set("width", std::max(1L, std::lround(form_.clientWidth() * scale * factor)));
+    canvas.set("height", std::max(1L, std::lround(form_.clientHeight() * scale * factor)));
+    val options = val::object();
+    options.set("alpha", false);
+    val context = canvas.call<val>("getContext", val("2d"), options);
+    context.set("fillStyle", CanvasPainter::cssColour(background()));
+    context.call<void>("fillRect", 0, 0, canvas["width"], canvas["height"]);
+    std::vector<drawing::Primitive> primitives;
+    drawPicture({-1e9, -1e9, 2e9, 2e9}, geometry, primitives);
+    CanvasPainter painter(context, geometry);
+    painter.paint(primitives);
+    return canvas;
+}
+
+std::string WebFormView::pictureSvg() {
+    const drawing::ViewGeometry geometry = pictureGeometry(1);
+    const double scale = geometry.pixelsPerTwip();
+    std::vector<drawing::Primitive> primitives;
+    drawPicture({-1e9, -1e9, 2e9, 2e9}, geometry, primitives);
+    return drawing::toSvg(primitives, geometry,
+                          static_cast<int>(std::max(1L, std::lround(form_.clientWidth() * scale))),
+                          static_cast<int>(std::max(1L, std::lround(form_.clientHeight() * scale))),
+                          background());
+}
+
+void WebFormView::createNotice() {
+    notice_ = dom::create("div", "notice");
+    notice_.set("id", val("notice"));
+    noticeText_ = dom::create("p", "notice-text");
+    noticeText_.set("id", val("noticeText"));
+    val close = dom::create("button", "notice-close");
+    close.set("type", val("button"));
+    close.set("textContent", val("Close"));
+    notice_.call<void>("appendChild", noticeText_);
+    notice_.call<void>("appendChild", close);
+    dom::setShown(notice_, false);
+    DomEvents::listen(close, "click", [this](val) { closeNotice(); });
+    DomEvents::listen(notice_, "keydown", [this](val event) {
+        if (event["key"].as<std::string>() == "Escape") {
+            event.call<void>("preventDefault");
+            closeNotice();
+        }
+    });
+    noticeExpired_ = DomEvents::function([this](val) {
+        noticeTimeout_ = val::null();
+        closeNotice();
+    });
+}
+
+void WebFormView::showNotice(const std::string& text, Notice kind) {
+    if (!noticeTimeout_.isNull())
+        val::global("clearTimeout")(noticeTimeout_);
+    noticeTimeout_ = val::null();
+    // A problem is announced at once and waits for the user; information is read in turn.
+    dom::setAttribute(notice_, "role", kind == Notice::Problem ? "alert" : "status");
+    notice_["classList"].call<void>("toggle", val("problem"), kind == Notice::Problem);
+    dom::setText(noticeText_, text);
+    dom::setShown(notice_, true);
+    if (kind == Notice::Information)
+        noticeTimeout_ = val::global("setTimeout")(noticeExpired_, 5000);
+}
+
+void WebFormView::closeNotice() {
+    if (!noticeTimeout_.isNull())
+        val::global("clearTimeout")(noticeTimeout_);
+    noticeTimeout_ = val::null();
+    dom::setShown(notice_, false);
 }
 
 void WebFormView::dragMoved(double pageX, double pageY) {

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "ui/drawing/form_drawing.h"
 #include "ui/drawing/primitives.h"
 #include "ui/drawing/text_fitter.h"
 #include "ui/drawing/view_geometry.h"
@@ -62,6 +63,20 @@ public:
     // The element that hosts the windowed control `name`, null if none.
     emscripten::val elementOf(const std::string& name) const;
 
+    // What the teaching tools add to the picture, read after every event; without a source the
+    // picture is the form's alone.
+    void setFormOptions(std::function<drawing::FormOptions()> source);
+    // The picture as it is on screen, on a canvas of its own `factor` times the size it has in
+    // the page (CSS pixels), without the page's margins; and the same picture as SVG.
+    emscripten::val renderPicture(double factor);
+    std::string pictureSvg();
+
+    // A message to the user in the page: a Problem stays until it is closed (Escape or its
+    // button), Information goes by itself after a few seconds.
+    enum class Notice { Information, Problem };
+    void showNotice(const std::string& text, Notice kind);
+    void closeNotice();
+
 private:
     struct TimerBinding {
         Timer* timer;
@@ -71,6 +86,7 @@ private:
 
     void createStage(emscripten::val host);
     void createElements();
+    void createNotice();
     void syncFromModel(bool everything = false);
     void syncTimers(bool everything);
     void layout();
@@ -79,6 +95,10 @@ private:
     void schedulePaint(const RectF& region);
     void paint();
     Timer* timerNamed(const std::string& name) const;
+    void drawPicture(const RectF& region, const drawing::ViewGeometry& geometry,
+                     std::vector<drawing::Primitive>& out);
+    drawing::ViewGeometry pictureGeometry(double factor) const;
+    drawing::Rgba background() const;
 
     Form& form_;
     drawing::ViewGeometry geometry_;
@@ -86,6 +106,10 @@ private:
     emscripten::val canvas_ = emscripten::val::null();
     emscripten::val outline_ = emscripten::val::null();
     emscripten::val errorBox_ = emscripten::val::null();
+    emscripten::val notice_ = emscripten::val::null();
+    emscripten::val noticeText_ = emscripten::val::null();
+    emscripten::val noticeTimeout_ = emscripten::val::null();
+    emscripten::val noticeExpired_ = emscripten::val::null();
     emscripten::val context_ = emscripten::val::null();
     emscripten::val paintCallback_ = emscripten::val::null();
     emscripten::val ratioChanged_ = emscripten::val::null();
@@ -98,4 +122,6 @@ private:
     RectF pendingPaint_;
     bool paintRequested_ = false;
     std::string error_;
+    std::function<drawing::FormOptions()> optionsSource_;
+    drawing::FormOptions options_;
 };

@@ -1,0 +1,427 @@
+// The teaching tools in the page: the context menu and its shortcuts, one frame at a time, slow
+// motion, the set-up carried in the address, the pictures saved and copied, full screen.
+import { test } from 'node:test';
+import assert from 'node:assert/strict';
+import fs from 'node:fs';
+import {
+    launch, openPage, healthOf, assertHealthy, control, elementBox, canvasPixels, pageUrl,
+} from './browser.mjs';
+
+const browser = await launch();
+test.after(() => browser.close());
+
+// Every tool, in the menu's order, with the shortcut it shows and the one it names for a screen
+// reader: the same keys as the desktop's (F for full screen: the browser keeps F11).
+const tools = [
+    ['toolStep', 'Step one frame', '.', 'Period'],
+    ['toolSpeedNormal', 'Normal speed', 'Ctrl+1', 'Control+1'],
+    ['toolSpeedHalf', 'Half speed', 'Ctrl+2', 'Control+2'],
+    ['toolSpeedQuarter', 'Quarter speed', 'Ctrl+3', 'Control+3'],
+    ['toolTheory', 'Theory curve', 'T', 'T'],
+    ['toolProjector', 'Projector contrast', 'P', 'P'],
+    ['toolCopyPicture', 'Copy picture', 'Ctrl+C', 'Control+C'],
+    ['toolSavePicture', 'Save picture', 'Ctrl+S', 'Control+S'],
+    ['toolSavePictureLarge', 'Save picture at twice the size', 'Ctrl+Shift+S', 'Control+Shift+S'],
+    ['toolFullScreen', 'Full screen', 'F', 'F'],
+    ['toolCopyLink', 'Copy link to this set-up', 'Ctrl+Shift+C', 'Control+Shift+C'],
+];
+
+const toolState = (page) => page.evaluate(() => window.propagationTest.tools());
+const frames = (page) => page.evaluate(() => window.propagationTest.frameCount());
+const clock = (page) => page.evaluate(() => window.propagationTest.clock());
+
+async function menu(page) {
+    return page.evaluate(() => {
+        const box = document.getElementById('toolMenu');
+        return {
+            shown: box.style.display !== 'none',
+            role: box.getAttribute('role'),
+            focused: document.activeElement.id,
+            items: [...box.querySelectorAll('[role^="menuitem"]')].map((item) => ({
+                id: item.id,
+                role: item.getAttribute('role'),
+                label: item.querySelector('.tool-menu-label').textContent,
+                shortcut: item.querySelector('.tool-menu-shortcut').textContent,
+                keys: item.getAttribute('aria-keyshortcuts'),
+                name: item.getAttribute('aria-label'),
+                disabled: item.getAttribute('aria-disabled'),
+            })),
+        };
+    });
+}
+
+// The notice a tool shows: its role and text, or null while none is shown.
+const notice = (page) => page.evaluate(() => {
+    const box = document.getElementById('notice');
+    return box.style.display === 'none' ? null
+        : { role: box.getAttribute('role'), text: document.getElementById('noticeText').textContent };
+});
+
+// The model state a set-up is made of, as the window shows it.
+async function setUp(page) {
+    const out = { tools: await toolState(page), clock: await clock(page) };
+    for (const name of ['cmbDemo', 'cmbOne', 'cmbTwo']) out[name] = (await control(page, name)).text;
+    for (const name of ['hscPhase', 'hscRate', 'hscFixed']) out[name] = (await control(page, name)).value;
+    out.cmdStart = (await control(page, 'cmdStart')).caption;
+    out.histogram = (await control(page, 'Line3')).visible;
+    return out;
+}
+
+// The PNG's width and height, from its header.
+function pngSize(bytes) {
+    assert.equal(bytes.subarray(0, 8).toString('hex'), '89504e470d0a1a0a', 'a PNG');
+    return { width: bytes.readUInt32BE(16), height: bytes.readUInt32BE(20) };
+}
+
+// Runs `action` and collects the `count` downloads it starts: {name: bytes}.
+async function downloadsOf(page, count, action) {
+    const started = [];
+    const listener = (download) => started.push(download);
+    page.on('download', listener);
+    await action();
+    for (let i = 0; i < 100 && started.length < count; ++i) {
+        await new Promise((resolve) => setTimeout(resolve, 20));
+    }
+    page.off('download', listener);
+    assert.equal(started.length, count, 'downloads started');
+    const files = {};
+    for (const download of started) {
+        files[download.suggestedFilename()] = fs.readFileSync(await download.path());
+    }
+    return files;
+}
+
+test('the context menu lists every tool with its shortcut and opens by right click, long press and keyboard', async () => {
+    const { page, context, watch } = await openPage(browser);
+    assert.equal((await menu(page)).shown, false, 'no menu on the default page');
+
+    const picture = await elementBox(page, 'picture');
+    await page.mouse.click(picture.x + 300, picture.y + 300, { button: 'right' });
+    let m = await menu(page);
+    assert.equal(m.shown, true);
+    assert.equal(m.role, 'menu');
+    assert.deepEqual(m.items.map((i) => [i.id, i.label, i.shortcut, i.keys]), tools);
+    for (const item of m.items) assert.equal(item.name, `${item.label} (${item.shortcut})`);
+    assert.deepEqual(m.items.map((i) => i.role), ['menuitem', 'menuitemradio', 'menuitemradio',
+        'menuitemradio', 'menuitemcheckbox', 'menuitemcheckbox', 'menuitem', 'menuitem',
+        'menuitem', 'menuitemcheckbox', 'menuitem']);
+    // Running, a frame cannot be stepped; Plane Wave has no histogram for a theory curve.
+    assert.deepEqual(m.items.filter((i) => i.disabled === 'true').map((i) => i.id),
+        ['toolStep', 'toolTheory']);
+    assert.equal(m.focused, 'toolStep');
+    await page.keyboard.press('ArrowUp');
+    assert.equal((await menu(page)).focused, 'toolCopyLink', 'the arrows wrap round');
+    await page.keyboard.press('Escape');
+    assert.equal((await menu(page)).shown, false);
+
+    // From the keyboard: Shift+F10 on a button, an entry run with Enter, the focus given back.
+    await page.focus('[id="cmdStart"]');
+    await page.keyboard.press('Shift+F10');
+    assert.equal((await menu(page)).shown, true);
+    await page.keyboard.press('ArrowDown');
+    await page.keyboard.press('ArrowDown');
+    assert.equal((await menu(page)).focused, 'toolSpeedHalf');
+    await page.keyboard.press('Enter');
+    assert.equal((await toolState(page)).speed, 'Half');
+    m = await menu(page);
+    assert.equal(m.shown, false);
+    assert.equal(m.focused, 'cmdStart');
+
+    // A list's text field keeps the browser's own menu (cut, copy, paste).
+    await page.locator('[id="cmbOne"]').click({ button: 'right' });
+    assert.equal((await menu(page)).shown, false);
+    await page.keyboard.press('Escape');
+
+    // A finger resting on the picture, where there is no right button.
+    await page.evaluate(([x, y]) => {
+        document.getElementById('picture').dispatchEvent(new PointerEvent('pointerdown', {
+            bubbles: true, pointerType: 'touch', pointerId: 7, clientX: x, clientY: y,
+        }));
+    }, [picture.x + 200, picture.y + 200]);
+    await page.clock.runFor(300);
+    assert.equal((await menu(page)).shown, false, 'not yet after 300 ms');
+    await page.clock.runFor(400);
+    assert.equal((await menu(page)).shown, true, 'open after a long press');
+    await page.mouse.click(picture.x + 5, picture.y + 5);
+    assert.equal((await menu(page)).shown, false, 'a press elsewhere closes it');
+    assertHealthy(assert, await healthOf(page, watch));
+    await context.close();
+});
+
+test('a shortcut works from a button and with no focus, never while a list is typed into', async () => {
+    const { page, context, watch } = await openPage(browser);
+    await page.focus('[id="cmdStart"]');
+    await page.keyboard.press('p');
+    assert.equal((await toolState(page)).projector, true);
+    await page.evaluate(() => document.activeElement.blur());
+    await page.keyboard.press('Control+3');
+    assert.equal((await toolState(page)).speed, 'Quarter');
+
+    await page.locator('[id="cmbOne"]').click();
+    await page.keyboard.press('Control+A');
+    await page.keyboard.type('2p');
+    await page.keyboard.press('Control+1');
+    assert.equal((await control(page, 'cmbOne')).text, '2p', 'the keys are the text');
+    assert.deepEqual(await toolState(page),
+        { paused: false, speed: 'Quarter', theory: 'Off', projector: true });
+    assertHealthy(assert, await healthOf(page, watch));
+    await context.close();
+});
+
+test('step one frame advances FrameCount by one only while paused', async () => {
+    const { page, context, watch } = await openPage(browser);
+    const running = await frames(page);
+    await page.keyboard.press('.');
+    assert.equal(await frames(page), running, 'running: the key does nothing');
+
+    await page.getByRole('button', { name: 'Pause' }).click();
+    const paused = await frames(page);
+    await page.keyboard.press('.');
+    assert.equal(await frames(page), paused + 1);
+    await page.keyboard.press('.');
+    await page.keyboard.press('.');
+    assert.equal(await frames(page), paused + 3);
+    await page.clock.runFor(1000);
+    assert.equal(await frames(page), paused + 3, 'stepping starts no clock');
+    assert.equal((await clock(page)).running, false);
+    assert.equal((await control(page, 'cmdStart')).caption, 'Start');
+    assertHealthy(assert, await healthOf(page, watch));
+    await context.close();
+});
+
+test('slow motion makes the browser clock tick every 100, 200 or 400 ms, across demonstrations', async () => {
+    const { page, context, watch } = await openPage(browser);
+    const cases = [['Control+2', 200], ['Control+3', 400], ['Control+1', 100]];
+    for (const [key, period] of cases) {
+        await page.keyboard.press(key);
+        assert.deepEqual(await clock(page), { running: true, period });
+        const start = await frames(page);
+        await page.clock.runFor(4000);
+        assert.equal(await frames(page), start + 4000 / period, `key ${key}`);
+    }
+    await page.keyboard.press('Control+3');
+    await page.locator('[id="cmbDemo"]').fill('Ricean');
+    assert.deepEqual(await clock(page), { running: true, period: 400 });
+    assertHealthy(assert, await healthOf(page, watch));
+    await context.close();
+});
+
+test('a set-up in the address is made after load; a bad one is shown and nothing of it is made', async () => {
+    const defaults = await (async () => {
+        const { page, context } = await openPage(browser);
+        const state = await setUp(page);
+        await context.close();
+        return state;
+    })();
+
+    const good = await openPage(browser, {
+        url: `${pageUrl}#demo=Ricean&one=Ten&fixed=7&histogram&speed=half&theory=Ricean&paused`,
+    });
+    const made = await setUp(good.page);
+    assert.equal(made.cmbDemo, 'Ricean');
+    assert.equal(made.cmbOne, 'Ten');
+    assert.equal(made.hscFixed, 7);
+    assert.equal(made.cmdStart, 'Start');
+    assert.equal(made.histogram, true, 'the Histogram button was pressed');
+    assert.deepEqual(made.tools, { paused: true, speed: 'Half', theory: 'Ricean', projector: false });
+    assert.equal(made.clock.running, false);
+    assert.equal(await notice(good.page), null);
+    // Another set-up's link opened in the same tab: only the fragment changes, no new page.
+    await good.page.evaluate(() => { location.hash = '#demo=Phasors&speed=quarter'; });
+    await good.page.waitForFunction(() => window.propagationTest.control('cmbDemo').text === 'Phasors');
+    assert.equal((await toolState(good.page)).speed, 'Quarter');
+    assertHealthy(assert, await healthOf(good.page, good.watch));
+    await good.context.close();
+
+    for (const [fragment, complaint] of [['demo=Ricean&one=Ten&bogus', /bogus/],
+                                          ['demo=Ricean&one=Ten&fixed=99999', /fixed/],
+                                          ['demo=Ricean&speed=warp', /warp|speed/]]) {
+        const bad = await openPage(browser, { url: `${pageUrl}#${fragment}` });
+        const shown = await notice(bad.page);
+        assert.equal(shown?.role, 'alert', fragment);
+        assert.match(shown.text, /set-up in the page's address was not used/);
+        assert.match(shown.text, complaint);
+        assert.deepEqual(await setUp(bad.page), defaults, `${fragment}: nothing made`);
+        const health = await healthOf(bad.page, bad.watch);
+        assert.deepEqual(health.shownErrors, [shown.text + 'Close']);
+        assert.equal(health.programError, '');
+        await bad.context.close();
+    }
+});
+
+test('copy link gives an address whose fragment makes the same set-up again', async () => {
+    const { page, context, watch } = await openPage(browser);
+    await context.grantPermissions(['clipboard-read', 'clipboard-write']);
+    await page.locator('[id="cmbDemo"]').fill('Ricean');
+    await page.locator('[id="cmbOne"]').fill('Ten');
+    await page.locator('[id="cmdHist"]').click();
+    await page.focus('[id="hscFixed"]');
+    await page.keyboard.press('ArrowRight');
+    await page.keyboard.press('Control+2');
+    await page.keyboard.press('t');
+    await page.keyboard.press('p');
+    await page.getByRole('button', { name: 'Pause' }).click();
+    const before = await setUp(page);
+
+    await page.keyboard.press('Control+Shift+C');
+    await page.clock.runFor(10);
+    const link = await page.evaluate(() => navigator.clipboard.readText());
+    assert.ok(link.startsWith(`${pageUrl}#`), link);
+    assert.equal(await page.evaluate(() => location.href), link, 'the address bar shows it too');
+    assert.equal((await notice(page))?.role, 'status');
+    assertHealthy(assert, await healthOf(page, watch));
+    await context.close();
+
+    const again = await openPage(browser, { url: link });
+    assert.deepEqual(await setUp(again.page), before);
+    assertHealthy(assert, await healthOf(again.page, again.watch));
+    await again.context.close();
+});
+
+test('Save picture downloads the picture as PNG at the size on screen or twice it, and as SVG', async () => {
+    const { page, context, watch } = await openPage(browser);
+    let files = await downloadsOf(page, 2, () => page.keyboard.press('Control+s'));
+    assert.deepEqual(Object.keys(files).sort(),
+        ['propagation-demos-plane-wave.png', 'propagation-demos-plane-wave.svg']);
+    assert.deepEqual(pngSize(files['propagation-demos-plane-wave.png']), { width: 789, height: 605 });
+
+    // The PNG is the picture on the canvas, pixel for pixel.
+    const differing = await page.evaluate(async (base64) => {
+        const image = new Image();
+        image.src = `data:image/png;base64,${base64}`;
+        await image.decode();
+        const read = (source) => {
+            const c = document.createElement('canvas');
+            c.width = 789;
+            c.height = 605;
+            const g = c.getContext('2d', { willReadFrequently: true });
+            g.drawImage(source, 0, 0);
+            return g.getImageData(0, 0, 789, 605).data;
+        };
+        const saved = read(image);
+        const shown = read(document.getElementById('picture'));
+        let count = 0;
+        for (let i = 0; i < saved.length; i += 4) {
+            if (Math.abs(saved[i] - shown[i]) + Math.abs(saved[i + 1] - shown[i + 1]) +
+                Math.abs(saved[i + 2] - shown[i + 2]) > 6) ++count;
+        }
+        return count;
+    }, files['propagation-demos-plane-wave.png'].toString('base64'));
+    assert.equal(differing, 0);
+
+    const svgOf = (text) => page.evaluate((source) => {
+        const doc = new DOMParser().parseFromString(source, 'image/svg+xml');
+        const root = doc.documentElement;
+        const colours = new Set();
+        for (const element of doc.querySelectorAll('*')) {
+            for (const name of ['fill', 'stroke']) {
+                const value = element.getAttribute(name);
+                if (value) colours.add(value.toLowerCase());
+            }
+        }
+        return {
+            error: doc.querySelector('parsererror')?.textContent ?? '',
+            root: root.localName, width: root.getAttribute('width'),
+            height: root.getAttribute('height'), colours: [...colours],
+        };
+    }, text);
+    let svg = await svgOf(files['propagation-demos-plane-wave.svg'].toString('utf8'));
+    assert.deepEqual([svg.error, svg.root, svg.width, svg.height], ['', 'svg', '789', '605']);
+    assert.ok(svg.colours.includes('#efefef'), 'the window background');
+    assert.ok(!svg.colours.includes('#ff0000'), 'no theory curve');
+
+    files = await downloadsOf(page, 2, () => page.keyboard.press('Control+Shift+S'));
+    assert.deepEqual(pngSize(files['propagation-demos-plane-wave-2x.png']),
+        { width: 1578, height: 1210 });
+
+    // The tools' additions are in the picture: the white page and the red theory curve.
+    await page.locator('[id="cmbDemo"]').fill('Rayleigh');
+    await page.locator('[id="cmdHist"]').click();
+    await page.clock.runFor(3000);
+    await page.keyboard.press('t');
+    await page.keyboard.press('p');
+    files = await downloadsOf(page, 2, async () => {
+        await page.focus('[id="cmdStart"]');
+        await page.keyboard.press('Control+s');
+    });
+    svg = await svgOf(files['propagation-demos-rayleigh.svg'].toString('utf8'));
+    assert.equal(svg.error, '');
+    assert.ok(svg.colours.includes('#ffffff'), 'the projector\'s white page');
+    assert.ok(svg.colours.includes('#ff0000'), 'the theory curve');
+    assert.ok(!svg.colours.includes('#efefef'), 'no button face left');
+    await page.evaluate(() => window.propagationTest.paint());
+    assert.deepEqual(await canvasPixels(page, 1, 1, 1, 1), [[255, 255, 255]]);
+    assertHealthy(assert, await healthOf(page, watch));
+    await context.close();
+});
+
+test('Copy picture puts a PNG on the clipboard, and a refusal is said in the page', async () => {
+    const allowed = await openPage(browser);
+    await allowed.context.grantPermissions(['clipboard-read', 'clipboard-write']);
+    await allowed.page.focus('[id="cmdStart"]');
+    await allowed.page.keyboard.press('Control+c');
+    await allowed.page.clock.runFor(10);
+    // The picture is encoded after the key: the clipboard is read until it is there (in real
+    // time, from here: the page's own clock stands still).
+    let copied = null;
+    for (let i = 0; i < 100 && copied === null; ++i) {
+        copied = await allowed.page.evaluate(async () => {
+            const items = await navigator.clipboard.read();
+            if (items.length === 0 || !items[0].types.includes('image/png')) return null;
+            const bitmap = await createImageBitmap(await items[0].getType('image/png'));
+            return { width: bitmap.width, height: bitmap.height };
+        });
+        if (copied === null) await new Promise((resolve) => setTimeout(resolve, 20));
+    }
+    assert.deepEqual(copied, { width: 789, height: 605 });
+    assert.deepEqual(await notice(allowed.page),
+        { role: 'status', text: 'The picture is on the clipboard.' });
+    assertHealthy(assert, await healthOf(allowed.page, allowed.watch));
+    await allowed.context.close();
+
+    const refused = await openPage(browser);
+    await refused.page.evaluate(() => {
+        navigator.clipboard.write = () =>
+            Promise.reject(new DOMException('Write permission denied.', 'NotAllowedError'));
+    });
+    await refused.page.keyboard.press('Control+c');
+    await refused.page.clock.runFor(10);
+    const shown = await notice(refused.page);
+    assert.equal(shown?.role, 'alert');
+    assert.match(shown.text, /did not let the page copy the picture \(Write permission denied\.\)/);
+    await refused.page.keyboard.press('Escape');
+    await refused.context.close();
+});
+
+test('F asks for full screen on the page\'s root and the picture fills it; a refusal is said', async () => {
+    const { page, context, watch } = await openPage(browser);
+    await page.evaluate(() => {
+        window.fullScreenAsked = [];
+        const request = Element.prototype.requestFullscreen;
+        Element.prototype.requestFullscreen = function (...args) {
+            window.fullScreenAsked.push(this === document.documentElement);
+            return request.apply(this, args);
+        };
+    });
+    await page.keyboard.press('f');
+    assert.deepEqual(await page.evaluate(() => window.fullScreenAsked), [true]);
+    await page.waitForFunction(() => document.fullscreenElement === document.documentElement);
+    // The stage, and with it the picture, covers the whole screen.
+    const stage = await elementBox(page, 'stage');
+    const screen = await page.evaluate(() => ({ width: innerWidth, height: innerHeight }));
+    assert.deepEqual([stage.x, stage.y, stage.width, stage.height], [0, 0, screen.width, screen.height]);
+    await page.keyboard.press('f');
+    await page.waitForFunction(() => document.fullscreenElement === null);
+    assertHealthy(assert, await healthOf(page, watch));
+
+    await page.evaluate(() => {
+        Element.prototype.requestFullscreen = () =>
+            Promise.reject(new TypeError('Permissions check failed'));
+    });
+    await page.keyboard.press('f');
+    await page.clock.runFor(10);
+    const shown = await notice(page);
+    assert.equal(shown?.role, 'alert');
+    assert.match(shown.text, /did not change to full screen \(Permissions check failed\)/);
+    await context.close();
+});

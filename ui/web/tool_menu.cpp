@@ -1,0 +1,326 @@
+#include "ui/web/tool_menu.h"
+
+#include <algorithm>
+#include <cctype>
+#include <cmath>
+
+#include "ui/web/dom.h"
+#include "ui/web/dom_events.h"
+
+using emscripten::val;
+
+namespace {
+
+// How long a finger rests on the picture before the menu opens, and how far it may wander.
+constexpr int kLongPressMilliseconds = 600;
+constexpr double kLongPressSlack = 10;
+
+const char* roleOf(ToolMenu::Tool::Kind kind) {
+    switch (kind) {
+        case ToolMenu::Tool::Kind::Check:
+            return "menuitemcheckbox";
+        case ToolMenu::Tool::Kind::Radio:
+            return "menuitemradio";
+        case ToolMenu::Tool::Kind::Command:
+            break;
+    }
+    return "menuitem";
+}
+
+std::string keyName(const std::string& key, bool forScreenReader) {
+    if (key.size() == 1 && std::isalpha(static_cast<unsigned char>(key[0]))) {
+        return std::string(1, static_cast<char>(std::toupper(static_cast<unsigned char>(key[0]))));
+    }
+    if (forScreenReader && key == ".")
+        return "Period";
+    return key;
+}
+
+// A text field, where keys are the user's text: a list's own field or any other input.
+bool isTextField(const val& element) {
+    if (element.isNull() || element.isUndefined())
+        return false;
+    const val tag = element["tagName"];
+    return tag.isString() &&
+           (tag.as<std::string>() == "INPUT" || tag.as<std::string>() == "TEXTAREA");
+}
+
+}  // namespace
+
+std::string ToolMenu::shortcutText(const Shortcut& shortcut) {
+    std::string text;
+    if (shortcut.control)
+        text += "Ctrl+";
+    if (shortcut.shift)
+        text += "Shift+";
+    return text + keyName(shortcut.key, false);
+}
+
+std::string ToolMenu::ariaShortcut(const Shortcut& shortcut) {
+    std::string text;
+    if (shortcut.control)
+        text += "Control+";
+    if (shortcut.shift)
+        text += "Shift+";
+    return text + keyName(shortcut.key, true);
+}
+
+ToolMenu::ToolMenu(val stage, std::vector<Tool> tools)
+    : stage_(std::move(stage)), menu_(dom::create("div", "tool-menu")), tools_(std::move(tools)) {
+    menu_.set("id", val("toolMenu"));
+    dom::setAttribute(menu_, "role", "menu");
+    dom::setAttribute(menu_, "aria-label", "Tools");
+    dom::setShown(menu_, false);
+    for (std::size_t i = 0; i < tools_.size(); ++i) {
+        const Tool& tool = tools_[i];
+        if (tool.separatorBefore) {
+            val separator = dom::create("div", "tool-menu-separator");
+            dom::setAttribute(separator, "role", "separator");
+            menu_.call<void>("appendChild", separator);
+        }
+        val item = dom::create("div", "tool-menu-item");
+        item.set("id", tool.id);
+        dom::setAttribute(item, "role", roleOf(tool.kind));
+        dom::setAttribute(item, "tabindex", "-1");
+        dom::setAttribute(item, "aria-keyshortcuts", ariaShortcut(tool.shortcut));
+        // Not every screen reader reads aria-keyshortcuts: the name carries the key too.
+        dom::setAttribute(item, "aria-label",
+                          tool.label + " (" + shortcutText(tool.shortcut) + ")");
+        val label = dom::create("span", "tool-menu-label");
+        dom::setText(label, tool.label);
+        val keys = dom::create("span", "tool-menu-shortcut");
+        dom::setAttribute(keys, "aria-hidden", "true");
+        dom::setText(keys, shortcutText(tool.shortcut));
+        item.call<void>("appendChild", label);
+        item.call<void>("appendChild", keys);
+        // A press on an entry leaves the focus where it is until the entry runs.
+        DomEvents::listen(item, "mousedown", [](val event) { event.call<void>("preventDefault"); });
+        DomEvents::listen(item, "click", [this, i](val) { runTool(i); });
+        DomEvents::listen(item, "pointerenter", [this, i](val) { focusItem(i); });
+        menu_.call<void>("appendChild", item);
+        items_.push_back(item);
+    }
+    stage_.call<void>("appendChild", menu_);
+    // The focus moved elsewhere (a click, a script, Tab): the menu is done, and the focus stays
+    // where it went.
+    DomEvents::listen(menu_, "focusout", [this](val event) {
+        const val next = event["relatedTarget"];
+        if (open_ && (next.isNull() || !menu_.call<bool>("contains", next)))
+            close(false);
+    });
+
+    const val window = val::global("window");
+    DomEvents::listen(window, "keydown", [this](val event) { keyDown(std::move(event)); });
+    DomEvents::listen(stage_, "contextmenu", [this](val event) {
+        if (isTextField(event["target"]))
+            return;  // the text field's own menu: cut, copy, paste
+        event.call<void>("preventDefault");
+        openAt(event["clientX"].as<double>(), event["clientY"].as<double>());
+    });
+    // A press outside the open menu closes it, and then does what it does.
+    val capture = val::object();
+    capture.set("capture", true);
+    window.call<void>("addEventListener", val("pointerdown"),
+                      DomEvents::function([this](val event) {
+                          if (open_ && !menu_.call<bool>("contains", event["target"]))
+                              close();
+                      }),
+                      capture);
+    window.call<void>("addEventListener", val("blur"), DomEvents::function([this](val) {
+                          if (open_)
+                              close();
+                      }));
+    // A long press of a finger on the picture, where a finger has no right button.
+    longPressFired_ = DomEvents::function([this](val) {
+        longPress_ = val::null();
+        openAt(pressX_, pressY_);
+    });
+    DomEvents::listen(stage_, "pointerdown", [this](val event) { pressStarted(std::move(event)); });
+    DomEvents::listen(stage_, "pointermove", [this](val event) {
+        if (!longPress_.isNull() &&
+            std::hypot(event["clientX"].as<double>() - pressX_,
+                       event["clientY"].as<double>() - pressY_) > kLongPressSlack) {
+            pressEnded();
+        }
+    });
+    DomEvents::listen(stage_, "pointerup", [this](val) { pressEnded(); });
+    DomEvents::listen(stage_, "pointercancel", [this](val) { pressEnded(); });
+}
+
+void ToolMenu::pressStarted(val event) {
+    pressEnded();
+    if (event["pointerType"].as<std::string>() != "touch")
+        return;
+    // Only on the painted picture: a finger on a phasor tip drags it, on a control uses it.
+    const val target = event["target"];
+    if (!target["id"].isString() || target["id"].as<std::string>() != "picture")
+        return;
+    pressX_ = event["clientX"].as<double>();
+    pressY_ = event["clientY"].as<double>();
+    longPress_ = val::global("setTimeout")(longPressFired_, kLongPressMilliseconds);
+}
+
+void ToolMenu::pressEnded() {
+    if (!longPress_.isNull())
+        val::global("clearTimeout")(longPress_);
+    longPress_ = val::null();
+}
+
+void ToolMenu::refresh() {
+    for (std::size_t i = 0; i < tools_.size(); ++i) {
+        const Tool& tool = tools_[i];
+        dom::setAttribute(items_[i], "aria-disabled", tool.enabled() ? "false" : "true");
+        if (tool.kind != Tool::Kind::Command)
+            dom::setAttribute(items_[i], "aria-checked", tool.checked() ? "true" : "false");
+    }
+}
+
+void ToolMenu::openAt(double x, double y) {
+    refresh();
+    if (!open_) {
+        const val active = dom::document()["activeElement"];
+        focusBefore_ = menu_.call<bool>("contains", active) ? val::null() : active;
+    }
+    dom::setShown(menu_, true);
+    open_ = true;
+    // Inside the page, whatever corner was pressed.
+    const double width = menu_["offsetWidth"].as<double>();
+    const double height = menu_["offsetHeight"].as<double>();
+    const double pageWidth = stage_["clientWidth"].as<double>();
+    const double pageHeight = stage_["clientHeight"].as<double>();
+    const double left = std::max(0.0, std::min(x, pageWidth - width));
+    const double top = std::max(0.0, std::min(y, pageHeight - height));
+    dom::setStyle(menu_, "left", dom::pixels(left));
+    dom::setStyle(menu_, "top", dom::pixels(top));
+    focusItem(0);
+}
+
+void ToolMenu::openNearFocus() {
+    const val active = dom::document()["activeElement"];
+    if (!active.isNull() && !active.isUndefined() && active != dom::document()["body"]) {
+        const val box = active.call<val>("getBoundingClientRect");
+        openAt(box["left"].as<double>(), box["bottom"].as<double>());
+    } else {
+        openAt(stage_["clientWidth"].as<double>() / 3, stage_["clientHeight"].as<double>() / 3);
+    }
+}
+
+void ToolMenu::close(bool restoreFocus) {
+    if (!open_)
+        return;
+    open_ = false;
+    val before = focusBefore_;
+    focusBefore_ = val::null();
+    dom::setShown(menu_, false);
+    if (restoreFocus && !before.isNull() && !before.isUndefined() &&
+        before["focus"].typeOf().as<std::string>() == "function") {
+        before.call<void>("focus");
+    }
+}
+
+void ToolMenu::focusItem(std::size_t index) {
+    if (index < items_.size())
+        items_[index].call<void>("focus");
+}
+
+std::size_t ToolMenu::focusedItem() const {
+    const val active = dom::document()["activeElement"];
+    for (std::size_t i = 0; i < items_.size(); ++i) {
+        if (items_[i] == active)
+            return i;
+    }
+    return items_.size();
+}
+
+void ToolMenu::runTool(std::size_t index) {
+    if (index >= tools_.size() || !tools_[index].enabled())
+        return;
+    close();
+    tools_[index].run();
+}
+
+void ToolMenu::keyDown(val event) {
+    if (open_) {
+        menuKey(event);
+        return;
+    }
+    const std::string key = event["key"].as<std::string>();
+    const bool shift = event["shiftKey"].as<bool>();
+    if (isTextField(event["target"]))
+        return;  // the user is typing into a list
+    // Text selected in the page (a message's) is copied as text: Ctrl+C is then the browser's.
+    if ((key == "c" || key == "C") &&
+        !dom::document().call<val>("getSelection").call<std::string>("toString").empty()) {
+        return;
+    }
+    if (key == "ContextMenu" || (key == "F10" && shift)) {
+        event.call<void>("preventDefault");
+        openNearFocus();
+        return;
+    }
+    runShortcut(event);
+}
+
+void ToolMenu::menuKey(val& event) {
+    const std::string key = event["key"].as<std::string>();
+    const std::size_t count = items_.size();
+    const std::size_t current = focusedItem();
+    bool handled = true;
+    if (key == "ArrowDown") {
+        focusItem(current >= count ? 0 : (current + 1) % count);
+    } else if (key == "ArrowUp") {
+        focusItem(current >= count ? count - 1 : (current + count - 1) % count);
+    } else if (key == "Home" || key == "PageUp") {
+        focusItem(0);
+    } else if (key == "End" || key == "PageDown") {
+        focusItem(count - 1);
+    } else if (key == "Enter" || key == " ") {
+        runTool(current);
+    } else if (key == "Escape" || key == "ContextMenu" ||
+               (key == "F10" && event["shiftKey"].as<bool>())) {
+        close();
+    } else if (key == "Tab") {
+        // The focus goes back, and Tab then moves it on from there.
+        handled = false;
+        close();
+    } else {
+        // A tool's own key runs it from the open menu too.
+        handled = false;
+        const std::size_t tool = toolFor(event);
+        if (tool < tools_.size()) {
+            event.call<void>("preventDefault");
+            runTool(tool);
+        }
+    }
+    if (handled)
+        event.call<void>("preventDefault");
+}
+
+std::size_t ToolMenu::toolFor(const val& event) const {
+    if (event["altKey"].as<bool>())
+        return tools_.size();
+    std::string key = event["key"].as<std::string>();
+    if (key.size() == 1)
+        key[0] = static_cast<char>(std::tolower(static_cast<unsigned char>(key[0])));
+    const bool control = event["ctrlKey"].as<bool>() || event["metaKey"].as<bool>();
+    const bool shift = event["shiftKey"].as<bool>();
+    for (std::size_t i = 0; i < tools_.size(); ++i) {
+        const Shortcut& s = tools_[i].shortcut;
+        if (s.key == key && s.control == control && s.shift == shift)
+            return i;
+    }
+    return tools_.size();
+}
+
+void ToolMenu::runShortcut(val& event) {
+    const std::size_t index = toolFor(event);
+    if (index >= tools_.size())
+        return;
+    event.call<void>("preventDefault");
+    Tool& tool = tools_[index];
+    // A held key steps frame after frame; a switch flips once a press.
+    if (tool.kind != Tool::Kind::Command && event["repeat"].as<bool>())
+        return;
+    if (tool.enabled())
+        tool.run();
+}
