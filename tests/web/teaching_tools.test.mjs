@@ -363,8 +363,9 @@ test('Copy picture puts a PNG on the clipboard, and a refusal is said in the pag
     await allowed.page.clock.runFor(10);
     // The picture is encoded after the key: the clipboard is read until it is there (in real
     // time, from here: the page's own clock stands still).
+    // A deadline of seconds, not a count of tries: a loaded machine encodes slowly.
     let copied = null;
-    for (let i = 0; i < 100 && copied === null; ++i) {
+    for (const deadline = Date.now() + 15000; copied === null && Date.now() < deadline;) {
         copied = await allowed.page.evaluate(async () => {
             const items = await navigator.clipboard.read();
             if (items.length === 0 || !items[0].types.includes('image/png')) return null;
