@@ -117,11 +117,6 @@ void ComboBoxWidget::syncFromModel() {
 }
 
 void ComboBoxWidget::wheelEvent(QWheelEvent* event) {
-    if (!hasFocus()) {
-        event->ignore();
-        return;
-    }
-    const int notches = notches_.take(wheelNotches(*event));
-    view_.deliver([this, notches] { model_.turnWheel(notches); });
-    event->accept();
+    const int notches = takeFocusedWheel(*this, *event, notches_);
+    if (notches != 0) view_.deliver([this, notches] { model_.turnWheel(notches); });
 }

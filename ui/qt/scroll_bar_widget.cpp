@@ -26,11 +26,6 @@ void ScrollBarWidget::syncFromModel() {
 }
 
 void ScrollBarWidget::wheelEvent(QWheelEvent* event) {
-    if (!hasFocus()) {
-        event->ignore();
-        return;
-    }
-    const int notches = notches_.take(wheelNotches(*event));
-    view_.deliver([this, notches] { model_.turnWheel(notches); });
-    event->accept();
+    const int notches = takeFocusedWheel(*this, *event, notches_);
+    if (notches != 0) view_.deliver([this, notches] { model_.turnWheel(notches); });
 }

@@ -1,11 +1,20 @@
 #pragma once
 
 #include <QWheelEvent>
+#include <QWidget>
 #include <cstdlib>
 
-// The notches of a mouse wheel that a Qt wheel event stands for (120 eighths of a degree each),
-// in fractions for a fine-grained wheel or a touchpad. Positive is a turn away from the user.
-inline double wheelNotches(const QWheelEvent& event) {
+#include "ui/wheel_notches.h"
+
+// A wheel turn over a list or a scroll bar: taken only while the control has the keyboard focus,
+// as whole notches (120 eighths of a degree each; a touchpad's small deltas add up), positive
+// away from the user. Without the focus the turn is left for the window and this gives 0.
+inline int takeFocusedWheel(const QWidget& control, QWheelEvent& event, WheelNotches& pending) {
+    if (!control.hasFocus()) {
+        event.ignore();
+        return 0;
+    }
+    event.accept();
     const QPoint delta = event.angleDelta();
-    return (std::abs(delta.x()) > std::abs(delta.y()) ? delta.x() : delta.y()) / 120.0;
+    return pending.take((std::abs(delta.x()) > std::abs(delta.y()) ? delta.x() : delta.y()) / 120.0);
 }
