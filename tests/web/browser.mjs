@@ -119,3 +119,17 @@ export async function canvasPixels(page, x, y, width, height) {
         return out;
     }, [x, y, width, height]);
 }
+
+// Asks `probe` (async) again and again, in real time, until it gives something other than null
+// or the deadline passes; returns its last answer. What the browser does on its own (encoding a
+// picture, starting a download, a resize) is awaited by the clock, not by a count of tries: a
+// loaded machine is slow, and the page's own clock may be standing still.
+export async function poll(probe, { seconds = 15 } = {}) {
+    const deadline = Date.now() + seconds * 1000;
+    let answer = await probe();
+    while (answer === null && Date.now() < deadline) {
+        await new Promise((resolve) => setTimeout(resolve, 20));
+        answer = await probe();
+    }
+    return answer;
+}

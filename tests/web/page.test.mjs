@@ -6,17 +6,16 @@ import fs from 'node:fs';
 import http from 'node:http';
 import {
     launch, openPage, healthOf, assertHealthy, control, elementBox, pagePath, pageUrl,
+    poll,
 } from './browser.mjs';
 
 const browser = await launch();
 test.after(() => browser.close());
 
-// The browser delivers a resize with its next rendering step: waits (in real time, briefly) until
+// The browser delivers a resize with its next rendering step: waits until
 // `ready` holds in the page, then returns the view's geometry.
 async function settled(page, ready) {
-    for (let i = 0; i < 100 && !(await page.evaluate(ready)); ++i) {
-        await new Promise((resolve) => setTimeout(resolve, 20));
-    }
+    await poll(async () => ((await page.evaluate(ready)) ? true : null));
     return page.evaluate(() => window.propagationTest.geometry());
 }
 

@@ -5,6 +5,7 @@ import assert from 'node:assert/strict';
 import fs from 'node:fs';
 import {
     launch, openPage, healthOf, assertHealthy, control, elementBox, canvasPixels, pageUrl,
+    poll,
 } from './browser.mjs';
 
 const browser = await launch();
@@ -79,9 +80,7 @@ async function downloadsOf(page, count, action) {
     const listener = (download) => started.push(download);
     page.on('download', listener);
     await action();
-    for (let i = 0; i < 100 && started.length < count; ++i) {
-        await new Promise((resolve) => setTimeout(resolve, 20));
-    }
+    await poll(async () => (started.length < count ? null : true));
     page.off('download', listener);
     assert.equal(started.length, count, 'downloads started');
     const files = {};
@@ -361,19 +360,13 @@ test('Copy picture puts a PNG on the clipboard, and a refusal is said in the pag
     await allowed.page.focus('[id="cmdStart"]');
     await allowed.page.keyboard.press('Control+c');
     await allowed.page.clock.runFor(10);
-    // The picture is encoded after the key: the clipboard is read until it is there (in real
-    // time, from here: the page's own clock stands still).
-    // A deadline of seconds, not a count of tries: a loaded machine encodes slowly.
-    let copied = null;
-    for (const deadline = Date.now() + 15000; copied === null && Date.now() < deadline;) {
-        copied = await allowed.page.evaluate(async () => {
-            const items = await navigator.clipboard.read();
-            if (items.length === 0 || !items[0].types.includes('image/png')) return null;
-            const bitmap = await createImageBitmap(await items[0].getType('image/png'));
-            return { width: bitmap.width, height: bitmap.height };
-        });
-        if (copied === null) await new Promise((resolve) => setTimeout(resolve, 20));
-    }
+    // The picture is encoded after the key: the clipboard is read until it is there.
+    const copied = await poll(() => allowed.page.evaluate(async () => {
+        const items = await navigator.clipboard.read();
+        if (items.length === 0 || !items[0].types.includes('image/png')) return null;
+        const bitmap = await createImageBitmap(await items[0].getType('image/png'));
+        return { width: bitmap.width, height: bitmap.height };
+    }));
     assert.deepEqual(copied, { width: 789, height: 605 });
     assert.deepEqual(await notice(allowed.page),
         { role: 'status', text: 'The picture is on the clipboard.' });
