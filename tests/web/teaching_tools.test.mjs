@@ -110,6 +110,10 @@ test('the context menu lists every tool with its shortcut and opens by right cli
     assert.equal(m.focused, 'toolStep');
     await page.keyboard.press('ArrowUp');
     assert.equal((await menu(page)).focused, 'toolCopyLink', 'the arrows wrap round');
+    // The focus follows the pointer when it moves over an entry.
+    const third = await elementBox(page, 'toolSpeedHalf');
+    await page.mouse.move(third.x + third.width / 2, third.y + third.height / 2, { steps: 2 });
+    assert.equal((await menu(page)).focused, 'toolSpeedHalf');
     await page.keyboard.press('Escape');
     assert.equal((await menu(page)).shown, false);
 

@@ -96,7 +96,13 @@ ToolMenu::ToolMenu(val stage, std::vector<Tool> tools)
         // A press on an entry leaves the focus where it is until the entry runs.
         DomEvents::listen(item, "mousedown", [](val event) { event.call<void>("preventDefault"); });
         DomEvents::listen(item, "click", [this, i](val) { runTool(i); });
-        DomEvents::listen(item, "pointerenter", [this, i](val) { focusItem(i); });
+        // The focus follows the pointer only when the pointer moves: a menu opened under a
+        // resting pointer gets a boundary event from the browser's own re-layout, whenever that
+        // comes, and it must not take the focus back from the arrow keys.
+        DomEvents::listen(item, "pointermove", [this, i](val) {
+            if (focusedItem() != i)
+                focusItem(i);
+        });
         menu_.call<void>("appendChild", item);
         items_.push_back(item);
     }
