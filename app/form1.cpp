@@ -376,7 +376,6 @@ void Form1::SetupDemo() {
     if (demoIs("Polarisation")) polarisation::setUp(*this);
     if (demoIs("Ricean") || demoIs("Rayleigh")) fading::setUp(*this);
     if (demoIs("Phasors")) phasors::setUp(*this);
-    tools.keepSpeed();  // a chosen slow motion outlives every set-up, whatever it wrote
 }
 
 // The two wave demonstrations compute their samples first, then share one drawing step.

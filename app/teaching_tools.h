@@ -27,22 +27,28 @@ public:
     bool stepOneFrame();
 
     // Slow motion changes only the time between ticks (100, 200 or 400 ms), never what a frame
-    // computes. Normal is the default; setSpeed(Speed::Normal) restores it.
+    // computes; no set-up writes tmrOne's interval, so the choice outlives a change of
+    // demonstration. Normal is the default; setSpeed(Speed::Normal) restores it.
     Speed speed() const { return speed_; }
     void setSpeed(Speed speed);
-    static int intervalOf(Speed speed);
-    // Writes the chosen interval into tmrOne again; SetupDemo calls it last.
-    void keepSpeed();
 
     // The curve that the drawing layer lays over the bars in theory_curve::kColour, a thin
     // polyline through theoryCurve(); Off by default. It shows while the histogram does.
     Theory theory() const { return theory_; }
     void setTheory(Theory theory) { theory_ = theory; }
     std::vector<theory_curve::Point> theoryCurve() const;
+    // The curve that fits the picture on show: Rayleigh's or Rice's over the histogram of
+    // "Rayleigh" or "Ricean", Off anywhere else.
+    Theory theoryOnShow() const;
+    // The menu's "Theory curve": on where a curve fits the picture, and once on it can always be
+    // turned off, even with the histogram hidden.
+    bool theoryCanToggle() const { return theory_ != Theory::Off || theoryOnShow() != Theory::Off; }
+    void toggleTheory();
 
     // The picture drawn for a projector; only the drawing layer gives it a meaning.
     bool projector() const { return projector_; }
     void setProjector(bool projector) { projector_ = projector; }
+    void toggleProjector() { projector_ = !projector_; }
 
 private:
     Form1& form_;

@@ -8,7 +8,6 @@
 #include "app/form1.h"
 #include "app/form_options.h"
 #include "app/setup_settings.h"
-#include "demos/fading/histogram.h"
 #include "ui/web/dom_events.h"
 #include "ui/web/web_form_view.h"
 
@@ -62,19 +61,15 @@ WebTeachingTools::WebTeachingTools(Form1& form, WebFormView& view) : form_(form)
          .label = "Theory curve",
          .shortcut = {"t"},
          .kind = Tool::Kind::Check,
-         .run = [this] { toggleTheory(); },
-         // Once on it can always be turned off, even with the histogram hidden.
-         .enabled =
-             [this] {
-                 return theoryAvailable() || form_.tools.theory() != TeachingTools::Theory::Off;
-             },
+         .run = [this] { view_.deliver([this] { form_.tools.toggleTheory(); }); },
+         .enabled = [this] { return form_.tools.theoryCanToggle(); },
          .checked = [this] { return form_.tools.theory() != TeachingTools::Theory::Off; },
          .separatorBefore = true});
     tools.push_back({.id = "toolProjector",
                      .label = "Projector contrast",
                      .shortcut = {"p"},
                      .kind = Tool::Kind::Check,
-                     .run = [this] { toggleProjector(); },
+                     .run = [this] { view_.deliver([this] { form_.tools.toggleProjector(); }); },
                      .checked = [this] { return form_.tools.projector(); }});
     tools.push_back({.id = "toolCopyPicture",
                      .label = "Copy picture",
@@ -103,22 +98,6 @@ WebTeachingTools::WebTeachingTools(Form1& form, WebFormView& view) : form_(form)
     menu_ = std::make_unique<ToolMenu>(view_.stage(), std::move(tools));
     // A link to another set-up opened in the same tab changes only the fragment: no new page.
     DomEvents::listen(val::global("window"), "hashchange", [this](val) { applyAddressSetup(); });
-}
-
-bool WebTeachingTools::theoryAvailable() const {
-    return (form_.demoIs("Rayleigh") || form_.demoIs("Ricean")) && histogram::isOn(form_);
-}
-
-void WebTeachingTools::toggleTheory() {
-    using Theory = TeachingTools::Theory;
-    const Theory next = form_.tools.theory() != Theory::Off ? Theory::Off
-                        : form_.demoIs("Ricean")            ? Theory::Ricean
-                                                            : Theory::Rayleigh;
-    view_.deliver([this, next] { form_.tools.setTheory(next); });
-}
-
-void WebTeachingTools::toggleProjector() {
-    view_.deliver([this] { form_.tools.setProjector(!form_.tools.projector()); });
 }
 
 // "propagation-demos-ricean": the demonstration's name as a file name can carry it.

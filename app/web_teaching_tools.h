@@ -23,9 +23,6 @@ public:
     void applyAddressSetup();
 
 private:
-    bool theoryAvailable() const;
-    void toggleTheory();
-    void toggleProjector();
     void copyPicture();
     void savePicture(double factor);
     void toggleFullScreen();

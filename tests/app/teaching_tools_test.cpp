@@ -79,4 +79,34 @@ TEST_F(StepAndSlowMotion, SlowMotionChangesOnlyTheTickIntervalAndSurvivesAChange
     EXPECT_EQ(a.tmrOne.interval(), 100);
 }
 
+// One rule for both editions' "Theory curve": the curve that fits the histogram on show, nothing
+// where none fits, and a curve once on can be turned off wherever the window now stands.
+TEST(TheoryToggle, PicksTheCurveOnShowAndCanAlwaysBeTurnedOff) {
+    using Theory = TeachingTools::Theory;
+    Form1 form;
+    form.load();
+    EXPECT_FALSE(form.tools.theoryCanToggle()) << "Plane Wave has no histogram";
+    form.tools.toggleTheory();
+    EXPECT_EQ(form.tools.theory(), Theory::Off);
+
+    form.cmbDemo.pick(4);  // "Ricean"
+    EXPECT_FALSE(form.tools.theoryCanToggle()) << "the histogram is hidden";
+    form.cmdHist.click();
+    ASSERT_TRUE(form.tools.theoryCanToggle());
+    form.tools.toggleTheory();
+    EXPECT_EQ(form.tools.theory(), Theory::Ricean);
+
+    form.cmbDemo.pick(0);  // "Group Velocity": no histogram, so no curve on show
+    EXPECT_EQ(form.tools.theoryOnShow(), Theory::Off);
+    ASSERT_TRUE(form.tools.theoryCanToggle());
+    form.tools.toggleTheory();
+    EXPECT_EQ(form.tools.theory(), Theory::Off);
+    EXPECT_FALSE(form.tools.theoryCanToggle());
+
+    form.cmbDemo.pick(3);  // "Rayleigh"
+    form.cmdHist.click();
+    form.tools.toggleTheory();
+    EXPECT_EQ(form.tools.theory(), Theory::Rayleigh);
+}
+
 }  // namespace

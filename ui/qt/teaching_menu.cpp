@@ -10,27 +10,10 @@
 
 #include "app/form1.h"
 #include "app/setup_settings.h"
-#include "demos/fading/histogram.h"
 #include "ui/qt/form_view.h"
 #include "ui/qt/picture_files.h"
 
-namespace {
-
 using Speed = TeachingTools::Speed;
-using Theory = TeachingTools::Theory;
-
-// The theory that matches the demonstration on show, or Off where the curve means nothing.
-Theory theoryOnShow(const Form1& form) {
-    if (!histogram::isOn(form))
-        return Theory::Off;
-    if (form.demoIs("Rayleigh"))
-        return Theory::Rayleigh;
-    if (form.demoIs("Ricean"))
-        return Theory::Ricean;
-    return Theory::Off;
-}
-
-}  // namespace
 
 TeachingMenu::TeachingMenu(FormView& view, Form1& form) : QObject(&view), view_(view), form_(form) {
     menu_ = new QMenu(&view);
@@ -53,9 +36,8 @@ TeachingMenu::TeachingMenu(FormView& view, Form1& form) : QObject(&view), view_(
                   {"actSpeedHalf", "Half", Speed::Half, Qt::Key_2},
                   {"actSpeedQuarter", "Quarter", Speed::Quarter, Qt::Key_3}};
     for (const auto& entry : speeds) {
-        QAction* action = addAction(entry.name, entry.text, QKeySequence(Qt::CTRL | entry.key));
-        menu_->removeAction(action);
-        speed->addAction(action);
+        QAction* action =
+            addAction(entry.name, entry.text, QKeySequence(Qt::CTRL | entry.key), speed);
         action->setCheckable(true);
         action->setData(static_cast<int>(entry.speed));
         speeds_->addAction(action);
@@ -67,18 +49,13 @@ TeachingMenu::TeachingMenu(FormView& view, Form1& form) : QObject(&view), view_(
 
     theory_ = addAction("actTheory", "Theory curve", QKeySequence(Qt::Key_T));
     theory_->setCheckable(true);
-    connect(theory_, &QAction::triggered, this, [this] {
-        view_.deliver([this] {
-            const bool on = form_.tools.theory() != Theory::Off;
-            form_.tools.setTheory(on ? Theory::Off : theoryOnShow(form_));
-        });
-    });
+    connect(theory_, &QAction::triggered, this,
+            [this] { view_.deliver([this] { form_.tools.toggleTheory(); }); });
 
     projector_ = addAction("actProjector", "Projector contrast", QKeySequence(Qt::Key_P));
     projector_->setCheckable(true);
-    connect(projector_, &QAction::triggered, this, [this] {
-        view_.deliver([this] { form_.tools.setProjector(!form_.tools.projector()); });
-    });
+    connect(projector_, &QAction::triggered, this,
+            [this] { view_.deliver([this] { form_.tools.toggleProjector(); }); });
 
     menu_->addSeparator();
     connect(addAction("actCopyPicture", "Copy picture", QKeySequence::Copy), &QAction::triggered,
@@ -115,7 +92,7 @@ TeachingMenu::TeachingMenu(FormView& view, Form1& form) : QObject(&view), view_(
 }
 
 QAction* TeachingMenu::addAction(const char* name, const QString& text,
-                                 const QKeySequence& shortcut) {
+                                 const QKeySequence& shortcut, QMenu* into) {
     auto* action = new QAction(text, &view_);
     action->setObjectName(name);
     action->setShortcut(shortcut);
@@ -123,7 +100,7 @@ QAction* TeachingMenu::addAction(const char* name, const QString& text,
     // Shown in the menu beside the entry, and read with it by a screen reader.
     action->setShortcutVisibleInContextMenu(true);
     view_.addAction(action);
-    menu_->addAction(action);
+    (into != nullptr ? into : menu_)->addAction(action);
     return action;
 }
 
@@ -136,8 +113,8 @@ void TeachingMenu::refresh() {
     for (QAction* action : speeds_->actions()) {
         action->setChecked(action->data().toInt() == static_cast<int>(form_.tools.speed()));
     }
-    theory_->setEnabled(theoryOnShow(form_) != Theory::Off);
-    theory_->setChecked(form_.tools.theory() != Theory::Off);
+    theory_->setEnabled(form_.tools.theoryCanToggle());
+    theory_->setChecked(form_.tools.theory() != TeachingTools::Theory::Off);
     projector_->setChecked(form_.tools.projector());
     fullScreen_->setChecked(view_.window()->isFullScreen());
 }

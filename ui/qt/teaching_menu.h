@@ -26,7 +26,9 @@ public:
     void refresh();
 
 private:
-    QAction* addAction(const char* name, const QString& text, const QKeySequence& shortcut);
+    // A window-wide shortcut, listed in `into` (the menu itself when null).
+    QAction* addAction(const char* name, const QString& text, const QKeySequence& shortcut,
+                       QMenu* into = nullptr);
     void copyPicture();
     void savePicture();
     void toggleFullScreen();
