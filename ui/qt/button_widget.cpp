@@ -4,13 +4,11 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QStyle>
-#include <QStyleOptionButton>
-#include <QStylePainter>
-#include <algorithm>
 
 #include "ui/qt/dialog_font.h"
 #include "ui/qt/form_view.h"
 #include "ui/qt/qt_conversions.h"
+#include "ui/qt/scaled_style.h"
 
 namespace {
 
@@ -122,11 +120,9 @@ void ButtonWidget::paintEvent(QPaintEvent* event) {
     // The graphical style: the whole face in the background colour, with a raised edge. It is
     // drawn at the design size and scaled with the picture, edges and focus frame included.
     QPainter painter(this);
-    const double zoom = view_.zoom();
-    const QRect face(0, 0, std::max(1, qRound(width() / zoom)),
-                     std::max(1, qRound(height() / zoom)));
-    painter.scale(static_cast<double>(width()) / face.width(),
-                  static_cast<double>(height()) / face.height());
+    const ScaledStyle::Scale scale = ScaledStyle::scaleOf(size(), view_.zoom());
+    const QRect face(QPoint(0, 0), scale.design);
+    painter.scale(scale.x, scale.y);
     painter.fillRect(face, toQColor(model_.backColour()));
     const bool down = isDown();
     painter.setPen(down ? QColor(64, 64, 64) : QColor(255, 255, 255));

@@ -7,12 +7,10 @@
 #include <algorithm>
 #include <cmath>
 
-ScaledStyle::ScaledStyle() : QProxyStyle() {}
-
-ScaledStyle::Scale ScaledStyle::scaleOf(const QRect& box) const {
+ScaledStyle::Scale ScaledStyle::scaleOf(const QSize& box, double zoom) {
     Scale scale;
-    scale.design = QSize(std::max(1, static_cast<int>(std::lround(box.width() / zoom_))),
-                         std::max(1, static_cast<int>(std::lround(box.height() / zoom_))));
+    scale.design = QSize(std::max(1, static_cast<int>(std::lround(box.width() / zoom))),
+                         std::max(1, static_cast<int>(std::lround(box.height() / zoom))));
     scale.x = static_cast<double>(box.width()) / scale.design.width();
     scale.y = static_cast<double>(box.height()) / scale.design.height();
     return scale;
@@ -25,7 +23,7 @@ void ScaledStyle::drawAtDesignSize(const Option& option, QPainter* painter, Draw
     const QRect box = option.rect;
     if (box.isEmpty())
         return;
-    const Scale scale = scaleOf(box);
+    const Scale scale = scaleOf(box.size(), zoom_);
     const qreal deviceRatio = painter->device() ? painter->device()->devicePixelRatioF() : 1.0;
     QImage image(box.size() * deviceRatio, QImage::Format_ARGB32_Premultiplied);
     image.setDevicePixelRatio(scale.x * deviceRatio);
@@ -45,7 +43,7 @@ void ScaledStyle::drawAtDesignSize(const Option& option, QPainter* painter, Draw
 template <class Option>
 QRect ScaledStyle::scaledSubControlRect(ComplexControl control, const Option& option,
                                         SubControl part, const QWidget* widget) const {
-    const Scale scale = scaleOf(option.rect);
+    const Scale scale = scaleOf(option.rect.size(), zoom_);
     Option design = option;
     design.rect = QRect(QPoint(0, 0), scale.design);
     const QRect r = QProxyStyle::subControlRect(control, &design, part, widget);

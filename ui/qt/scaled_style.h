@@ -11,11 +11,17 @@
 // At the design size (zoom 1) it is the platform's style, unchanged.
 class ScaledStyle : public QProxyStyle {
 public:
-    ScaledStyle();
-
     // Window pixels per design pixel.
-    double zoom() const { return zoom_; }
     void setZoom(double zoom) { zoom_ = zoom; }
+
+    // A box of the window at `zoom`: its size at the design size (whole pixels, at least one) and
+    // the window pixels per design pixel across and down that map the one onto the other.
+    struct Scale {
+        QSize design;
+        double x = 1;
+        double y = 1;
+    };
+    static Scale scaleOf(const QSize& box, double zoom);
 
     void drawComplexControl(ComplexControl control, const QStyleOptionComplex* option,
                             QPainter* painter, const QWidget* widget = nullptr) const override;
@@ -27,12 +33,6 @@ public:
                          const QWidget* widget = nullptr) const override;
 
 private:
-    struct Scale {
-        QSize design;  // the box at the design size
-        double x = 1;  // window pixels per design pixel, across and down
-        double y = 1;
-    };
-    Scale scaleOf(const QRect& box) const;
     bool scaling() const { return zoom_ != 1.0 && depth_ == 0; }
     template <class Option, class Draw>
     void drawAtDesignSize(const Option& option, QPainter* painter, Draw draw) const;
