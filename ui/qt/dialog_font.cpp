@@ -1,5 +1,7 @@
 #include "ui/qt/dialog_font.h"
 
+#include <QStringList>
+
 QFont dialogFont(int pixelSize) {
     QFont font;
     // A narrow face first: the boxes were laid out for a narrow dialog font.

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QFont>
-#include <QStringList>
 
 // The face every caption and text of the window is set in, at a size in logical pixels.
 QFont dialogFont(int pixelSize);

@@ -216,10 +216,10 @@ void FormView::dragMoved(QPoint position) {
     const Button* source = form_.dragSource();
     if (source == nullptr)
         return;
-    const QPointF twips = toQPointF(geometry_.toTwips(toPointF(QPointF(position))));
-    const bool accepted = rect().contains(position) && form_.acceptsDrop(twips.x(), twips.y());
-    overlay_->showOutline(
-        toQRect(geometry_.dragOutline(source->box(), toPointF(QPointF(position)))), accepted);
+    const drawing::PointF pointer = toPointF(QPointF(position));
+    const drawing::PointF twips = geometry_.toTwips(pointer);
+    const bool accepted = rect().contains(position) && form_.acceptsDrop(twips.x, twips.y);
+    overlay_->showOutline(toQRect(geometry_.dragOutline(source->box(), pointer)), accepted);
     if (ButtonWidget* widget = draggedWidget()) {
         widget->setCursor(accepted ? Qt::ClosedHandCursor : Qt::ForbiddenCursor);
     }
@@ -229,8 +229,8 @@ void FormView::dragReleased(QPoint position) {
     if (ButtonWidget* widget = draggedWidget())
         widget->unsetCursor();
     overlay_->hideOutline();
-    const QPointF twips = toQPointF(geometry_.toTwips(toPointF(QPointF(position))));
-    deliver([this, twips] { form_.drop(twips.x(), twips.y()); });
+    const drawing::PointF twips = geometry_.toTwips(toPointF(QPointF(position)));
+    deliver([this, twips] { form_.drop(twips.x, twips.y); });
 }
 
 ButtonWidget* FormView::draggedWidget() const {

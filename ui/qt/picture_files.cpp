@@ -2,6 +2,7 @@
 
 #include <QPalette>
 #include <QSaveFile>
+#include <string>
 #include <vector>
 
 #include "ui/drawing/form_drawing.h"
@@ -11,13 +12,9 @@
 
 namespace picture_files {
 
-QImage render(FormView& view, qreal scale) {
-    QImage image(view.size() * scale, QImage::Format_ARGB32_Premultiplied);
-    image.setDevicePixelRatio(scale);
-    view.render(&image);
-    return image;
-}
+namespace {
 
+// The painted picture at the window's size as an SVG document.
 std::string svg(const FormView& view) {
     const drawing::Rgba face = toRgba(view.palette().color(QPalette::Button));
     const RectF client{0, 0, view.form().clientWidth(), view.form().clientHeight()};
@@ -26,6 +23,15 @@ std::string svg(const FormView& view) {
                       view.formOptions());
     return drawing::toSvg(items, view.viewGeometry(), view.width(), view.height(),
                           drawing::windowBackground(view.formOptions(), face));
+}
+
+}  // namespace
+
+QImage render(FormView& view, qreal scale) {
+    QImage image(view.size() * scale, QImage::Format_ARGB32_Premultiplied);
+    image.setDevicePixelRatio(scale);
+    view.render(&image);
+    return image;
 }
 
 bool save(FormView& view, const QString& path, Format format) {

@@ -2,7 +2,6 @@
 
 #include <QImage>
 #include <QString>
-#include <string>
 
 class FormView;
 
@@ -15,8 +14,6 @@ enum class Format { Png, Png2x, Svg };
 
 // The window as it shows, `scale` device pixels per logical pixel.
 QImage render(FormView& view, qreal scale);
-// The painted picture at the window's size as an SVG document.
-std::string svg(const FormView& view);
 // Writes the picture to `path` in `format`; false (and nothing half-written left) on failure.
 bool save(FormView& view, const QString& path, Format format);
 

@@ -1,5 +1,7 @@
 #include "ui/qt/primitive_painter.h"
 
+#include <QImage>
+
 #include "ui/qt/dialog_font.h"
 #include "ui/qt/qt_conversions.h"
 
@@ -27,6 +29,20 @@ Qt::PenJoinStyle toQt(drawing::Join join) {
             break;
     }
     return Qt::BevelJoin;
+}
+
+// An artwork at its natural size (one unit to a logical pixel) on a transparent background.
+QImage rasterise(const drawing::Artwork& artwork, qreal devicePixelRatio) {
+    const QSize logical(qRound(artwork.width), qRound(artwork.height));
+    QImage image(logical * devicePixelRatio, QImage::Format_ARGB32_Premultiplied);
+    image.setDevicePixelRatio(devicePixelRatio);
+    image.fill(Qt::transparent);
+    QPainter painter(&image);
+    drawing::ViewGeometry units;
+    units.set(1.0, {0, 0});
+    units.setDevicePixelRatio(devicePixelRatio);
+    PrimitivePainter(painter, units).paint(artwork.items);
+    return image;
 }
 
 }  // namespace
@@ -98,8 +114,8 @@ void PrimitivePainter::operator()(const drawing::Picture& picture) {
     // Rasterised once per scale at the surface's own resolution, so that it stays sharp.
     static const drawing::Artwork* drawn = nullptr;
     static QImage image;
-    const qreal ratio = geometry_.devicePixelRatio() * geometry_.pixelsPerTwip() *
-                        (picture.box.width / picture.artwork->width);
+    const qreal ratio =
+        geometry_.devicePixelsPerTwip() * (picture.box.width / picture.artwork->width);
     if (drawn != picture.artwork || image.isNull() || image.devicePixelRatio() != ratio) {
         image = rasterise(*picture.artwork, ratio);
         drawn = picture.artwork;
@@ -134,17 +150,4 @@ QPainterPath toQPainterPath(const drawing::Path& path) {
         open = true;
     }
     return result;
-}
-
-QImage rasterise(const drawing::Artwork& artwork, qreal devicePixelRatio) {
-    const QSize logical(qRound(artwork.width), qRound(artwork.height));
-    QImage image(logical * devicePixelRatio, QImage::Format_ARGB32_Premultiplied);
-    image.setDevicePixelRatio(devicePixelRatio);
-    image.fill(Qt::transparent);
-    QPainter painter(&image);
-    drawing::ViewGeometry units;
-    units.set(1.0, {0, 0});
-    units.setDevicePixelRatio(devicePixelRatio);
-    PrimitivePainter(painter, units).paint(artwork.items);
-    return image;
 }

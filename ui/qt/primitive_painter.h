@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QImage>
 #include <QPainter>
 #include <QPainterPath>
 #include <QTransform>
@@ -33,6 +32,3 @@ private:
 };
 
 QPainterPath toQPainterPath(const drawing::Path& path);
-
-// An artwork at its natural size (one unit to a logical pixel) on a transparent background.
-QImage rasterise(const drawing::Artwork& artwork, qreal devicePixelRatio);
