@@ -11,7 +11,6 @@
 #include "app/form1.h"
 #include "app/setup_settings.h"
 #include "tests/fuzz/invariant_checker.h"
-#include "ui/drawing/artwork.h"
 #include "ui/drawing/form_drawing.h"
 #include "ui/program_error.h"
 #include "ui/web/web_form_view.h"

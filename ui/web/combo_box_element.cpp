@@ -1,5 +1,5 @@
-#include "ui/web/wheel_notches.h"
 #include "ui/web/combo_box_element.h"
+#include "ui/web/wheel_notches.h"
 
 #include <algorithm>
 
@@ -130,11 +130,11 @@ void ComboBoxElement::keyDown(const val& event) {
     } else if ((alt && key == "ArrowDown") || key == "F4") {
         openList();
     } else if ((key == "ArrowDown" && !alt) || key == "PageDown") {
-        const int next = currentIndex() + 1;
+        const int next = model_.currentIndex() + 1;
         if (next < count)
             pick(next);
     } else if ((key == "ArrowUp" && !alt) || key == "PageUp") {
-        const int previous = currentIndex() - 1;
+        const int previous = model_.currentIndex() - 1;
         if (previous >= 0)
             pick(previous);
     } else {
@@ -168,7 +168,7 @@ void ComboBoxElement::openList() {
     dom::setAttribute(input_, "aria-expanded", "true");
     dom::setShown(list_, true);
     placeList();
-    highlight(currentIndex());
+    highlight(model_.currentIndex());
 }
 
 void ComboBoxElement::closeList() {
@@ -222,8 +222,4 @@ void ComboBoxElement::highlight(int index) {
 void ComboBoxElement::pick(int index) {
     closeList();
     view_.deliver([this, index] { model_.pick(index); });
-}
-
-int ComboBoxElement::currentIndex() const {
-    return model_.currentIndex();
 }

@@ -45,7 +45,6 @@ public:
     void openAt(double x, double y);
     // Closes the menu, by default giving the focus back to where it was before it opened.
     void close(bool restoreFocus = true);
-    bool isOpen() const { return open_; }
 
 private:
     void keyDown(emscripten::val event);

@@ -166,10 +166,9 @@ void WebFormView::reportError(const std::string& message) {
 void WebFormView::syncFromModel(bool everything) {
     for (auto& element : elements_) {
         const BoxControl& control = element->control();
-        if (everything || !element->everSynced || control.revision() != element->seenRevision) {
+        if (everything || control.revision() != element->seenRevision) {
             element->syncFromModel();
             element->seenRevision = control.revision();
-            element->everSynced = true;
         }
         // Names follow the labels' captions, which any handler may change.
         dom::setAttribute(element->focusElement(), "aria-label", control.accessibleName());
