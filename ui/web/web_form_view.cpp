@@ -219,12 +219,12 @@ void WebFormView::layout() {
     const double width = stage_["clientWidth"].as<double>();
     const double height = stage_["clientHeight"].as<double>();
     geometry_.fitForm(form_.clientWidth(), form_.clientHeight(), width, height);
-    devicePixelRatio_ = val::global("window")["devicePixelRatio"].as<double>();
-    if (!(devicePixelRatio_ > 0))
-        devicePixelRatio_ = 1;
-    geometry_.setDevicePixelRatio(devicePixelRatio_);
-    canvas_.set("width", std::max(1L, std::lround(width * devicePixelRatio_)));
-    canvas_.set("height", std::max(1L, std::lround(height * devicePixelRatio_)));
+    double ratio = val::global("window")["devicePixelRatio"].as<double>();
+    if (!(ratio > 0))
+        ratio = 1;
+    geometry_.setDevicePixelRatio(ratio);
+    canvas_.set("width", std::max(1L, std::lround(width * ratio)));
+    canvas_.set("height", std::max(1L, std::lround(height * ratio)));
     dom::setStyle(canvas_, "width", dom::pixels(width));
     dom::setStyle(canvas_, "height", dom::pixels(height));
     // A new canvas size clears it: everything is painted anew, the window's margins too.

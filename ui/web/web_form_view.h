@@ -118,7 +118,6 @@ private:
     std::vector<std::unique_ptr<WindowedElement>> elements_;
     std::vector<TimerBinding> timers_;
     std::map<std::string, const Control*> controlsByName_;
-    double devicePixelRatio_ = 1;
     RectF pendingPaint_;
     bool paintRequested_ = false;
     std::string error_;
