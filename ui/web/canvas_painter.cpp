@@ -1,9 +1,9 @@
 #include "ui/web/canvas_painter.h"
 
-#include <cstdio>
 #include <numbers>
 
 #include "ui/web/canvas_text_measurer.h"
+#include "ui/web/dom.h"
 
 using emscripten::val;
 
@@ -41,17 +41,6 @@ CanvasPainter::CanvasPainter(val context, const drawing::ViewGeometry& geometry)
     context_.set("lineJoin", val("bevel"));
 }
 
-std::string CanvasPainter::cssColour(const drawing::Rgba& colour) {
-    char text[40];
-    if (colour.alpha == 255) {
-        std::snprintf(text, sizeof text, "#%02x%02x%02x", colour.red, colour.green, colour.blue);
-    } else {
-        std::snprintf(text, sizeof text, "rgba(%d,%d,%d,%.4f)", colour.red, colour.green,
-                      colour.blue, colour.alpha / 255.0);
-    }
-    return text;
-}
-
 void CanvasPainter::paint(const std::vector<drawing::Primitive>& primitives) {
     const double ratio = geometry_.devicePixelRatio();
     frame_ = {geometry_.devicePixelsPerTwip(), geometry_.offset().x * ratio,
@@ -66,7 +55,7 @@ void CanvasPainter::applyFrame() {
 }
 
 void CanvasPainter::setFill(const drawing::Rgba& colour) {
-    std::string css = cssColour(colour);
+    std::string css = dom::cssColour(colour);
     if (css == fill_)
         return;
     context_.set("fillStyle", css);
@@ -74,7 +63,7 @@ void CanvasPainter::setFill(const drawing::Rgba& colour) {
 }
 
 void CanvasPainter::setStroke(const drawing::Rgba& colour, double width) {
-    std::string css = cssColour(colour);
+    std::string css = dom::cssColour(colour);
     if (css != stroke_) {
         context_.set("strokeStyle", css);
         stroke_ = std::move(css);
@@ -178,7 +167,7 @@ void CanvasPainter::operator()(const drawing::Text& text) {
         const double top = text.align == drawing::Text::Align::Middle
                                ? box.top + (box.height - (ascent + descent)) / 2
                                : box.top;
-        context_.set("fillStyle", cssColour(text.colour));
+        context_.set("fillStyle", dom::cssColour(text.colour));
         context_.call<void>("fillText", text.text, box.left, top + ascent);
         context_.call<void>("restore");
         // restore() brought back the context's own fill style, not ours.

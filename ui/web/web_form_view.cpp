@@ -49,7 +49,7 @@ void WebFormView::createStage(val host) {
     dom::setAttribute(stage_, "role", "main");
     dom::setAttribute(stage_, "aria-label", form_.caption());
     dom::setStyle(stage_, "fontFamily", CanvasTextMeasurer::kFontFamily);
-    dom::setStyle(stage_, "backgroundColor", CanvasPainter::cssColour(kButtonFace));
+    dom::setStyle(stage_, "backgroundColor", dom::cssColour(kButtonFace));
     canvas_ = dom::create("canvas", "picture");
     canvas_.set("id", val("picture"));
     dom::setAttribute(canvas_, "role", "img");
@@ -188,7 +188,7 @@ void WebFormView::syncFromModel(bool everything) {
             drawing::changedArea(options_, now, {0, 0, form_.clientWidth(), form_.clientHeight()}));
         if (now.projector != options_.projector)
             dom::setStyle(stage_, "backgroundColor",
-                          CanvasPainter::cssColour(drawing::windowBackground(now, kButtonFace)));
+                          dom::cssColour(drawing::windowBackground(now, kButtonFace)));
         options_ = std::move(now);
     }
     if (everything) {
@@ -287,7 +287,7 @@ void WebFormView::paint() {
         context_.call<void>("rect", left, top, right - left, bottom - top);
         context_.call<void>("clip");
     }
-    context_.set("fillStyle", CanvasPainter::cssColour(background()));
+    context_.set("fillStyle", dom::cssColour(background()));
     context_.call<void>("fillRect", 0, 0, canvas_["width"], canvas_["height"]);
     // Everything a pixel outside the clip may touch, in twips.
     const double pixel = 1.0 / geometry_.pixelsPerTwip();
@@ -331,7 +331,7 @@ val WebFormView::renderPicture(double factor) {
     val options = val::object();
     options.set("alpha", false);
     val context = canvas.call<val>("getContext", val("2d"), options);
-    context.set("fillStyle", CanvasPainter::cssColour(background()));
+    context.set("fillStyle", dom::cssColour(background()));
     context.call<void>("fillRect", 0, 0, canvas["width"], canvas["height"]);
     std::vector<drawing::Primitive> primitives;
     drawPicture({-1e9, -1e9, 2e9, 2e9}, geometry, primitives);
