@@ -48,7 +48,7 @@ void WebFormView::createStage(val host) {
     stage_.set("id", val("stage"));
     dom::setAttribute(stage_, "role", "main");
     dom::setAttribute(stage_, "aria-label", form_.caption());
-    dom::setStyle(stage_, "fontFamily", CanvasTextMeasurer::kFontFamily);
+    dom::setStyle(stage_, "fontFamily", drawing::kSvgFontFamilies);
     dom::setStyle(stage_, "backgroundColor", dom::cssColour(kButtonFace));
     canvas_ = dom::create("canvas", "picture");
     canvas_.set("id", val("picture"));
