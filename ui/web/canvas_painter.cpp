@@ -11,28 +11,6 @@ namespace {
 
 constexpr double kRadiansPerDegree = std::numbers::pi / 180.0;
 
-const char* capName(drawing::Cap cap) {
-    switch (cap) {
-        case drawing::Cap::Round:
-            return "round";
-        case drawing::Cap::Square:
-            return "square";
-        default:
-            return "butt";
-    }
-}
-
-const char* joinName(drawing::Join join) {
-    switch (join) {
-        case drawing::Join::Miter:
-            return "miter";
-        case drawing::Join::Round:
-            return "round";
-        default:
-            return "bevel";
-    }
-}
-
 }  // namespace
 
 CanvasPainter::CanvasPainter(val context, const drawing::ViewGeometry& geometry)
@@ -205,8 +183,8 @@ void CanvasPainter::operator()(const drawing::Path& path) {
     }
     setStroke(path.colour, path.width);
     setDash(0);
-    context_.set("lineCap", val(capName(path.cap)));
-    context_.set("lineJoin", val(joinName(path.join)));
+    context_.set("lineCap", val(drawing::cssName(path.cap)));
+    context_.set("lineJoin", val(drawing::cssName(path.join)));
     context_.call<void>("stroke");
     context_.set("lineCap", val("butt"));
     context_.set("lineJoin", val("bevel"));
