@@ -130,13 +130,10 @@ void ComboBoxElement::keyDown(const val& event) {
     } else if ((alt && key == "ArrowDown") || key == "F4") {
         openList();
     } else if ((key == "ArrowDown" && !alt) || key == "PageDown") {
-        const int next = model_.currentIndex() + 1;
-        if (next < count)
-            pick(next);
+        // One entry, as a notch of the wheel towards the user picks it.
+        view_.deliver([this] { model_.turnWheel(-1); });
     } else if ((key == "ArrowUp" && !alt) || key == "PageUp") {
-        const int previous = model_.currentIndex() - 1;
-        if (previous >= 0)
-            pick(previous);
+        view_.deliver([this] { model_.turnWheel(1); });
     } else {
         handled = false;
     }
