@@ -6,10 +6,12 @@
 #include "ui/program_error.h"
 
 void ScrollBar::setRange(int min, int max) {
-    if (min > max) throw ProgramError(name() + ": empty range");
+    if (min > max)
+        throw ProgramError(name() + ": empty range");
     setProperty(min_, min);
     setProperty(max_, max);
-    if (value_ < min_ || value_ > max_) setProperty(value_, min_);
+    if (value_ < min_ || value_ > max_)
+        setProperty(value_, min_);
 }
 
 void ScrollBar::setSteps(int smallChange, int largeChange) {
@@ -28,7 +30,9 @@ void ScrollBar::setValue(int value) {
     if (value < min_ || value > max_) {
         throw ProgramError(name() + ".Value cannot be " + std::to_string(value));
     }
-    if (value == value_) return;
+    if (value == value_)
+        return;
     setProperty(value_, value);
-    if (onChange) onChange();
+    if (onChange)
+        onChange();
 }
