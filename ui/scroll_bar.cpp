@@ -19,11 +19,13 @@ void ScrollBar::setSteps(int smallChange, int largeChange) {
     setProperty(largeChange_, largeChange);
 }
 
+void ScrollBar::stepBy(int delta) {
+    setValue(static_cast<int>(std::clamp<long>(static_cast<long>(value_) + delta, min_, max_)));
+}
+
 void ScrollBar::turnWheel(int notches) {
-    for (; notches != 0; notches += notches > 0 ? -1 : 1) {
-        const long step = notches > 0 ? -static_cast<long>(smallChange_) : smallChange_;
-        setValue(static_cast<int>(std::clamp<long>(value_ + step, min_, max_)));
-    }
+    for (; notches != 0; notches += notches > 0 ? -1 : 1)
+        stepBy(notches > 0 ? -smallChange_ : smallChange_);
 }
 
 void ScrollBar::setValue(int value) {

@@ -1,5 +1,5 @@
-#include "ui/web/wheel_notches.h"
 #include "ui/web/scroll_bar_element.h"
+#include "ui/web/wheel_notches.h"
 
 #include <algorithm>
 #include <cmath>
@@ -192,8 +192,7 @@ void ScrollBarElement::wheel(const val& event) {
 }
 
 void ScrollBarElement::stepBy(int delta) {
-    moveTo(static_cast<int>(
-        std::clamp<long>(static_cast<long>(model_.value()) + delta, model_.min(), model_.max())));
+    view_.deliver([this, delta] { model_.stepBy(delta); });
 }
 
 void ScrollBarElement::moveTo(int value) {
