@@ -151,11 +151,9 @@ void ComboBoxElement::listClicked(const val& event) {
 void ComboBoxElement::wheel(const val& event) {
     if (open_)
         return;  // the open list scrolls itself
-    if (!dom::document()["activeElement"].strictlyEquals(input_))
-        return;  // the page's own
-    event.call<void>("preventDefault");
-    const int notches = notches_.take(domWheelNotches(event));
-    view_.deliver([this, notches] { model_.turnWheel(notches); });
+    const int notches = takeFocusedWheel(input_, event, notches_);
+    if (notches != 0)
+        view_.deliver([this, notches] { model_.turnWheel(notches); });
 }
 
 void ComboBoxElement::openList() {

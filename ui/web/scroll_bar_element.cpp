@@ -184,11 +184,9 @@ void ScrollBarElement::keyDown(const val& event) {
 }
 
 void ScrollBarElement::wheel(const val& event) {
-    if (!dom::document()["activeElement"].strictlyEquals(bar_))
-        return;  // the page's own
-    event.call<void>("preventDefault");
-    const int notches = notches_.take(domWheelNotches(event));
-    view_.deliver([this, notches] { model_.turnWheel(notches); });
+    const int notches = takeFocusedWheel(bar_, event, notches_);
+    if (notches != 0)
+        view_.deliver([this, notches] { model_.turnWheel(notches); });
 }
 
 void ScrollBarElement::stepBy(int delta) {
