@@ -60,13 +60,6 @@ void WebFormView::createStage(val host) {
         options.set("alpha", false);
         return options;
     }());
-    // Secondary presses on the painted picture, the buttons and the scroll bars open no menu,
-    // as on the desktop; the text fields keep theirs (copy, paste).
-    DomEvents::listen(stage_, "contextmenu", [](val event) {
-        if (event["target"]["tagName"].as<std::string>() != "INPUT") {
-            event.call<void>("preventDefault");
-        }
-    });
     outline_ = dom::create("div", "drag-outline");
     outline_.set("id", val("dragOutline"));
     dom::setAttribute(outline_, "aria-hidden", "true");
