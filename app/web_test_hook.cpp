@@ -160,13 +160,9 @@ val nonShapeBoxes() {
     }
     val windowed = val::array();
     for (const auto& ref : theForm->windowedControls()) {
-        std::visit(
-            [&windowed](const auto* control) {
-                if (control->visible())
-                    windowed.call<void>("push", boxValue({control->left(), control->top(),
-                                                          control->width(), control->height()}));
-            },
-            ref);
+        const Control& control = *std::visit([](const Control* c) { return c; }, ref);
+        if (control.visible())
+            windowed.call<void>("push", boxValue(control.box()));
     }
     val out = val::object();
     out.set("texts", texts);
