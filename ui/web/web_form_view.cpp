@@ -423,35 +423,30 @@ void WebFormView::hideDragFeedback() {
     }
 }
 
-Timer* WebFormView::timerNamed(const std::string& name) const {
-    for (Timer* timer : form_.timers()) {
-        if (timer->name() == name)
-            return timer;
+const WebFormView::TimerBinding* WebFormView::timerNamed(const std::string& name) const {
+    for (const auto& binding : timers_) {
+        if (binding.timer->name() == name)
+            return &binding;
     }
     return nullptr;
 }
 
 void WebFormView::tick(const std::string& name, int count) {
-    Timer* timer = timerNamed(name);
-    if (timer == nullptr)
+    const TimerBinding* binding = timerNamed(name);
+    if (binding == nullptr)
         return;
+    Timer* timer = binding->timer;
     for (int i = 0; i < count && error_.empty(); ++i) deliver([timer] { timer->tick(); });
 }
 
 bool WebFormView::clockRunning(const std::string& name) const {
-    for (const auto& binding : timers_) {
-        if (binding.timer->name() == name)
-            return binding.clock->active();
-    }
-    return false;
+    const TimerBinding* binding = timerNamed(name);
+    return binding != nullptr && binding->clock->active();
 }
 
 int WebFormView::clockPeriod(const std::string& name) const {
-    for (const auto& binding : timers_) {
-        if (binding.timer->name() == name)
-            return binding.clock->period();
-    }
-    return 0;
+    const TimerBinding* binding = timerNamed(name);
+    return binding != nullptr ? binding->clock->period() : 0;
 }
 
 val WebFormView::elementOf(const std::string& name) const {

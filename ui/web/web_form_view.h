@@ -94,7 +94,8 @@ private:
     void hideDragFeedback();
     void schedulePaint(const RectF& region);
     void paint();
-    Timer* timerNamed(const std::string& name) const;
+    // Every timer of the form has its binding, in the form's order; null for no such timer.
+    const TimerBinding* timerNamed(const std::string& name) const;
     void drawPicture(const RectF& region, const drawing::ViewGeometry& geometry,
                      std::vector<drawing::Primitive>& out);
     drawing::ViewGeometry pictureGeometry(double factor) const;
