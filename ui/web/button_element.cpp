@@ -50,14 +50,14 @@ ButtonElement::ButtonElement(Button& model, WebFormView& view)
 
 void ButtonElement::syncFromModel() {
     const drawing::ViewGeometry& geometry = view_.geometry();
-    dom::place(button_, geometry.toWidgetRect(model_.box()));
+    const drawing::PixelRect box = geometry.toWidgetRect(model_.box());
+    dom::place(button_, box);
     dom::setShown(button_, model_.visible());
     if (model_.graphical()) {
         dom::setStyle(button_, "backgroundColor", dom::cssColour(model_.backColour()));
     } else {
         // No caption is clipped: where the face is too wide for the box, the caption gets
         // smaller, at one size for every caption the button shows ("Pause" and "Start").
-        const drawing::PixelRect box = geometry.toWidgetRect(model_.box());
         const int pixels =
             view_.fitter().fit(model_.caption(), model_.captionsShown(), box.width - kCaptionMargin,
                                geometry.fontPixels(model_.fontPoints()));
