@@ -47,6 +47,7 @@ public:
     void close(bool restoreFocus = true);
 
 private:
+    static std::string shortcutName(const Shortcut& shortcut, bool forScreenReader);
     void keyDown(emscripten::val event);
     void menuKey(emscripten::val& event);
     // The tool whose shortcut the key event is, or tools_.size().
