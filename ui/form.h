@@ -48,7 +48,8 @@ public:
     // The load of the window: raised once, before it is first shown.
     std::function<void()> onLoad;
     void load() {
-        if (onLoad) onLoad();
+        if (onLoad)
+            onLoad();
     }
 
     // A control dropped on the window, with the drop point in twips.

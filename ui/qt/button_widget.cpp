@@ -39,7 +39,8 @@ ButtonWidget::ButtonWidget(Button& model, FormView& view)
     setObjectName(QString::fromStdString(model.name()));
     setFocusPolicy(Qt::StrongFocus);
     setAutoDefault(true);  // Enter presses the focused button, as Space does
-    connect(this, &QPushButton::clicked, this, [this] { view_.deliver([this] { model_.click(); }); });
+    connect(this, &QPushButton::clicked, this,
+            [this] { view_.deliver([this] { model_.click(); }); });
 }
 
 void ButtonWidget::syncFromModel() {
@@ -51,8 +52,10 @@ void ButtonWidget::syncFromModel() {
     const int room = box.width() - 2 * style()->pixelMetric(QStyle::PM_ButtonMargin) - 4;
     const QFont font = dialogFont(
         view_.textFitter().fit(model_.caption(), model_.captionsShown(), room, maxPixels));
-    if (this->font() != font) setFont(font);
-    if (text() != caption) setText(caption);
+    if (this->font() != font)
+        setFont(font);
+    if (text() != caption)
+        setText(caption);
     setGeometry(box);
     setVisible(model_.visible());
     update();
@@ -99,10 +102,18 @@ void ButtonWidget::keyPressEvent(QKeyEvent* event) {
     double dx = 0;
     double dy = 0;
     switch (event->key()) {
-        case Qt::Key_Left: dx = -kStep; break;
-        case Qt::Key_Right: dx = kStep; break;
-        case Qt::Key_Up: dy = -kStep; break;
-        case Qt::Key_Down: dy = kStep; break;
+        case Qt::Key_Left:
+            dx = -kStep;
+            break;
+        case Qt::Key_Right:
+            dx = kStep;
+            break;
+        case Qt::Key_Up:
+            dy = -kStep;
+            break;
+        case Qt::Key_Down:
+            dy = kStep;
+            break;
         default:
             QPushButton::keyPressEvent(event);
             return;
@@ -111,7 +122,8 @@ void ButtonWidget::keyPressEvent(QKeyEvent* event) {
     view_.deliver([&] {
         moved = view_.form().moveFromKeyboard(model_, dx, dy, shiftCode(event->modifiers()));
     });
-    if (!moved) QPushButton::keyPressEvent(event);
+    if (!moved)
+        QPushButton::keyPressEvent(event);
 }
 
 void ButtonWidget::paintEvent(QPaintEvent* event) {
