@@ -34,6 +34,13 @@ bool Form::insideClientArea(double x, double y) const {
     return x >= 0 && x < clientWidth_ && y >= 0 && y < clientHeight_;
 }
 
+bool Form::cancelDragOfHiddenSource() {
+    if (dragSource_ == nullptr || dragSource_->visible())
+        return false;
+    dragSource_ = nullptr;
+    return true;
+}
+
 Form::DropResult Form::drop(double x, double y) {
     Button* source = dragSource_;
     dragSource_ = nullptr;

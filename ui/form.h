@@ -57,6 +57,9 @@ public:
     void beginDrag(Button& source) { dragSource_ = &source; }
     Button* dragSource() const { return dragSource_; }
     void cancelDrag() { dragSource_ = nullptr; }
+    // A drag ends with its control: a hidden button can no longer be dropped. Returns whether
+    // it ended the drag, so that a view takes its outline away.
+    bool cancelDragOfHiddenSource();
     // Ends the drag with the pointer released at (x, y): the topmost visible control that takes
     // drops takes it; anywhere else in the client area the window's DragDrop event runs.
     DropResult drop(double x, double y);

@@ -168,11 +168,8 @@ void WebFormView::syncFromModel(bool everything) {
         dom::setText(element->description, control.accessibleDescription());
     }
     syncTimers(everything);
-    // A drag ends with its control: a hidden button can no longer be dropped.
-    if (form_.dragSource() != nullptr && !form_.dragSource()->visible()) {
-        form_.cancelDrag();
+    if (form_.cancelDragOfHiddenSource())
         dom::setShown(outline_, false);
-    }
     RectF dirty = form_.takeDirtyRegion();
     if (optionsSource_) {
         // The tools' additions touch no control: what they change is painted for them.
