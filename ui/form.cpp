@@ -67,7 +67,13 @@ Form::DropResult Form::dropFromKeyboard(double x, double y) {
     return DropResult::Dropped;
 }
 
-bool Form::moveFromKeyboard(Button& source, double dx, double dy, int shift) {
+bool Form::moveFromKeyboard(Button& source, Arrow arrow, int shift) {
+    const double dx = arrow == Arrow::Left    ? -kKeyboardStep
+                      : arrow == Arrow::Right ? kKeyboardStep
+                                              : 0;
+    const double dy = arrow == Arrow::Up     ? -kKeyboardStep
+                      : arrow == Arrow::Down ? kKeyboardStep
+                                             : 0;
     const float halfWidth = source.width() / 2;
     const float halfHeight = source.height() / 2;
     source.mouseDown(Button::kLeftButton, shift, halfWidth, halfHeight);

@@ -76,9 +76,11 @@ public:
 
     // An arrow key on a button moves it one step: it raises MouseDown with the left button at the
     // button's centre and, when that begins a drag of the button, drops it from the keyboard one
-    // step (dx, dy) away from its centre. Returns whether it did; if not, the key is the button's.
+    // step in the arrow's direction away from its centre. Returns whether it did; if not, the
+    // key is the button's.
+    enum class Arrow { Left, Right, Up, Down };
     static constexpr double kKeyboardStep = 60;  // twips, the handles' grid
-    bool moveFromKeyboard(Button& source, double dx, double dy, int shift);
+    bool moveFromKeyboard(Button& source, Arrow arrow, int shift);
 
     bool insideClientArea(double x, double y) const;
 

@@ -98,21 +98,19 @@ void ButtonWidget::mouseReleaseEvent(QMouseEvent* event) {
 
 // An arrow key on a button that can be dragged moves it one grid step (Form::moveFromKeyboard).
 void ButtonWidget::keyPressEvent(QKeyEvent* event) {
-    constexpr double kStep = Form::kKeyboardStep;
-    double dx = 0;
-    double dy = 0;
+    Form::Arrow arrow;
     switch (event->key()) {
         case Qt::Key_Left:
-            dx = -kStep;
+            arrow = Form::Arrow::Left;
             break;
         case Qt::Key_Right:
-            dx = kStep;
+            arrow = Form::Arrow::Right;
             break;
         case Qt::Key_Up:
-            dy = -kStep;
+            arrow = Form::Arrow::Up;
             break;
         case Qt::Key_Down:
-            dy = kStep;
+            arrow = Form::Arrow::Down;
             break;
         default:
             QPushButton::keyPressEvent(event);
@@ -120,7 +118,7 @@ void ButtonWidget::keyPressEvent(QKeyEvent* event) {
     }
     bool moved = false;
     view_.deliver([&] {
-        moved = view_.form().moveFromKeyboard(model_, dx, dy, shiftCode(event->modifiers()));
+        moved = view_.form().moveFromKeyboard(model_, arrow, shiftCode(event->modifiers()));
     });
     if (!moved)
         QPushButton::keyPressEvent(event);

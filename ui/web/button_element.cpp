@@ -131,17 +131,15 @@ void ButtonElement::clicked(const val& event) {
 void ButtonElement::keyDown(const val& event) {
     swallowClick_ = false;
     const std::string key = event["key"].as<std::string>();
-    constexpr double kStep = Form::kKeyboardStep;
-    double dx = 0;
-    double dy = 0;
+    Form::Arrow arrow;
     if (key == "ArrowLeft") {
-        dx = -kStep;
+        arrow = Form::Arrow::Left;
     } else if (key == "ArrowRight") {
-        dx = kStep;
+        arrow = Form::Arrow::Right;
     } else if (key == "ArrowUp") {
-        dy = -kStep;
+        arrow = Form::Arrow::Up;
     } else if (key == "ArrowDown") {
-        dy = kStep;
+        arrow = Form::Arrow::Down;
     } else {
         return;
     }
@@ -149,7 +147,7 @@ void ButtonElement::keyDown(const val& event) {
         return;
     bool moved = false;
     const int shift = shiftCode(event);
-    view_.deliver([&] { moved = view_.form().moveFromKeyboard(model_, dx, dy, shift); });
+    view_.deliver([&] { moved = view_.form().moveFromKeyboard(model_, arrow, shift); });
     if (moved)
         event.call<void>("preventDefault");
 }
