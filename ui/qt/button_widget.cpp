@@ -28,8 +28,9 @@ int buttonCode(Qt::MouseButton button) {
 }
 
 int shiftCode(Qt::KeyboardModifiers modifiers) {
-    return (modifiers & Qt::ShiftModifier ? 1 : 0) | (modifiers & Qt::ControlModifier ? 2 : 0) |
-           (modifiers & Qt::AltModifier ? 4 : 0);
+    return Button::shiftCode(modifiers.testFlag(Qt::ShiftModifier),
+                             modifiers.testFlag(Qt::ControlModifier),
+                             modifiers.testFlag(Qt::AltModifier));
 }
 
 }  // namespace

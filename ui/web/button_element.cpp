@@ -23,8 +23,8 @@ int buttonCode(int domButton) {
 }
 
 int shiftCode(const val& event) {
-    return (event["shiftKey"].as<bool>() ? 1 : 0) | (event["ctrlKey"].as<bool>() ? 2 : 0) |
-           (event["altKey"].as<bool>() ? 4 : 0);
+    return Button::shiftCode(event["shiftKey"].as<bool>(), event["ctrlKey"].as<bool>(),
+                             event["altKey"].as<bool>());
 }
 
 // Room for the frame and a little air on either side of a caption, in CSS pixels: the button's
