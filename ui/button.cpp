@@ -4,14 +4,17 @@
 #include "ui/program_error.h"
 
 void Button::click() {
-    if (onClick) onClick();
+    if (onClick)
+        onClick();
 }
 
 void Button::mouseDown(int button, int shift, float x, float y) {
-    if (onMouseDown) onMouseDown(button, shift, x, y);
+    if (onMouseDown)
+        onMouseDown(button, shift, x, y);
 }
 
 void Button::drag() {
-    if (form() == nullptr) throw ProgramError(name() + " cannot be dragged outside a window");
+    if (form() == nullptr)
+        throw ProgramError(name() + " cannot be dragged outside a window");
     form()->beginDrag(*this);
 }

@@ -14,6 +14,10 @@ public:
     static constexpr int kLeftButton = 1;
     static constexpr int kRightButton = 2;
     static constexpr int kMiddleButton = 4;
+    // The Shift argument of MouseDown: 1 for Shift, 2 for Ctrl, 4 for Alt, added up.
+    static constexpr int shiftCode(bool shift, bool control, bool alt) {
+        return (shift ? 1 : 0) | (control ? 2 : 0) | (alt ? 4 : 0);
+    }
 
     const std::string& caption() const { return caption_; }
     void setCaption(std::string caption) { setProperty(caption_, caption); }

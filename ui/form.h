@@ -48,7 +48,8 @@ public:
     // The load of the window: raised once, before it is first shown.
     std::function<void()> onLoad;
     void load() {
-        if (onLoad) onLoad();
+        if (onLoad)
+            onLoad();
     }
 
     // A control dropped on the window, with the drop point in twips.
@@ -56,6 +57,9 @@ public:
     void beginDrag(Button& source) { dragSource_ = &source; }
     Button* dragSource() const { return dragSource_; }
     void cancelDrag() { dragSource_ = nullptr; }
+    // A drag ends with its control: a hidden button can no longer be dropped. Returns whether
+    // it ended the drag, so that a view takes its outline away.
+    bool cancelDragOfHiddenSource();
     // Ends the drag with the pointer released at (x, y): the topmost visible control that takes
     // drops takes it; anywhere else in the client area the window's DragDrop event runs.
     DropResult drop(double x, double y);
@@ -72,9 +76,11 @@ public:
 
     // An arrow key on a button moves it one step: it raises MouseDown with the left button at the
     // button's centre and, when that begins a drag of the button, drops it from the keyboard one
-    // step (dx, dy) away from its centre. Returns whether it did; if not, the key is the button's.
+    // step in the arrow's direction away from its centre. Returns whether it did; if not, the
+    // key is the button's.
+    enum class Arrow { Left, Right, Up, Down };
     static constexpr double kKeyboardStep = 60;  // twips, the handles' grid
-    bool moveFromKeyboard(Button& source, double dx, double dy, int shift);
+    bool moveFromKeyboard(Button& source, Arrow arrow, int shift);
 
     bool insideClientArea(double x, double y) const;
 

@@ -6,10 +6,12 @@
 #include "ui/program_error.h"
 
 void ScrollBar::setRange(int min, int max) {
-    if (min > max) throw ProgramError(name() + ": empty range");
+    if (min > max)
+        throw ProgramError(name() + ": empty range");
     setProperty(min_, min);
     setProperty(max_, max);
-    if (value_ < min_ || value_ > max_) setProperty(value_, min_);
+    if (value_ < min_ || value_ > max_)
+        setProperty(value_, min_);
 }
 
 void ScrollBar::setSteps(int smallChange, int largeChange) {
@@ -17,18 +19,22 @@ void ScrollBar::setSteps(int smallChange, int largeChange) {
     setProperty(largeChange_, largeChange);
 }
 
+void ScrollBar::stepBy(int delta) {
+    setValue(static_cast<int>(std::clamp<long>(static_cast<long>(value_) + delta, min_, max_)));
+}
+
 void ScrollBar::turnWheel(int notches) {
-    for (; notches != 0; notches += notches > 0 ? -1 : 1) {
-        const long step = notches > 0 ? -static_cast<long>(smallChange_) : smallChange_;
-        setValue(static_cast<int>(std::clamp<long>(value_ + step, min_, max_)));
-    }
+    for (; notches != 0; notches += notches > 0 ? -1 : 1)
+        stepBy(notches > 0 ? -smallChange_ : smallChange_);
 }
 
 void ScrollBar::setValue(int value) {
     if (value < min_ || value > max_) {
         throw ProgramError(name() + ".Value cannot be " + std::to_string(value));
     }
-    if (value == value_) return;
+    if (value == value_)
+        return;
     setProperty(value_, value);
-    if (onChange) onChange();
+    if (onChange)
+        onChange();
 }

@@ -18,8 +18,11 @@ public:
     void setSteps(int smallChange, int largeChange);
     // Raises Change when the value changes; a value outside Min..Max is a ProgramError.
     void setValue(int value);
+    // Moves the value by `delta`, stopping at Min and Max: an arrow's or the trough's step.
+    void stepBy(int delta);
     // The user turns the wheel over the bar while it has the focus: one SmallChange a notch,
-    // a notch away from the user (positive) to the left, each step one Change; it stops at the ends.
+    // a notch away from the user (positive) to the left, each step one Change; it stops at the
+    // ends.
     void turnWheel(int notches);
 
     std::function<void()> onChange;

@@ -227,4 +227,17 @@ TEST(DragAndDrop, HiddenControlsTakeNothingAndWithoutADragNothingHappens) {
     EXPECT_EQ(form.dropY, 200.0f);
 }
 
+TEST(DragAndDrop, HidingTheDraggedButtonEndsTheDragWithoutADrop) {
+    TestForm form;
+    EXPECT_FALSE(form.cancelDragOfHiddenSource()) << "no drag";
+    form.button.drag();
+    EXPECT_FALSE(form.cancelDragOfHiddenSource()) << "the button is still shown";
+    EXPECT_EQ(form.dragSource(), &form.button);
+    form.button.setVisible(false);
+    EXPECT_TRUE(form.cancelDragOfHiddenSource());
+    EXPECT_EQ(form.dragSource(), nullptr);
+    EXPECT_EQ(form.drop(5500, 200), Form::DropResult::NoDrag);
+    EXPECT_EQ(form.drops, 0);
+}
+
 }  // namespace

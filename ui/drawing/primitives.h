@@ -89,6 +89,31 @@ struct Text {
 enum class Cap { Flat, Round, Square };
 enum class Join { Bevel, Miter, Round };
 
+// The names CSS, a Canvas 2D and SVG give a cap and a join.
+constexpr const char* cssName(Cap cap) {
+    switch (cap) {
+        case Cap::Round:
+            return "round";
+        case Cap::Square:
+            return "square";
+        case Cap::Flat:
+            break;
+    }
+    return "butt";
+}
+
+constexpr const char* cssName(Join join) {
+    switch (join) {
+        case Join::Miter:
+            return "miter";
+        case Join::Round:
+            return "round";
+        case Join::Bevel:
+            break;
+    }
+    return "bevel";
+}
+
 // One step of a Path.
 struct PathElement {
     enum class Kind {

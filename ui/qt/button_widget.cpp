@@ -26,8 +26,9 @@ int buttonCode(Qt::MouseButton button) {
 }
 
 int shiftCode(Qt::KeyboardModifiers modifiers) {
-    return (modifiers & Qt::ShiftModifier ? 1 : 0) | (modifiers & Qt::ControlModifier ? 2 : 0) |
-           (modifiers & Qt::AltModifier ? 4 : 0);
+    return Button::shiftCode(modifiers.testFlag(Qt::ShiftModifier),
+                             modifiers.testFlag(Qt::ControlModifier),
+                             modifiers.testFlag(Qt::AltModifier));
 }
 
 }  // namespace
@@ -37,7 +38,8 @@ ButtonWidget::ButtonWidget(Button& model, FormView& view)
     setObjectName(QString::fromStdString(model.name()));
     setFocusPolicy(Qt::StrongFocus);
     setAutoDefault(true);  // Enter presses the focused button, as Space does
-    connect(this, &QPushButton::clicked, this, [this] { view_.deliver([this] { model_.click(); }); });
+    connect(this, &QPushButton::clicked, this,
+            [this] { view_.deliver([this] { model_.click(); }); });
 }
 
 void ButtonWidget::syncFromModel() {
@@ -49,8 +51,10 @@ void ButtonWidget::syncFromModel() {
     const int room = box.width() - 2 * style()->pixelMetric(QStyle::PM_ButtonMargin) - 4;
     const QFont font = dialogFont(
         view_.textFitter().fit(model_.caption(), model_.captionsShown(), room, maxPixels));
-    if (this->font() != font) setFont(font);
-    if (text() != caption) setText(caption);
+    if (this->font() != font)
+        setFont(font);
+    if (text() != caption)
+        setText(caption);
     setGeometry(box);
     setVisible(model_.visible());
     update();
@@ -93,23 +97,30 @@ void ButtonWidget::mouseReleaseEvent(QMouseEvent* event) {
 
 // An arrow key on a button that can be dragged moves it one grid step (Form::moveFromKeyboard).
 void ButtonWidget::keyPressEvent(QKeyEvent* event) {
-    constexpr double kStep = Form::kKeyboardStep;
-    double dx = 0;
-    double dy = 0;
+    Form::Arrow arrow;
     switch (event->key()) {
-        case Qt::Key_Left: dx = -kStep; break;
-        case Qt::Key_Right: dx = kStep; break;
-        case Qt::Key_Up: dy = -kStep; break;
-        case Qt::Key_Down: dy = kStep; break;
+        case Qt::Key_Left:
+            arrow = Form::Arrow::Left;
+            break;
+        case Qt::Key_Right:
+            arrow = Form::Arrow::Right;
+            break;
+        case Qt::Key_Up:
+            arrow = Form::Arrow::Up;
+            break;
+        case Qt::Key_Down:
+            arrow = Form::Arrow::Down;
+            break;
         default:
             QPushButton::keyPressEvent(event);
             return;
     }
     bool moved = false;
     view_.deliver([&] {
-        moved = view_.form().moveFromKeyboard(model_, dx, dy, shiftCode(event->modifiers()));
+        moved = view_.form().moveFromKeyboard(model_, arrow, shiftCode(event->modifiers()));
     });
-    if (!moved) QPushButton::keyPressEvent(event);
+    if (!moved)
+        QPushButton::keyPressEvent(event);
 }
 
 void ButtonWidget::paintEvent(QPaintEvent* event) {

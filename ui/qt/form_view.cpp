@@ -148,11 +148,8 @@ void FormView::syncFromModel(bool everything) {
         }
         binding.seenRevision = binding.timer->revision();
     }
-    // A drag ends with its control: a hidden button can no longer be dropped.
-    if (form_.dragSource() != nullptr && !form_.dragSource()->visible()) {
-        form_.cancelDrag();
+    if (form_.cancelDragOfHiddenSource())
         overlay_->hideOutline();
-    }
     RectF dirty = form_.takeDirtyRegion();
     if (optionsSource_) {
         drawing::FormOptions options = optionsSource_();

@@ -23,8 +23,8 @@ int buttonCode(int domButton) {
 }
 
 int shiftCode(const val& event) {
-    return (event["shiftKey"].as<bool>() ? 1 : 0) | (event["ctrlKey"].as<bool>() ? 2 : 0) |
-           (event["altKey"].as<bool>() ? 4 : 0);
+    return Button::shiftCode(event["shiftKey"].as<bool>(), event["ctrlKey"].as<bool>(),
+                             event["altKey"].as<bool>());
 }
 
 // Room for the frame and a little air on either side of a caption, in CSS pixels: the button's
@@ -50,14 +50,14 @@ ButtonElement::ButtonElement(Button& model, WebFormView& view)
 
 void ButtonElement::syncFromModel() {
     const drawing::ViewGeometry& geometry = view_.geometry();
-    dom::place(button_, geometry.toWidgetRect(model_.box()));
+    const drawing::PixelRect box = geometry.toWidgetRect(model_.box());
+    dom::place(button_, box);
     dom::setShown(button_, model_.visible());
     if (model_.graphical()) {
         dom::setStyle(button_, "backgroundColor", dom::cssColour(model_.backColour()));
     } else {
         // No caption is clipped: where the face is too wide for the box, the caption gets
         // smaller, at one size for every caption the button shows ("Pause" and "Start").
-        const drawing::PixelRect box = geometry.toWidgetRect(model_.box());
         const int pixels =
             view_.fitter().fit(model_.caption(), model_.captionsShown(), box.width - kCaptionMargin,
                                geometry.fontPixels(model_.fontPoints()));
@@ -131,17 +131,15 @@ void ButtonElement::clicked(const val& event) {
 void ButtonElement::keyDown(const val& event) {
     swallowClick_ = false;
     const std::string key = event["key"].as<std::string>();
-    constexpr double kStep = Form::kKeyboardStep;
-    double dx = 0;
-    double dy = 0;
+    Form::Arrow arrow;
     if (key == "ArrowLeft") {
-        dx = -kStep;
+        arrow = Form::Arrow::Left;
     } else if (key == "ArrowRight") {
-        dx = kStep;
+        arrow = Form::Arrow::Right;
     } else if (key == "ArrowUp") {
-        dy = -kStep;
+        arrow = Form::Arrow::Up;
     } else if (key == "ArrowDown") {
-        dy = kStep;
+        arrow = Form::Arrow::Down;
     } else {
         return;
     }
@@ -149,7 +147,7 @@ void ButtonElement::keyDown(const val& event) {
         return;
     bool moved = false;
     const int shift = shiftCode(event);
-    view_.deliver([&] { moved = view_.form().moveFromKeyboard(model_, dx, dy, shift); });
+    view_.deliver([&] { moved = view_.form().moveFromKeyboard(model_, arrow, shift); });
     if (moved)
         event.call<void>("preventDefault");
 }

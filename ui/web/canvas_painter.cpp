@@ -1,9 +1,9 @@
 #include "ui/web/canvas_painter.h"
 
-#include <cstdio>
 #include <numbers>
 
 #include "ui/web/canvas_text_measurer.h"
+#include "ui/web/dom.h"
 
 using emscripten::val;
 
@@ -11,45 +11,12 @@ namespace {
 
 constexpr double kRadiansPerDegree = std::numbers::pi / 180.0;
 
-const char* capName(drawing::Cap cap) {
-    switch (cap) {
-        case drawing::Cap::Round:
-            return "round";
-        case drawing::Cap::Square:
-            return "square";
-        default:
-            return "butt";
-    }
-}
-
-const char* joinName(drawing::Join join) {
-    switch (join) {
-        case drawing::Join::Miter:
-            return "miter";
-        case drawing::Join::Round:
-            return "round";
-        default:
-            return "bevel";
-    }
-}
-
 }  // namespace
 
 CanvasPainter::CanvasPainter(val context, const drawing::ViewGeometry& geometry)
     : context_(std::move(context)), geometry_(geometry) {
     context_.set("lineCap", val("butt"));
     context_.set("lineJoin", val("bevel"));
-}
-
-std::string CanvasPainter::cssColour(const drawing::Rgba& colour) {
-    char text[40];
-    if (colour.alpha == 255) {
-        std::snprintf(text, sizeof text, "#%02x%02x%02x", colour.red, colour.green, colour.blue);
-    } else {
-        std::snprintf(text, sizeof text, "rgba(%d,%d,%d,%.4f)", colour.red, colour.green,
-                      colour.blue, colour.alpha / 255.0);
-    }
-    return text;
 }
 
 void CanvasPainter::paint(const std::vector<drawing::Primitive>& primitives) {
@@ -66,7 +33,7 @@ void CanvasPainter::applyFrame() {
 }
 
 void CanvasPainter::setFill(const drawing::Rgba& colour) {
-    std::string css = cssColour(colour);
+    std::string css = dom::cssColour(colour);
     if (css == fill_)
         return;
     context_.set("fillStyle", css);
@@ -74,7 +41,7 @@ void CanvasPainter::setFill(const drawing::Rgba& colour) {
 }
 
 void CanvasPainter::setStroke(const drawing::Rgba& colour, double width) {
-    std::string css = cssColour(colour);
+    std::string css = dom::cssColour(colour);
     if (css != stroke_) {
         context_.set("strokeStyle", css);
         stroke_ = std::move(css);
@@ -178,7 +145,7 @@ void CanvasPainter::operator()(const drawing::Text& text) {
         const double top = text.align == drawing::Text::Align::Middle
                                ? box.top + (box.height - (ascent + descent)) / 2
                                : box.top;
-        context_.set("fillStyle", cssColour(text.colour));
+        context_.set("fillStyle", dom::cssColour(text.colour));
         context_.call<void>("fillText", text.text, box.left, top + ascent);
         context_.call<void>("restore");
         // restore() brought back the context's own fill style, not ours.
@@ -216,8 +183,8 @@ void CanvasPainter::operator()(const drawing::Path& path) {
     }
     setStroke(path.colour, path.width);
     setDash(0);
-    context_.set("lineCap", val(capName(path.cap)));
-    context_.set("lineJoin", val(joinName(path.join)));
+    context_.set("lineCap", val(drawing::cssName(path.cap)));
+    context_.set("lineJoin", val(drawing::cssName(path.join)));
     context_.call<void>("stroke");
     context_.set("lineCap", val("butt"));
     context_.set("lineJoin", val("bevel"));

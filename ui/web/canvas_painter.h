@@ -26,8 +26,6 @@ public:
     void operator()(const drawing::Path& path);
     void operator()(const drawing::Picture& picture);
 
-    static std::string cssColour(const drawing::Rgba& colour);
-
 private:
     // The units being painted in: device pixels = scale * unit + offset.
     struct Frame {

@@ -2,12 +2,13 @@
 
 #include <string>
 
+#include "ui/drawing/svg_writer.h"
 #include "ui/web/dom.h"
 
 using emscripten::val;
 
 std::string CanvasTextMeasurer::font(double pixelSize) {
-    return dom::pixels(pixelSize) + " " + kFontFamily;
+    return dom::pixels(pixelSize) + " " + drawing::kSvgFontFamilies;
 }
 
 CanvasTextMeasurer::CanvasTextMeasurer()

@@ -8,11 +8,6 @@
 // captions and the DOM controls are set in.
 class CanvasTextMeasurer : public drawing::TextMeasurer {
 public:
-    // A narrow face first: the boxes were laid out for a narrow dialog font.
-    static constexpr const char* kFontFamily =
-        "\"DejaVu Sans Condensed\", \"Liberation Sans Narrow\", \"Nimbus Sans Narrow\", "
-        "\"Arial Narrow\", \"DejaVu Sans\", sans-serif";
-
     // The CSS font of the face at `pixelSize` pixels.
     static std::string font(double pixelSize);
 

@@ -1,5 +1,5 @@
-#include "ui/web/wheel_notches.h"
 #include "ui/web/combo_box_element.h"
+#include "ui/web/wheel_notches.h"
 
 #include <algorithm>
 
@@ -130,13 +130,10 @@ void ComboBoxElement::keyDown(const val& event) {
     } else if ((alt && key == "ArrowDown") || key == "F4") {
         openList();
     } else if ((key == "ArrowDown" && !alt) || key == "PageDown") {
-        const int next = currentIndex() + 1;
-        if (next < count)
-            pick(next);
+        // One entry, as a notch of the wheel towards the user picks it.
+        view_.deliver([this] { model_.turnWheel(-1); });
     } else if ((key == "ArrowUp" && !alt) || key == "PageUp") {
-        const int previous = currentIndex() - 1;
-        if (previous >= 0)
-            pick(previous);
+        view_.deliver([this] { model_.turnWheel(1); });
     } else {
         handled = false;
     }
@@ -154,11 +151,9 @@ void ComboBoxElement::listClicked(const val& event) {
 void ComboBoxElement::wheel(const val& event) {
     if (open_)
         return;  // the open list scrolls itself
-    if (!dom::document()["activeElement"].strictlyEquals(input_))
-        return;  // the page's own
-    event.call<void>("preventDefault");
-    const int notches = notches_.take(domWheelNotches(event));
-    view_.deliver([this, notches] { model_.turnWheel(notches); });
+    const int notches = takeFocusedWheel(input_, event, notches_);
+    if (notches != 0)
+        view_.deliver([this, notches] { model_.turnWheel(notches); });
 }
 
 void ComboBoxElement::openList() {
@@ -168,7 +163,7 @@ void ComboBoxElement::openList() {
     dom::setAttribute(input_, "aria-expanded", "true");
     dom::setShown(list_, true);
     placeList();
-    highlight(currentIndex());
+    highlight(model_.currentIndex());
 }
 
 void ComboBoxElement::closeList() {
@@ -222,8 +217,4 @@ void ComboBoxElement::highlight(int index) {
 void ComboBoxElement::pick(int index) {
     closeList();
     view_.deliver([this, index] { model_.pick(index); });
-}
-
-int ComboBoxElement::currentIndex() const {
-    return model_.currentIndex();
 }

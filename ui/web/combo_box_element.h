@@ -4,8 +4,8 @@
 #include <vector>
 
 #include "ui/combo_box.h"
-#include "ui/wheel_notches.h"
 #include "ui/web/windowed_element.h"
+#include "ui/wheel_notches.h"
 
 class WebFormView;
 
@@ -27,7 +27,6 @@ public:
 
     // The drop-down list, which the view puts on the stage above every other element.
     emscripten::val list() const { return list_; }
-    bool listOpen() const { return open_; }
 
 private:
     void typed();
@@ -39,8 +38,6 @@ private:
     void placeList();
     void highlight(int index);
     void pick(int index);
-    // The entry that the text names, -1 when it names none.
-    int currentIndex() const;
 
     ComboBox& model_;
     WebFormView& view_;

@@ -42,10 +42,19 @@ std::string pixels(double value) {
     return text;
 }
 
-std::string cssColour(Colour colour) {
-    char text[8];
-    std::snprintf(text, sizeof text, "#%02x%02x%02x", colour.red(), colour.green(), colour.blue());
+std::string cssColour(const drawing::Rgba& colour) {
+    char text[40];
+    if (colour.alpha == 255) {
+        std::snprintf(text, sizeof text, "#%02x%02x%02x", colour.red, colour.green, colour.blue);
+    } else {
+        std::snprintf(text, sizeof text, "rgba(%d,%d,%d,%.4f)", colour.red, colour.green,
+                      colour.blue, colour.alpha / 255.0);
+    }
     return text;
+}
+
+std::string cssColour(Colour colour) {
+    return cssColour(drawing::Rgba::from(colour));
 }
 
 void place(const val& element, const drawing::PixelRect& box) {

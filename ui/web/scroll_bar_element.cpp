@@ -1,5 +1,5 @@
-#include "ui/web/wheel_notches.h"
 #include "ui/web/scroll_bar_element.h"
+#include "ui/web/wheel_notches.h"
 
 #include <algorithm>
 #include <cmath>
@@ -184,16 +184,13 @@ void ScrollBarElement::keyDown(const val& event) {
 }
 
 void ScrollBarElement::wheel(const val& event) {
-    if (!dom::document()["activeElement"].strictlyEquals(bar_))
-        return;  // the page's own
-    event.call<void>("preventDefault");
-    const int notches = notches_.take(domWheelNotches(event));
-    view_.deliver([this, notches] { model_.turnWheel(notches); });
+    const int notches = takeFocusedWheel(bar_, event, notches_);
+    if (notches != 0)
+        view_.deliver([this, notches] { model_.turnWheel(notches); });
 }
 
 void ScrollBarElement::stepBy(int delta) {
-    moveTo(static_cast<int>(
-        std::clamp<long>(static_cast<long>(model_.value()) + delta, model_.min(), model_.max())));
+    view_.deliver([this, delta] { model_.stepBy(delta); });
 }
 
 void ScrollBarElement::moveTo(int value) {

@@ -4,8 +4,8 @@
 
 #include "ui/scroll_bar.h"
 #include "ui/web/interval_clock.h"
-#include "ui/wheel_notches.h"
 #include "ui/web/windowed_element.h"
+#include "ui/wheel_notches.h"
 
 class WebFormView;
 

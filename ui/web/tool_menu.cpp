@@ -47,22 +47,21 @@ bool isTextField(const val& element) {
 
 }  // namespace
 
-std::string ToolMenu::shortcutText(const Shortcut& shortcut) {
+std::string ToolMenu::shortcutName(const Shortcut& shortcut, bool forScreenReader) {
     std::string text;
     if (shortcut.control)
-        text += "Ctrl+";
+        text += forScreenReader ? "Control+" : "Ctrl+";
     if (shortcut.shift)
         text += "Shift+";
-    return text + keyName(shortcut.key, false);
+    return text + keyName(shortcut.key, forScreenReader);
+}
+
+std::string ToolMenu::shortcutText(const Shortcut& shortcut) {
+    return shortcutName(shortcut, false);
 }
 
 std::string ToolMenu::ariaShortcut(const Shortcut& shortcut) {
-    std::string text;
-    if (shortcut.control)
-        text += "Control+";
-    if (shortcut.shift)
-        text += "Shift+";
-    return text + keyName(shortcut.key, true);
+    return shortcutName(shortcut, true);
 }
 
 ToolMenu::ToolMenu(val stage, std::vector<Tool> tools)

@@ -45,9 +45,9 @@ public:
     void openAt(double x, double y);
     // Closes the menu, by default giving the focus back to where it was before it opened.
     void close(bool restoreFocus = true);
-    bool isOpen() const { return open_; }
 
 private:
+    static std::string shortcutName(const Shortcut& shortcut, bool forScreenReader);
     void keyDown(emscripten::val event);
     void menuKey(emscripten::val& event);
     // The tool whose shortcut the key event is, or tools_.size().

@@ -48,8 +48,8 @@ void WebFormView::createStage(val host) {
     stage_.set("id", val("stage"));
     dom::setAttribute(stage_, "role", "main");
     dom::setAttribute(stage_, "aria-label", form_.caption());
-    dom::setStyle(stage_, "fontFamily", CanvasTextMeasurer::kFontFamily);
-    dom::setStyle(stage_, "backgroundColor", CanvasPainter::cssColour(kButtonFace));
+    dom::setStyle(stage_, "fontFamily", drawing::kSvgFontFamilies);
+    dom::setStyle(stage_, "backgroundColor", dom::cssColour(kButtonFace));
     canvas_ = dom::create("canvas", "picture");
     canvas_.set("id", val("picture"));
     dom::setAttribute(canvas_, "role", "img");
@@ -60,13 +60,6 @@ void WebFormView::createStage(val host) {
         options.set("alpha", false);
         return options;
     }());
-    // Secondary presses on the painted picture, the buttons and the scroll bars open no menu,
-    // as on the desktop; the text fields keep theirs (copy, paste).
-    DomEvents::listen(stage_, "contextmenu", [](val event) {
-        if (event["target"]["tagName"].as<std::string>() != "INPUT") {
-            event.call<void>("preventDefault");
-        }
-    });
     outline_ = dom::create("div", "drag-outline");
     outline_.set("id", val("dragOutline"));
     dom::setAttribute(outline_, "aria-hidden", "true");
@@ -166,21 +159,17 @@ void WebFormView::reportError(const std::string& message) {
 void WebFormView::syncFromModel(bool everything) {
     for (auto& element : elements_) {
         const BoxControl& control = element->control();
-        if (everything || !element->everSynced || control.revision() != element->seenRevision) {
+        if (everything || control.revision() != element->seenRevision) {
             element->syncFromModel();
             element->seenRevision = control.revision();
-            element->everSynced = true;
         }
         // Names follow the labels' captions, which any handler may change.
         dom::setAttribute(element->focusElement(), "aria-label", control.accessibleName());
         dom::setText(element->description, control.accessibleDescription());
     }
     syncTimers(everything);
-    // A drag ends with its control: a hidden button can no longer be dropped.
-    if (form_.dragSource() != nullptr && !form_.dragSource()->visible()) {
-        form_.cancelDrag();
+    if (form_.cancelDragOfHiddenSource())
         dom::setShown(outline_, false);
-    }
     RectF dirty = form_.takeDirtyRegion();
     if (optionsSource_) {
         // The tools' additions touch no control: what they change is painted for them.
@@ -189,7 +178,7 @@ void WebFormView::syncFromModel(bool everything) {
             drawing::changedArea(options_, now, {0, 0, form_.clientWidth(), form_.clientHeight()}));
         if (now.projector != options_.projector)
             dom::setStyle(stage_, "backgroundColor",
-                          CanvasPainter::cssColour(drawing::windowBackground(now, kButtonFace)));
+                          dom::cssColour(drawing::windowBackground(now, kButtonFace)));
         options_ = std::move(now);
     }
     if (everything) {
@@ -220,12 +209,12 @@ void WebFormView::layout() {
     const double width = stage_["clientWidth"].as<double>();
     const double height = stage_["clientHeight"].as<double>();
     geometry_.fitForm(form_.clientWidth(), form_.clientHeight(), width, height);
-    devicePixelRatio_ = val::global("window")["devicePixelRatio"].as<double>();
-    if (!(devicePixelRatio_ > 0))
-        devicePixelRatio_ = 1;
-    geometry_.setDevicePixelRatio(devicePixelRatio_);
-    canvas_.set("width", std::max(1L, std::lround(width * devicePixelRatio_)));
-    canvas_.set("height", std::max(1L, std::lround(height * devicePixelRatio_)));
+    double ratio = val::global("window")["devicePixelRatio"].as<double>();
+    if (!(ratio > 0))
+        ratio = 1;
+    geometry_.setDevicePixelRatio(ratio);
+    canvas_.set("width", std::max(1L, std::lround(width * ratio)));
+    canvas_.set("height", std::max(1L, std::lround(height * ratio)));
     dom::setStyle(canvas_, "width", dom::pixels(width));
     dom::setStyle(canvas_, "height", dom::pixels(height));
     // A new canvas size clears it: everything is painted anew, the window's margins too.
@@ -288,7 +277,7 @@ void WebFormView::paint() {
         context_.call<void>("rect", left, top, right - left, bottom - top);
         context_.call<void>("clip");
     }
-    context_.set("fillStyle", CanvasPainter::cssColour(background()));
+    context_.set("fillStyle", dom::cssColour(background()));
     context_.call<void>("fillRect", 0, 0, canvas_["width"], canvas_["height"]);
     // Everything a pixel outside the clip may touch, in twips.
     const double pixel = 1.0 / geometry_.pixelsPerTwip();
@@ -332,7 +321,7 @@ val WebFormView::renderPicture(double factor) {
     val options = val::object();
     options.set("alpha", false);
     val context = canvas.call<val>("getContext", val("2d"), options);
-    context.set("fillStyle", CanvasPainter::cssColour(background()));
+    context.set("fillStyle", dom::cssColour(background()));
     context.call<void>("fillRect", 0, 0, canvas["width"], canvas["height"]);
     std::vector<drawing::Primitive> primitives;
     drawPicture({-1e9, -1e9, 2e9, 2e9}, geometry, primitives);
@@ -431,35 +420,30 @@ void WebFormView::hideDragFeedback() {
     }
 }
 
-Timer* WebFormView::timerNamed(const std::string& name) const {
-    for (Timer* timer : form_.timers()) {
-        if (timer->name() == name)
-            return timer;
+const WebFormView::TimerBinding* WebFormView::timerNamed(const std::string& name) const {
+    for (const auto& binding : timers_) {
+        if (binding.timer->name() == name)
+            return &binding;
     }
     return nullptr;
 }
 
 void WebFormView::tick(const std::string& name, int count) {
-    Timer* timer = timerNamed(name);
-    if (timer == nullptr)
+    const TimerBinding* binding = timerNamed(name);
+    if (binding == nullptr)
         return;
+    Timer* timer = binding->timer;
     for (int i = 0; i < count && error_.empty(); ++i) deliver([timer] { timer->tick(); });
 }
 
 bool WebFormView::clockRunning(const std::string& name) const {
-    for (const auto& binding : timers_) {
-        if (binding.timer->name() == name)
-            return binding.clock->active();
-    }
-    return false;
+    const TimerBinding* binding = timerNamed(name);
+    return binding != nullptr && binding->clock->active();
 }
 
 int WebFormView::clockPeriod(const std::string& name) const {
-    for (const auto& binding : timers_) {
-        if (binding.timer->name() == name)
-            return binding.clock->period();
-    }
-    return 0;
+    const TimerBinding* binding = timerNamed(name);
+    return binding != nullptr ? binding->clock->period() : 0;
 }
 
 val WebFormView::elementOf(const std::string& name) const {

@@ -94,7 +94,8 @@ private:
     void hideDragFeedback();
     void schedulePaint(const RectF& region);
     void paint();
-    Timer* timerNamed(const std::string& name) const;
+    // Every timer of the form has its binding, in the form's order; null for no such timer.
+    const TimerBinding* timerNamed(const std::string& name) const;
     void drawPicture(const RectF& region, const drawing::ViewGeometry& geometry,
                      std::vector<drawing::Primitive>& out);
     drawing::ViewGeometry pictureGeometry(double factor) const;
@@ -118,7 +119,6 @@ private:
     std::vector<std::unique_ptr<WindowedElement>> elements_;
     std::vector<TimerBinding> timers_;
     std::map<std::string, const Control*> controlsByName_;
-    double devicePixelRatio_ = 1;
     RectF pendingPaint_;
     bool paintRequested_ = false;
     std::string error_;

@@ -1,5 +1,7 @@
 #include "ui/web/wheel_notches.h"
 
+#include "ui/web/dom.h"
+
 namespace {
 
 // What one notch amounts to, by the event's delta mode: pixels, lines, pages.
@@ -23,4 +25,12 @@ double domWheelNotches(const emscripten::val& wheelEvent) {
             break;
     }
     return -delta;  // the DOM counts a turn towards the user as positive
+}
+
+int takeFocusedWheel(const emscripten::val& control, const emscripten::val& wheelEvent,
+                     WheelNotches& pending) {
+    if (!dom::document()["activeElement"].strictlyEquals(control))
+        return 0;  // the page's own
+    wheelEvent.call<void>("preventDefault");
+    return pending.take(domWheelNotches(wheelEvent));
 }

@@ -24,6 +24,5 @@ public:
     // The view's bookkeeping: the revision last brought in step, and the hidden element that
     // holds the description a screen reader reads.
     std::uint64_t seenRevision = 0;
-    bool everSynced = false;
     emscripten::val description = emscripten::val::null();
 };
