@@ -45,9 +45,8 @@ bool isTextField(const val& element) {
            (tag.as<std::string>() == "INPUT" || tag.as<std::string>() == "TEXTAREA");
 }
 
-}  // namespace
-
-std::string ToolMenu::shortcutName(const Shortcut& shortcut, bool forScreenReader) {
+// The shortcut as a user reads it ("Ctrl+Shift+C"), or as aria-keyshortcuts names it.
+std::string shortcutName(const ToolMenu::Shortcut& shortcut, bool forScreenReader) {
     std::string text;
     if (shortcut.control)
         text += forScreenReader ? "Control+" : "Ctrl+";
@@ -56,13 +55,7 @@ std::string ToolMenu::shortcutName(const Shortcut& shortcut, bool forScreenReade
     return text + keyName(shortcut.key, forScreenReader);
 }
 
-std::string ToolMenu::shortcutText(const Shortcut& shortcut) {
-    return shortcutName(shortcut, false);
-}
-
-std::string ToolMenu::ariaShortcut(const Shortcut& shortcut) {
-    return shortcutName(shortcut, true);
-}
+}  // namespace
 
 ToolMenu::ToolMenu(val stage, std::vector<Tool> tools)
     : stage_(std::move(stage)), menu_(dom::create("div", "tool-menu")), tools_(std::move(tools)) {
@@ -81,15 +74,15 @@ ToolMenu::ToolMenu(val stage, std::vector<Tool> tools)
         item.set("id", tool.id);
         dom::setAttribute(item, "role", roleOf(tool.kind));
         dom::setAttribute(item, "tabindex", "-1");
-        dom::setAttribute(item, "aria-keyshortcuts", ariaShortcut(tool.shortcut));
+        dom::setAttribute(item, "aria-keyshortcuts", shortcutName(tool.shortcut, true));
         // Not every screen reader reads aria-keyshortcuts: the name carries the key too.
         dom::setAttribute(item, "aria-label",
-                          tool.label + " (" + shortcutText(tool.shortcut) + ")");
+                          tool.label + " (" + shortcutName(tool.shortcut, false) + ")");
         val label = dom::create("span", "tool-menu-label");
         dom::setText(label, tool.label);
         val keys = dom::create("span", "tool-menu-shortcut");
         dom::setAttribute(keys, "aria-hidden", "true");
-        dom::setText(keys, shortcutText(tool.shortcut));
+        dom::setText(keys, shortcutName(tool.shortcut, false));
         item.call<void>("appendChild", label);
         item.call<void>("appendChild", keys);
         // A press on an entry leaves the focus where it is until the entry runs.

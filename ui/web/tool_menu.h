@@ -36,10 +36,6 @@ public:
     ToolMenu(const ToolMenu&) = delete;
     ToolMenu& operator=(const ToolMenu&) = delete;
 
-    // The shortcut as a user reads it ("Ctrl+Shift+C") and as aria-keyshortcuts names it.
-    static std::string shortcutText(const Shortcut& shortcut);
-    static std::string ariaShortcut(const Shortcut& shortcut);
-
     // Opens the menu with its top left corner at a point of the page (CSS pixels), moved in to
     // stay on the page, with the keyboard focus on its first entry.
     void openAt(double x, double y);
@@ -47,7 +43,6 @@ public:
     void close(bool restoreFocus = true);
 
 private:
-    static std::string shortcutName(const Shortcut& shortcut, bool forScreenReader);
     void keyDown(emscripten::val event);
     void menuKey(emscripten::val& event);
     // The tool whose shortcut the key event is, or tools_.size().
