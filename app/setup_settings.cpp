@@ -1,16 +1,15 @@
 #include "app/setup_settings.h"
 
 #include <algorithm>
-#include <cctype>
 #include <charconv>
 #include <cmath>
 #include <locale>
 #include <sstream>
-#include <type_traits>
 
 #include "app/form1.h"
 #include "demos/fading/histogram.h"
 #include "demos/phasors/phasors.h"
+#include "ui/number_rules.h"
 
 namespace {
 
@@ -72,67 +71,41 @@ const char* nameOf(const std::pair<T, const char*> (&names)[N], T value) {
     return "";
 }
 
-// [+-]digits[.digits][e[+-]digits], at least one digit before the exponent.
-bool isPlainDecimal(std::string_view text) {
-    std::size_t i = 0;
-    const auto digits = [&] {
-        const std::size_t start = i;
-        while (i < text.size() && std::isdigit(static_cast<unsigned char>(text[i]))) ++i;
-        return i - start;
-    };
-    if (i < text.size() && (text[i] == '+' || text[i] == '-'))
-        ++i;
-    std::size_t mantissa = digits();
-    if (i < text.size() && text[i] == '.') {
-        ++i;
-        mantissa += digits();
-    }
-    if (mantissa == 0)
-        return false;
-    if (i < text.size() && (text[i] == 'e' || text[i] == 'E')) {
-        ++i;
-        if (i < text.size() && (text[i] == '+' || text[i] == '-'))
-            ++i;
-        if (digits() == 0)
-            return false;
-    }
-    return i == text.size();
-}
-
-// The whole text as a number of `T`, with nothing but blanks around it.
-template <class T>
-std::optional<T> numberFrom(std::string_view text) {
+std::string_view unpadded(std::string_view text) {
     while (!text.empty() && text.front() == ' ') text.remove_prefix(1);
     while (!text.empty() && text.back() == ' ') text.remove_suffix(1);
+    return text;
+}
+
+// The whole text, but for blanks around it, as a whole number: an optional sign and digits.
+std::optional<int> wholeNumberFrom(std::string_view text) {
+    text = unpadded(text);
+    // from_chars takes a '-' but no '+'.
     if (text.size() > 1 && text.front() == '+' && text[1] != '-')
         text.remove_prefix(1);
-    T value{};
-    if constexpr (std::is_floating_point_v<T>) {
-        // The browser's C++ library has no from_chars for floating point. A plain decimal
-        // (sign, digits with a point, exponent) is checked here, so that no library takes
-        // "0x1p3", "inf" or a locale's decimal comma on one platform and not on another.
-        if (!isPlainDecimal(text))
-            return std::nullopt;
-        std::istringstream in{std::string(text)};
-        in.imbue(std::locale::classic());
-        in >> value;
-        if (in.fail() || !std::isfinite(value))
-            return std::nullopt;
-    } else {
-        const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-        if (error != std::errc() || end != text.data() + text.size())
-            return std::nullopt;
-    }
+    int value = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (error != std::errc() || end != text.data() + text.size())
+        return std::nullopt;
     return value;
+}
+
+// The whole text, but for blanks around it, as a plain decimal read alike on every platform: no
+// library takes "0x1p3", "inf" or a locale's decimal comma on one and not on another.
+std::optional<double> decimalFrom(std::string_view text) {
+    text = unpadded(text);
+    if (text.size() > 1 && text.front() == '+' && text[1] != '-')
+        text.remove_prefix(1);
+    return number_rules::wholeDecimal(text);
 }
 
 std::optional<SetupSettings::Point> pointFrom(std::string_view text) {
     const std::size_t comma = text.find(',');
     if (comma == std::string_view::npos)
         return std::nullopt;
-    const auto x = numberFrom<double>(text.substr(0, comma));
-    const auto y = numberFrom<double>(text.substr(comma + 1));
-    if (!x || !y || !std::isfinite(*x) || !std::isfinite(*y))
+    const auto x = decimalFrom(text.substr(0, comma));
+    const auto y = decimalFrom(text.substr(comma + 1));
+    if (!x || !y)
         return std::nullopt;
     return SetupSettings::Point{*x, *y};
 }
@@ -165,7 +138,7 @@ std::string store(SetupSettings& s, const Setting& setting, const std::string& l
             (name == "demo" ? s.demo : name == "one" ? s.one : s.two) = text;
             break;
         case Kind::Whole: {
-            const auto number = numberFrom<int>(text);
+            const auto number = wholeNumberFrom(text);
             if (!number)
                 return label + ": " + quoted(text) + " is not a whole number";
             (name == "phase" ? s.phase : name == "rate" ? s.rate : s.fixed) = *number;
