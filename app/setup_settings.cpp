@@ -93,10 +93,7 @@ std::optional<int> wholeNumberFrom(std::string_view text) {
 // The whole text, but for blanks around it, as a plain decimal read alike on every platform: no
 // library takes "0x1p3", "inf" or a locale's decimal comma on one and not on another.
 std::optional<double> decimalFrom(std::string_view text) {
-    text = unpadded(text);
-    if (text.size() > 1 && text.front() == '+' && text[1] != '-')
-        text.remove_prefix(1);
-    return number_rules::wholeDecimal(text);
+    return number_rules::wholeDecimal(unpadded(text));
 }
 
 std::optional<SetupSettings::Point> pointFrom(std::string_view text) {

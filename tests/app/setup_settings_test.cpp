@@ -143,7 +143,12 @@ INSTANTIATE_TEST_SUITE_P(
         BadCase{"hexadecimal_or_infinite_twips",
                 {"--tip1", "0x10,inf"},
                 "",
-                "--tip1: \"0x10,inf\" is not X,Y (two numbers of twips, such as 6000,1500)"}),
+                "--tip1: \"0x10,inf\" is not X,Y (two numbers of twips, such as 6000,1500)"},
+        // One sign at most, as for a whole number.
+        BadCase{"twips_with_two_plus_signs",
+                {"--tip1", "++5,0"},
+                "",
+                "--tip1: \"++5,0\" is not X,Y (two numbers of twips, such as 6000,1500)"}),
     [](const ::testing::TestParamInfo<BadCase>& info) { return std::string(info.param.name); });
 
 // The settings are made one delivered action each, whatever order they were given in, and as
