@@ -284,14 +284,15 @@ struct Rules<Theory> {
 };
 
 // Stores one setting. `label` is the name as the user wrote it ("--phase" or "phase"), `value`
-// empty for a setting given without one. Returns the error, or an empty text.
+// none for a setting given without one; a flag given "=" with nothing after it still names a
+// value. Returns the error, or an empty text.
 std::string store(SetupSettings& s, const Setting& setting, const std::string& label,
                   const std::optional<std::string>& value) {
     return std::visit(
         [&](auto field) -> std::string {
             auto& kept = s.*field;
             if constexpr (std::is_same_v<decltype(kept), bool&>) {
-                if (value && !value->empty())
+                if (value)
                     return label + " takes no value";
                 kept = true;
             } else {
@@ -362,11 +363,6 @@ ParsedSetup SetupSettings::fromArguments(const std::vector<std::string>& argumen
         std::optional<std::string> value;
         if (equals != std::string::npos) {
             value = argument.substr(equals + 1);
-            // A flag given "=" with nothing after it still names a value.
-            if (isFlag(*setting)) {
-                parsed.error = label + " takes no value";
-                return parsed;
-            }
         } else if (!isFlag(*setting) && i + 1 < arguments.size()) {
             value = arguments[++i];
         }

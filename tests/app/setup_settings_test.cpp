@@ -134,6 +134,10 @@ INSTANTIATE_TEST_SUITE_P(
                 "\"demo=Plane%2\" has a % that is not "
                 "followed by two hex digits"},
         BadCase{"fragment_flag_with_value", {}, "one=Ten&histogram=1", "histogram takes no value"},
+        // "=" with nothing after it names a value too, in an address as on a command line.
+        BadCase{"flag_with_empty_value", {"--paused="}, "", "--paused takes no value"},
+        BadCase{
+            "fragment_flag_with_empty_value", {}, "demo=Ricean&paused=", "paused takes no value"},
         BadCase{"fragment_three_numbers",
                 {},
                 "tip1=1,2,3",
