@@ -96,7 +96,7 @@ std::optional<Distribution> distributionOf(const Form1& form, Theory theory) {
 
 }  // namespace
 
-std::vector<Point> points(const Form1& form, Theory theory) {
+std::vector<PointF> points(const Form1& form, Theory theory) {
     if (!histogram::isOn(form))
         return {};
     const std::optional<Distribution> distribution = distributionOf(form, theory);
@@ -118,7 +118,7 @@ std::vector<Point> points(const Form1& form, Theory theory) {
 
     const double scale = histogram::barScale(form);
     const double baseline = form.Line4.y1();
-    std::vector<Point> curve;
+    std::vector<PointF> curve;
     curve.reserve(kBins);
     for (int k = 0; k < kBins; ++k) {
         const Shape& bar = form.shpHist[k];
