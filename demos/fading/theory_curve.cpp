@@ -13,16 +13,8 @@ namespace theory_curve {
 namespace {
 
 using histogram::kBins;
-
-// The frame counts an envelope r into bin floor(r / 100 + 0.5), halves going up: bin b holds
-// 100 b - 50 (0 for bin 0) up to but not including 100 b + 50 twips. An envelope exactly on an
-// edge belongs to the bin above; to a density the edges themselves weigh nothing.
-double lowerEdge(int bin) {
-    return bin == 0 ? 0.0 : 100.0 * bin - 50;
-}
-double upperEdge(int bin) {
-    return 100.0 * bin + 50;
-}
+using histogram::lowerEdge;
+using histogram::upperEdge;
 
 // The envelope of a direct ray of length `direct` plus scattered rays of mean power 2 sigma2
 // (twips squared); direct = 0 is Rayleigh.
