@@ -5,9 +5,7 @@
 drawing::FormOptions formOptions(const Form1& form) {
     drawing::FormOptions options;
     options.projector = form.tools.projector();
-    for (const theory_curve::Point& point : form.tools.theoryCurve()) {
-        options.curve.push_back({point.x, point.y});
-    }
+    options.curve = form.tools.theoryCurve();
     if (!options.curve.empty()) {
         // The box of the histogram's axes: Line3 stands at its left, Line4 is its baseline.
         const double left = form.Line3.x1();

@@ -1,38 +1,57 @@
 #include "app/setup_settings.h"
 
 #include <algorithm>
-#include <cctype>
 #include <charconv>
 #include <cmath>
 #include <locale>
 #include <sstream>
 #include <type_traits>
+#include <variant>
 
 #include "app/form1.h"
 #include "demos/fading/histogram.h"
 #include "demos/phasors/phasors.h"
+#include "ui/number_rules.h"
 
 namespace {
 
 using Speed = TeachingTools::Speed;
 using Theory = TeachingTools::Theory;
 
-enum class Kind { Text, Whole, Point, Flag, Speed, Theory };
+using Point = SetupSettings::Point;
+
+// A flag, or an optional value of one of the types that Rules knows.
+using Field =
+    std::variant<bool SetupSettings::*, std::optional<std::string> SetupSettings::*,
+                 std::optional<int> SetupSettings::*, std::optional<Point> SetupSettings::*,
+                 std::optional<Speed> SetupSettings::*, std::optional<Theory> SetupSettings::*>;
 
 struct Setting {
     const char* name;
-    Kind kind;
+    Field field;
 };
 
-// Every setting and the kind of its value, in the order that apply() makes them and the copies
-// list them.
+// Every setting and where it is kept, in the order that apply() makes them and the copies list
+// them.
 constexpr Setting kSettings[] = {
-    {"demo", Kind::Text},      {"one", Kind::Text},      {"two", Kind::Text},
-    {"phase", Kind::Whole},    {"rate", Kind::Whole},    {"fixed", Kind::Whole},
-    {"histogram", Kind::Flag}, {"tip1", Kind::Point},    {"tip2", Kind::Point},
-    {"speed", Kind::Speed},    {"theory", Kind::Theory}, {"projector", Kind::Flag},
-    {"paused", Kind::Flag},
+    {"demo", &SetupSettings::demo},
+    {"one", &SetupSettings::one},
+    {"two", &SetupSettings::two},
+    {"phase", &SetupSettings::phase},
+    {"rate", &SetupSettings::rate},
+    {"fixed", &SetupSettings::fixed},
+    {"histogram", &SetupSettings::histogram},
+    {"tip1", &SetupSettings::tip1},
+    {"tip2", &SetupSettings::tip2},
+    {"speed", &SetupSettings::speed},
+    {"theory", &SetupSettings::theory},
+    {"projector", &SetupSettings::projector},
+    {"paused", &SetupSettings::paused},
 };
+
+bool isFlag(const Setting& setting) {
+    return std::holds_alternative<bool SetupSettings::*>(setting.field);
+}
 
 const Setting* findSetting(std::string_view name) {
     for (const Setting& s : kSettings) {
@@ -72,128 +91,44 @@ const char* nameOf(const std::pair<T, const char*> (&names)[N], T value) {
     return "";
 }
 
-// [+-]digits[.digits][e[+-]digits], at least one digit before the exponent.
-bool isPlainDecimal(std::string_view text) {
-    std::size_t i = 0;
-    const auto digits = [&] {
-        const std::size_t start = i;
-        while (i < text.size() && std::isdigit(static_cast<unsigned char>(text[i]))) ++i;
-        return i - start;
-    };
-    if (i < text.size() && (text[i] == '+' || text[i] == '-'))
-        ++i;
-    std::size_t mantissa = digits();
-    if (i < text.size() && text[i] == '.') {
-        ++i;
-        mantissa += digits();
-    }
-    if (mantissa == 0)
-        return false;
-    if (i < text.size() && (text[i] == 'e' || text[i] == 'E')) {
-        ++i;
-        if (i < text.size() && (text[i] == '+' || text[i] == '-'))
-            ++i;
-        if (digits() == 0)
-            return false;
-    }
-    return i == text.size();
-}
-
-// The whole text as a number of `T`, with nothing but blanks around it.
-template <class T>
-std::optional<T> numberFrom(std::string_view text) {
+std::string_view unpadded(std::string_view text) {
     while (!text.empty() && text.front() == ' ') text.remove_prefix(1);
     while (!text.empty() && text.back() == ' ') text.remove_suffix(1);
+    return text;
+}
+
+// The whole text, but for blanks around it, as a whole number: an optional sign and digits.
+std::optional<int> wholeNumberFrom(std::string_view text) {
+    text = unpadded(text);
+    // from_chars takes a '-' but no '+'.
     if (text.size() > 1 && text.front() == '+' && text[1] != '-')
         text.remove_prefix(1);
-    T value{};
-    if constexpr (std::is_floating_point_v<T>) {
-        // The browser's C++ library has no from_chars for floating point. A plain decimal
-        // (sign, digits with a point, exponent) is checked here, so that no library takes
-        // "0x1p3", "inf" or a locale's decimal comma on one platform and not on another.
-        if (!isPlainDecimal(text))
-            return std::nullopt;
-        std::istringstream in{std::string(text)};
-        in.imbue(std::locale::classic());
-        in >> value;
-        if (in.fail() || !std::isfinite(value))
-            return std::nullopt;
-    } else {
-        const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-        if (error != std::errc() || end != text.data() + text.size())
-            return std::nullopt;
-    }
+    int value = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (error != std::errc() || end != text.data() + text.size())
+        return std::nullopt;
     return value;
 }
 
-std::optional<SetupSettings::Point> pointFrom(std::string_view text) {
+// The whole text, but for blanks around it, as a plain decimal read alike on every platform: no
+// library takes "0x1p3", "inf" or a locale's decimal comma on one and not on another.
+std::optional<double> decimalFrom(std::string_view text) {
+    return number_rules::wholeDecimal(unpadded(text));
+}
+
+std::optional<Point> pointFrom(std::string_view text) {
     const std::size_t comma = text.find(',');
     if (comma == std::string_view::npos)
         return std::nullopt;
-    const auto x = numberFrom<double>(text.substr(0, comma));
-    const auto y = numberFrom<double>(text.substr(comma + 1));
-    if (!x || !y || !std::isfinite(*x) || !std::isfinite(*y))
+    const auto x = decimalFrom(text.substr(0, comma));
+    const auto y = decimalFrom(text.substr(comma + 1));
+    if (!x || !y)
         return std::nullopt;
-    return SetupSettings::Point{*x, *y};
+    return Point{*x, *y};
 }
 
 std::string quoted(std::string_view text) {
     return "\"" + std::string(text) + "\"";
-}
-
-// Stores one setting. `label` is the name as the user wrote it ("--phase" or "phase"), `value`
-// empty for a setting given without one. Returns the error, or an empty text.
-std::string store(SetupSettings& s, const Setting& setting, const std::string& label,
-                  const std::optional<std::string>& value) {
-    const std::string_view name = setting.name;
-    if (setting.kind == Kind::Flag) {
-        if (value && !value->empty())
-            return label + " takes no value";
-        if (name == "histogram")
-            s.histogram = true;
-        if (name == "paused")
-            s.paused = true;
-        if (name == "projector")
-            s.projector = true;
-        return {};
-    }
-    if (!value)
-        return label + " needs a value";
-    const std::string& text = *value;
-    switch (setting.kind) {
-        case Kind::Text:
-            (name == "demo" ? s.demo : name == "one" ? s.one : s.two) = text;
-            break;
-        case Kind::Whole: {
-            const auto number = numberFrom<int>(text);
-            if (!number)
-                return label + ": " + quoted(text) + " is not a whole number";
-            (name == "phase" ? s.phase : name == "rate" ? s.rate : s.fixed) = *number;
-            break;
-        }
-        case Kind::Point: {
-            const auto point = pointFrom(text);
-            if (!point) {
-                return label + ": " + quoted(text) +
-                       " is not X,Y (two numbers of twips, such as 6000,1500)";
-            }
-            (name == "tip1" ? s.tip1 : s.tip2) = *point;
-            break;
-        }
-        case Kind::Speed:
-            s.speed = byName(kSpeeds, text);
-            if (!s.speed)
-                return label + ": " + quoted(text) + " is not normal, half or quarter";
-            break;
-        case Kind::Theory:
-            s.theory = byName(kTheories, text);
-            if (!s.theory)
-                return label + ": " + quoted(text) + " is not Rayleigh or Ricean";
-            break;
-        case Kind::Flag:
-            break;
-    }
-    return {};
 }
 
 int hexDigit(char c) {
@@ -308,38 +243,89 @@ std::string numberText(double value) {
     return plain.size() <= scientific.size() ? plain : scientific;
 }
 
+// How a value of each type is read from its text and written back, and what a text that is not
+// one was expected to be.
+template <class T>
+struct Rules;
+
+template <>
+struct Rules<std::string> {
+    static std::optional<std::string> read(const std::string& text) { return text; }
+    static std::string write(const std::string& value) { return value; }
+    static constexpr const char* kExpected = "";  // every text is one
+};
+
+template <>
+struct Rules<int> {
+    static std::optional<int> read(const std::string& text) { return wholeNumberFrom(text); }
+    static std::string write(int value) { return std::to_string(value); }
+    static constexpr const char* kExpected = "a whole number";
+};
+
+template <>
+struct Rules<Point> {
+    static std::optional<Point> read(const std::string& text) { return pointFrom(text); }
+    static std::string write(const Point& p) { return numberText(p.x) + "," + numberText(p.y); }
+    static constexpr const char* kExpected = "X,Y (two numbers of twips, such as 6000,1500)";
+};
+
+template <>
+struct Rules<Speed> {
+    static std::optional<Speed> read(const std::string& text) { return byName(kSpeeds, text); }
+    static std::string write(Speed value) { return nameOf(kSpeeds, value); }
+    static constexpr const char* kExpected = "normal, half or quarter";
+};
+
+template <>
+struct Rules<Theory> {
+    static std::optional<Theory> read(const std::string& text) { return byName(kTheories, text); }
+    static std::string write(Theory value) { return nameOf(kTheories, value); }
+    static constexpr const char* kExpected = "Rayleigh or Ricean";
+};
+
+// Stores one setting. `label` is the name as the user wrote it ("--phase" or "phase"), `value`
+// none for a setting given without one; a flag given "=" with nothing after it still names a
+// value. Returns the error, or an empty text.
+std::string store(SetupSettings& s, const Setting& setting, const std::string& label,
+                  const std::optional<std::string>& value) {
+    return std::visit(
+        [&](auto field) -> std::string {
+            auto& kept = s.*field;
+            if constexpr (std::is_same_v<decltype(kept), bool&>) {
+                if (value)
+                    return label + " takes no value";
+                kept = true;
+            } else {
+                if (!value)
+                    return label + " needs a value";
+                using Rule = Rules<typename std::remove_reference_t<decltype(kept)>::value_type>;
+                const auto read = Rule::read(*value);
+                if (!read)
+                    return label + ": " + quoted(*value) + " is not " + Rule::kExpected;
+                kept = read;
+            }
+            return {};
+        },
+        setting.field);
+}
+
 // The settings given, each as its name and its value as text (no value for a flag).
 std::vector<std::pair<const char*, std::optional<std::string>>> listed(const SetupSettings& s) {
     std::vector<std::pair<const char*, std::optional<std::string>>> list;
-    const auto point = [](const SetupSettings::Point& p) {
-        return numberText(p.x) + "," + numberText(p.y);
-    };
-    if (s.demo)
-        list.emplace_back("demo", *s.demo);
-    if (s.one)
-        list.emplace_back("one", *s.one);
-    if (s.two)
-        list.emplace_back("two", *s.two);
-    if (s.phase)
-        list.emplace_back("phase", std::to_string(*s.phase));
-    if (s.rate)
-        list.emplace_back("rate", std::to_string(*s.rate));
-    if (s.fixed)
-        list.emplace_back("fixed", std::to_string(*s.fixed));
-    if (s.histogram)
-        list.emplace_back("histogram", std::nullopt);
-    if (s.tip1)
-        list.emplace_back("tip1", point(*s.tip1));
-    if (s.tip2)
-        list.emplace_back("tip2", point(*s.tip2));
-    if (s.speed)
-        list.emplace_back("speed", nameOf(kSpeeds, *s.speed));
-    if (s.theory)
-        list.emplace_back("theory", nameOf(kTheories, *s.theory));
-    if (s.projector)
-        list.emplace_back("projector", std::nullopt);
-    if (s.paused)
-        list.emplace_back("paused", std::nullopt);
+    for (const Setting& setting : kSettings) {
+        std::visit(
+            [&](auto field) {
+                const auto& kept = s.*field;
+                if constexpr (std::is_same_v<decltype(kept), const bool&>) {
+                    if (kept)
+                        list.emplace_back(setting.name, std::nullopt);
+                } else if (kept) {
+                    using Rule = Rules<typename std::remove_cvref_t<decltype(kept)>::value_type>;
+                    list.emplace_back(setting.name, Rule::write(*kept));
+                }
+            },
+            setting.field);
+    }
     return list;
 }
 
@@ -377,12 +363,7 @@ ParsedSetup SetupSettings::fromArguments(const std::vector<std::string>& argumen
         std::optional<std::string> value;
         if (equals != std::string::npos) {
             value = argument.substr(equals + 1);
-            // A flag given "=" with nothing after it still names a value.
-            if (setting->kind == Kind::Flag) {
-                parsed.error = label + " takes no value";
-                return parsed;
-            }
-        } else if (setting->kind != Kind::Flag && i + 1 < arguments.size()) {
+        } else if (!isFlag(*setting) && i + 1 < arguments.size()) {
             value = arguments[++i];
         }
         parsed.error = store(parsed.settings, *setting, label, value);

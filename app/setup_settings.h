@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "app/teaching_tools.h"
+#include "ui/point_f.h"
 
 class Form1;
 struct ParsedSetup;
@@ -19,11 +20,7 @@ struct ParsedSetup;
 // as the user makes it, so the window behaves as if a lecturer had clicked it together.
 class SetupSettings {
 public:
-    struct Point {
-        double x = 0;  // twips, from the left of the client area
-        double y = 0;  // twips, downwards
-        friend bool operator==(const Point&, const Point&) = default;
-    };
+    using Point = PointF;  // twips in the client area
 
     // A setting that is not given leaves the window as it stands.
     std::optional<std::string> demo;  // cmbDemo: picked when it is an entry of the list, else typed

@@ -1,12 +1,12 @@
 #include "ui/number_rules.h"
 
+#include <locale.h>
 #include <cerrno>
 #include <cfloat>
 #include <clocale>
 #include <cmath>
 #include <cstdlib>
 #include <limits>
-#include <locale.h>
 #include <string>
 
 #include "ui/program_error.h"
@@ -14,29 +14,37 @@
 namespace number_rules {
 namespace {
 
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
-bool isBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
+bool isDigit(char c) {
+    return c >= '0' && c <= '9';
+}
+bool isBlank(char c) {
+    return c == ' ' || c == '\t' || c == '\r' || c == '\n';
+}
 
 // Length of the longest prefix of `s` that is a decimal number by the grammar
 //   [+-]? (digits [. digits*]? | . digits) ([eE] [+-]? digits)?
 // or 0 when there is none.
 std::size_t decimalPrefixLength(std::string_view s) {
     std::size_t i = 0;
-    if (i < s.size() && (s[i] == '+' || s[i] == '-')) ++i;
+    if (i < s.size() && (s[i] == '+' || s[i] == '-'))
+        ++i;
     std::size_t digits = 0;
     while (i < s.size() && isDigit(s[i])) ++i, ++digits;
     if (i < s.size() && s[i] == '.') {
         ++i;
         while (i < s.size() && isDigit(s[i])) ++i, ++digits;
     }
-    if (digits == 0) return 0;
+    if (digits == 0)
+        return 0;
     const std::size_t mantissaEnd = i;
     if (i < s.size() && (s[i] == 'e' || s[i] == 'E')) {
         std::size_t j = i + 1;
-        if (j < s.size() && (s[j] == '+' || s[j] == '-')) ++j;
+        if (j < s.size() && (s[j] == '+' || s[j] == '-'))
+            ++j;
         const std::size_t exponentDigitsStart = j;
         while (j < s.size() && isDigit(s[j])) ++j;
-        if (j > exponentDigitsStart) return j;
+        if (j > exponentDigitsStart)
+            return j;
     }
     return mantissaEnd;
 }
@@ -46,6 +54,12 @@ locale_t cLocale() {
     return locale;
 }
 
+// `number` holds only sign, digits, point and exponent, so the C-locale conversion reads all of
+// it and nothing else. Beyond the double range it gives an infinity, below it 0 or a denormal.
+double decimalValue(std::string_view number) {
+    return strtod_l(std::string(number).c_str(), nullptr, cLocale());
+}
+
 }  // namespace
 
 double numericValue(std::string_view text) {
@@ -53,15 +67,22 @@ double numericValue(std::string_view text) {
     while (start < text.size() && isBlank(text[start])) ++start;
     const std::string_view rest = text.substr(start);
     const std::size_t length = decimalPrefixLength(rest);
-    if (length == 0) return 0.0;
+    if (length == 0)
+        return 0.0;
 
-    // The prefix holds only sign, digits, point and exponent, so the C-locale conversion reads
-    // all of it and nothing else.
-    const std::string number(rest.substr(0, length));
-    const double value = strtod_l(number.c_str(), nullptr, cLocale());
+    const double value = decimalValue(rest.substr(0, length));
     if (std::isinf(value)) {
         return std::copysign(std::numeric_limits<double>::max(), value);
     }
+    return value;
+}
+
+std::optional<double> wholeDecimal(std::string_view text) {
+    if (text.empty() || decimalPrefixLength(text) != text.size())
+        return std::nullopt;
+    const double value = decimalValue(text);
+    if (std::isinf(value))
+        return std::nullopt;
     return value;
 }
 
@@ -73,7 +94,9 @@ std::int16_t roundToInt16(double value) {
     return static_cast<std::int16_t>(rounded);
 }
 
-double floorOf(double value) { return std::floor(value); }
+double floorOf(double value) {
+    return std::floor(value);
+}
 
 std::int16_t multiplyInt16(std::int16_t a, std::int16_t b) {
     const int product = int{a} * int{b};
@@ -84,6 +107,8 @@ std::int16_t multiplyInt16(std::int16_t a, std::int16_t b) {
     return static_cast<std::int16_t>(product);
 }
 
-bool fitsSingle(double value) { return std::isfinite(value) && std::fabs(value) <= FLT_MAX; }
+bool fitsSingle(double value) {
+    return std::isfinite(value) && std::fabs(value) <= FLT_MAX;
+}
 
 }  // namespace number_rules

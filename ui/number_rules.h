@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string_view>
 
 // The arithmetic conventions that every demonstration shares.
@@ -15,6 +16,11 @@ inline constexpr double kPi = 3.1415926;
 // A number beyond the double range does not become infinity: it saturates to the largest
 // finite double of its sign. One too small to represent becomes 0.
 double numericValue(std::string_view text);
+
+// The whole text as one decimal number by the same grammar, read the same way, with nothing
+// before or after it; nothing when it is not one or lies beyond the double range. One too small
+// to represent becomes 0.
+std::optional<double> wholeDecimal(std::string_view text);
 
 // Rounds to the nearest integer, halves to the even neighbour, as a 16-bit signed integer.
 // A value that is not finite or does not fit is a ProgramError.

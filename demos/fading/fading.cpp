@@ -15,7 +15,9 @@ using number_rules::roundToInt16;
 namespace {
 
 // A uniform random angle from -pi up to but not including pi.
-double randomAngle(Form1& form) { return 2 * form.random.next() * kPi - kPi; }
+double randomAngle(Form1& form) {
+    return 2 * form.random.next() * kPi - kPi;
+}
 
 }  // namespace
 
@@ -27,11 +29,16 @@ double directLength(const Form1& form) {
 
 int rayCount(const Form1& form) {
     const std::string& text = form.cmbOne.text();
-    if (text == "One") return 1;
-    if (text == "Two") return 2;
-    if (text == "Three") return 3;
-    if (text == "Five") return 5;
-    if (text == "Ten") return 10;
+    if (text == "One")
+        return 1;
+    if (text == "Two")
+        return 2;
+    if (text == "Three")
+        return 3;
+    if (text == "Five")
+        return 5;
+    if (text == "Ten")
+        return 10;
     return 0;
 }
 
@@ -90,7 +97,8 @@ void drawFrame(Form1& form) {
     std::int16_t x = roundToInt16(form.Line2.x1());
     std::int16_t y = roundToInt16(form.Line1.y1());
     form.PhaseStepScale = ((form.hscRate.value() + 1) * 0.1) / 10;
-    if (form.demoIs("Ricean")) form.Trace1[1] = directLength(form);
+    if (form.demoIs("Ricean"))
+        form.Trace1[1] = directLength(form);
 
     for (int i = 1; i <= rays; ++i) {
         Line& ray = form.lnePlot[i];
@@ -115,8 +123,7 @@ void drawFrame(Form1& form) {
     const double dx = double{resultant.x1()} - resultant.x2();
     const double dy = double{resultant.y1()} - resultant.y2();
     const double envelope = std::sqrt(dx * dx + dy * dy);
-    // r / 100 rounded with halves going up: bin b holds 100 b - 50 up to 100 b + 50.
-    const double bin = number_rules::floorOf(envelope / 2000 * 20 + 0.5);
+    const double bin = histogram::binOf(envelope);
     if (histogram::isOn(form) && bin < histogram::kBins) {
         histogram::count(form, static_cast<int>(bin));
     }

@@ -1,10 +1,13 @@
 #include "demos/fading/histogram.h"
 
 #include "app/form1.h"
+#include "ui/number_rules.h"
 
 namespace histogram {
 
-bool isOn(const Form1& form) { return form.Line3.visible(); }
+bool isOn(const Form1& form) {
+    return form.Line3.visible();
+}
 
 void cmdHist_Click(Form1& form) {
     form.Line3.setVisible(true);
@@ -22,6 +25,17 @@ double barScale(const Form1& form) {
             peak = form.HistBins[k];
     }
     return peak > 0 ? kTallestBar / peak : 0;
+}
+
+double binOf(double envelope) {
+    return number_rules::floorOf(envelope / 2000 * 20 + 0.5);
+}
+
+double lowerEdge(int bin) {
+    return bin == 0 ? 0.0 : 100.0 * bin - 50;
+}
+double upperEdge(int bin) {
+    return 100.0 * bin + 50;
 }
 
 void count(Form1& form, int bin) {

@@ -18,6 +18,15 @@ void cmdHist_Click(Form1& form);
 // nothing is counted.
 double barScale(const Form1& form);
 
+// The bin that a frame of envelope `r` (twips) counts into: r / 100 rounded with halves going
+// up, so bin b holds lowerEdge(b) up to but not including upperEdge(b). A bin of kBins or more
+// lies beyond the bars.
+double binOf(double envelope);
+// 100 b - 50 (0 for bin 0) and 100 b + 50 twips. An envelope exactly on an edge belongs to the
+// bin above; to a density the edges themselves weigh nothing.
+double lowerEdge(int bin);
+double upperEdge(int bin);
+
 // Counts one frame into `bin` (0 to 31) and redraws every bar, the counted one highlighted.
 void count(Form1& form, int bin);
 

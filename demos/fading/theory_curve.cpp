@@ -13,16 +13,8 @@ namespace theory_curve {
 namespace {
 
 using histogram::kBins;
-
-// The frame counts an envelope r into bin floor(r / 100 + 0.5), halves going up: bin b holds
-// 100 b - 50 (0 for bin 0) up to but not including 100 b + 50 twips. An envelope exactly on an
-// edge belongs to the bin above; to a density the edges themselves weigh nothing.
-double lowerEdge(int bin) {
-    return bin == 0 ? 0.0 : 100.0 * bin - 50;
-}
-double upperEdge(int bin) {
-    return 100.0 * bin + 50;
-}
+using histogram::lowerEdge;
+using histogram::upperEdge;
 
 // The envelope of a direct ray of length `direct` plus scattered rays of mean power 2 sigma2
 // (twips squared); direct = 0 is Rayleigh.
@@ -96,7 +88,7 @@ std::optional<Distribution> distributionOf(const Form1& form, Theory theory) {
 
 }  // namespace
 
-std::vector<Point> points(const Form1& form, Theory theory) {
+std::vector<PointF> points(const Form1& form, Theory theory) {
     if (!histogram::isOn(form))
         return {};
     const std::optional<Distribution> distribution = distributionOf(form, theory);
@@ -118,7 +110,7 @@ std::vector<Point> points(const Form1& form, Theory theory) {
 
     const double scale = histogram::barScale(form);
     const double baseline = form.Line4.y1();
-    std::vector<Point> curve;
+    std::vector<PointF> curve;
     curve.reserve(kBins);
     for (int k = 0; k < kBins; ++k) {
         const Shape& bar = form.shpHist[k];

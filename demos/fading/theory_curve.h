@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "ui/colour.h"
+#include "ui/point_f.h"
 
 class Form1;
 
@@ -17,16 +18,13 @@ enum class Theory { Off, Rayleigh, Ricean };
 // Red: it stands out against the teal and light blue bars and the grey window face.
 inline constexpr Colour kColour{0x0000FF};
 
-struct Point {
-    double x = 0;  // twips, x to the right
-    double y = 0;  // twips, y downwards
-};
+using Point = PointF;  // twips
 
 // One point per bar, left to right, at the bar's horizontal centre and at the top that a bar of
 // the expected count would have. Empty while there is nothing to compare: theory Off, the
 // histogram off, nothing counted since its last press, no ray ("Ricean": fewer than two rays,
 // since a lone direct ray has a constant envelope). The points follow the ray count, hscFixed
 // and the counts at every call; a point may lie above the tallest bar.
-std::vector<Point> points(const Form1& form, Theory theory);
+std::vector<PointF> points(const Form1& form, Theory theory);
 
 }  // namespace theory_curve

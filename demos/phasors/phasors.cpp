@@ -5,6 +5,7 @@
 #include "app/form1.h"
 #include "demos/phasors/phase_angle.h"
 #include "demos/waves/plot_trace.h"
+#include "ui/form.h"
 #include "ui/number_rules.h"
 
 namespace phasors {
@@ -13,10 +14,15 @@ using number_rules::kPi;
 
 namespace {
 
-constexpr double kGrid = 60;
+// Twips; the arrow keys move a handle by one step of it.
+constexpr double kGrid = Form::kKeyboardStep;
 
-double centreX(const Button& handle) { return double{handle.width()} / 2 + handle.left(); }
-double centreY(const Button& handle) { return double{handle.height()} / 2 + handle.top(); }
+double centreX(const Button& handle) {
+    return double{handle.width()} / 2 + handle.left();
+}
+double centreY(const Button& handle) {
+    return double{handle.height()} / 2 + handle.top();
+}
 
 struct Phasor {
     double x = 0;  // rightward offset of the tip from its diagram's origin
@@ -79,10 +85,10 @@ void setUp(Form1& form) {
         handle.setLeft(double{form.lnePhasor[6 + k].x1()} - double{handle.width()} / 2);
         handle.setTop(double{form.lnePhasor[3 + k].y1()} - double{handle.height()} / 2);
     }
-    for (Control* control : std::initializer_list<Control*>{
-             &form.lblOne, &form.lblTwo, &form.cmbOne, &form.cmbTwo,
-             // The relative phase has no meaning here.
-             &form.lblThree, &form.hscPhase, &form.lblFour}) {
+    for (Control* control :
+         std::initializer_list<Control*>{&form.lblOne, &form.lblTwo, &form.cmbOne, &form.cmbTwo,
+                                         // The relative phase has no meaning here.
+                                         &form.lblThree, &form.hscPhase, &form.lblFour}) {
         control->setVisible(false);
     }
 }
@@ -128,7 +134,8 @@ void drawFrame(Form1& form) {
 
 void cmdPhasor_MouseDown(Form1& form, int index, int button, int /*shift*/, float /*x*/,
                          float /*y*/) {
-    if (index < 2 && button == Button::kLeftButton) form.cmdPhasor[index].drag();
+    if (index < 2 && button == Button::kLeftButton)
+        form.cmdPhasor[index].drag();
 }
 
 void Form_DragDrop(Form1& form, Button& source, float x, float y) {

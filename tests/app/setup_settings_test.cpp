@@ -134,6 +134,10 @@ INSTANTIATE_TEST_SUITE_P(
                 "\"demo=Plane%2\" has a % that is not "
                 "followed by two hex digits"},
         BadCase{"fragment_flag_with_value", {}, "one=Ten&histogram=1", "histogram takes no value"},
+        // "=" with nothing after it names a value too, in an address as on a command line.
+        BadCase{"flag_with_empty_value", {"--paused="}, "", "--paused takes no value"},
+        BadCase{
+            "fragment_flag_with_empty_value", {}, "demo=Ricean&paused=", "paused takes no value"},
         BadCase{"fragment_three_numbers",
                 {},
                 "tip1=1,2,3",
@@ -143,7 +147,12 @@ INSTANTIATE_TEST_SUITE_P(
         BadCase{"hexadecimal_or_infinite_twips",
                 {"--tip1", "0x10,inf"},
                 "",
-                "--tip1: \"0x10,inf\" is not X,Y (two numbers of twips, such as 6000,1500)"}),
+                "--tip1: \"0x10,inf\" is not X,Y (two numbers of twips, such as 6000,1500)"},
+        // One sign at most, as for a whole number.
+        BadCase{"twips_with_two_plus_signs",
+                {"--tip1", "++5,0"},
+                "",
+                "--tip1: \"++5,0\" is not X,Y (two numbers of twips, such as 6000,1500)"}),
     [](const ::testing::TestParamInfo<BadCase>& info) { return std::string(info.param.name); });
 
 // The settings are made one delivered action each, whatever order they were given in, and as

@@ -9,17 +9,22 @@
 namespace drawing {
 namespace {
 
+// The narrowest line or border, in logical pixels: two for a projector.
+int thinnestPixels(const FormOptions& options) {
+    return options.projector ? 2 : 1;
+}
+
 // Turns the controls into primitives one after another. A wide line that starts where the line
 // before it ended, in the same colour and width, shares that end's disc.
 class FormDrawer {
 public:
     FormDrawer(const ViewGeometry& geometry, TextFitter& fitter, Rgba buttonFace,
-               std::vector<Primitive>& out, bool projector)
+               std::vector<Primitive>& out, int minimumPixels)
         : geometry_(geometry),
           fitter_(fitter),
           buttonFace_(buttonFace),
           out_(out),
-          minimumPixels_(projector ? 2 : 1) {}
+          minimumPixels_(minimumPixels) {}
 
     void draw(const ::Line& line) {
         if (line.x1() == line.x2() && line.y1() == line.y2()) {
@@ -165,7 +170,7 @@ void drawForm(const Form& form, const RectF& region, const ViewGeometry& geometr
               TextFitter& fitter, Rgba buttonFace, std::vector<Primitive>& out,
               const FormOptions& options) {
     FormDrawer drawer(geometry, fitter, windowBackground(options, buttonFace), out,
-                      options.projector);
+                      thinnestPixels(options));
     for (const auto& item : form.paintOrder()) {
         std::visit(
             [&](const auto* control) {
@@ -178,7 +183,7 @@ void drawForm(const Form& form, const RectF& region, const ViewGeometry& geometr
     // The curve above the bars, in round joins so that its corners stay thin.
     if (options.curve.empty() || !options.curveArea.intersects(region))
         return;
-    const double width = (options.projector ? 2.0 : 1.0) / geometry.pixelsPerTwip();
+    const double width = thinnestPixels(options) / geometry.pixelsPerTwip();
     for (const std::vector<PointF>& run : clipPolyline(options.curve, options.curveArea)) {
         Path path{{}, options.curveColour, width, Cap::Flat, Join::Round};
         for (const PointF& point : run) {

@@ -1,12 +1,7 @@
 #pragma once
 
+#include "ui/point_f.h"
+
 namespace drawing {
-
-// A point, in the units of whatever it lies in: twips on the form, pixels on a screen.
-struct PointF {
-    double x = 0;
-    double y = 0;
-    friend bool operator==(const PointF&, const PointF&) = default;
-};
-
+using ::PointF;
 }  // namespace drawing

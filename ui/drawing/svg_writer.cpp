@@ -29,6 +29,17 @@ std::string number(double value) {
     return result;
 }
 
+// A box as the x, y, width and height attributes of a <rect>.
+std::string boxAttributes(const RectF& box) {
+    return "x=\"" + number(box.left) + "\" y=\"" + number(box.top) + "\" width=\"" +
+           number(box.width) + "\" height=\"" + number(box.height) + "\"";
+}
+
+// A point of a path, "x y".
+std::string coordinates(PointF p) {
+    return number(p.x) + " " + number(p.y);
+}
+
 std::string hex(Rgba colour) {
     char text[8];
     std::snprintf(text, sizeof text, "#%02X%02X%02X", colour.red, colour.green, colour.blue);
@@ -109,9 +120,9 @@ class SvgWriter {
 public:
     SvgWriter(std::string& out, int& clips) : out_(out), clips_(clips) {}
 
-    void write(const std::vector<Primitive>& items, double scale, PointF offset, double textScale) {
-        scale_ = scale;
-        offset_ = offset;
+    void write(const std::vector<Primitive>& items, const ViewGeometry& geometry,
+               double textScale) {
+        geometry_ = geometry;
         textScale_ = textScale;
         for (const Primitive& item : items) std::visit(*this, item);
     }
@@ -121,9 +132,9 @@ public:
         const PointF b = map(line.to);
         out_ += "<line x1=\"" + number(a.x) + "\" y1=\"" + number(a.y) + "\" x2=\"" + number(b.x) +
                 "\" y2=\"" + number(b.y) + "\"" + paint("stroke", line.colour) +
-                " stroke-width=\"" + number(line.width * scale_) + "\"";
+                " stroke-width=\"" + number(line.width * scale()) + "\"";
         if (line.dotted) {
-            const double w = line.width * scale_;
+            const double w = line.width * scale();
             out_ += " stroke-dasharray=\"" + number(w) + " " + number(2 * w) + "\"";
         }
         out_ += "/>\n";
@@ -132,14 +143,12 @@ public:
     void operator()(const Disc& disc) {
         const PointF c = map(disc.centre);
         out_ += "<circle cx=\"" + number(c.x) + "\" cy=\"" + number(c.y) + "\" r=\"" +
-                number(disc.radius * scale_) + "\"" + paint("fill", disc.colour) + "/>\n";
+                number(disc.radius * scale()) + "\"" + paint("fill", disc.colour) + "/>\n";
     }
 
     void operator()(const Rectangle& r) {
-        const RectF box = map(r.box);
-        out_ += "<rect x=\"" + number(box.left) + "\" y=\"" + number(box.top) + "\" width=\"" +
-                number(box.width) + "\" height=\"" + number(box.height) + "\"" +
-                paint("fill", r.fill) + outline(r.border, r.borderWidth) + "/>\n";
+        out_ += "<rect " + boxAttributes(map(r.box)) + paint("fill", r.fill) +
+                outline(r.border, r.borderWidth) + "/>\n";
     }
 
     void operator()(const Ellipse& e) {
@@ -152,9 +161,7 @@ public:
 
     void operator()(const Text& text) {
         const RectF box = map(text.box);
-        const std::string rect = "x=\"" + number(box.left) + "\" y=\"" + number(box.top) +
-                                 "\" width=\"" + number(box.width) + "\" height=\"" +
-                                 number(box.height) + "\"";
+        const std::string rect = boxAttributes(box);
         if (text.background.alpha != 0) {
             out_ += "<rect " + rect + paint("fill", text.background) + "/>\n";
         }
@@ -176,13 +183,13 @@ public:
             const PointF p = map(e.point);
             switch (e.kind) {
                 case PathElement::Kind::MoveTo:
-                    d += "M" + number(p.x) + " " + number(p.y) + " ";
+                    d += "M" + coordinates(p) + " ";
                     break;
                 case PathElement::Kind::LineTo:
-                    d += "L" + number(p.x) + " " + number(p.y) + " ";
+                    d += "L" + coordinates(p) + " ";
                     break;
                 case PathElement::Kind::Arc:
-                    d += arc(p, e.radius * scale_, e.startDegrees, e.sweepDegrees, open);
+                    d += arc(p, e.radius * scale(), e.startDegrees, e.sweepDegrees, open);
                     break;
             }
             open = true;
@@ -196,7 +203,7 @@ public:
                            : path.join == Join::Miter ? "miter"
                                                       : "bevel";
         out_ += "<path d=\"" + d + "\" fill=\"none\"" + paint("stroke", path.colour) +
-                " stroke-width=\"" + number(path.width * scale_) + "\" stroke-linecap=\"" + cap +
+                " stroke-width=\"" + number(path.width * scale()) + "\" stroke-linecap=\"" + cap +
                 "\" stroke-linejoin=\"" + join + "\"/>\n";
     }
 
@@ -205,20 +212,21 @@ public:
             return;
         const RectF box = map(picture.box);
         const double units = box.width / picture.artwork->width;
+        ViewGeometry artwork;
+        artwork.set(units, {box.left, box.top});
         SvgWriter inner(out_, clips_);
         out_ += "<g>\n";
-        inner.write(picture.artwork->items, units, {box.left, box.top}, units);
+        inner.write(picture.artwork->items, artwork, units);
         out_ += "</g>\n";
     }
 
 private:
-    PointF map(PointF p) const { return {offset_.x + p.x * scale_, offset_.y + p.y * scale_}; }
-    RectF map(const RectF& r) const {
-        const PointF a = map(PointF{r.left, r.top});
-        return {a.x, a.y, r.width * scale_, r.height * scale_};
-    }
+    // Pixels per unit of the items.
+    double scale() const { return geometry_.pixelsPerTwip(); }
+    PointF map(PointF p) const { return geometry_.toPixels(p.x, p.y); }
+    RectF map(const RectF& r) const { return geometry_.toPixels(r); }
     std::string outline(Rgba colour, double width) const {
-        return paint("stroke", colour) + " stroke-width=\"" + number(width * scale_) +
+        return paint("stroke", colour) + " stroke-width=\"" + number(width * scale()) +
                "\" stroke-linejoin=\"bevel\"";
     }
 
@@ -230,7 +238,7 @@ private:
                           centre.y + radius * std::sin(radians)};
         };
         const PointF from = at(start);
-        std::string d = std::string(open ? "L" : "M") + number(from.x) + " " + number(from.y) + " ";
+        std::string d = std::string(open ? "L" : "M") + coordinates(from) + " ";
         // A full turn or more is drawn in halves: one SVG arc cannot end where it starts.
         const int pieces = std::abs(sweep) >= 360 ? 2 : 1;
         const double step = std::clamp(sweep, -360.0, 360.0) / pieces;
@@ -238,15 +246,14 @@ private:
             const PointF to = at(start + step * i);
             d += "A" + number(radius) + " " + number(radius) + " 0 " +
                  (std::abs(step) > 180 ? "1" : "0") + " " + (step > 0 ? "1" : "0") + " " +
-                 number(to.x) + " " + number(to.y) + " ";
+                 coordinates(to) + " ";
         }
         return d;
     }
 
     std::string& out_;
     int& clips_;
-    double scale_ = 1;
-    PointF offset_;
+    ViewGeometry geometry_;
     double textScale_ = 1;
 };
 
@@ -259,10 +266,10 @@ std::string toSvg(const std::vector<Primitive>& items, const ViewGeometry& geome
            std::to_string(width) + "\" height=\"" + std::to_string(height) + "\" viewBox=\"0 0 " +
            std::to_string(width) + " " + std::to_string(height) + "\" font-family=\"" +
            kSvgFontFamilies + "\">\n";
-    out += "<rect x=\"0\" y=\"0\" width=\"" + std::to_string(width) + "\" height=\"" +
-           std::to_string(height) + "\"" + paint("fill", background) + "/>\n";
+    out += "<rect " + boxAttributes({0, 0, double(width), double(height)}) +
+           paint("fill", background) + "/>\n";
     int clips = 0;
-    SvgWriter(out, clips).write(items, geometry.pixelsPerTwip(), geometry.offset(), 1.0);
+    SvgWriter(out, clips).write(items, geometry, 1.0);
     out += "</svg>\n";
     return out;
 }
