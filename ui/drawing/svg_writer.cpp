@@ -196,12 +196,8 @@ public:
         }
         if (!d.empty())
             d.pop_back();
-        const char* cap = path.cap == Cap::Round    ? "round"
-                          : path.cap == Cap::Square ? "square"
-                                                    : "butt";
-        const char* join = path.join == Join::Round   ? "round"
-                           : path.join == Join::Miter ? "miter"
-                                                      : "bevel";
+        const char* cap = cssName(path.cap);
+        const char* join = cssName(path.join);
         out_ += "<path d=\"" + d + "\" fill=\"none\"" + paint("stroke", path.colour) +
                 " stroke-width=\"" + number(path.width * scale()) + "\" stroke-linecap=\"" + cap +
                 "\" stroke-linejoin=\"" + join + "\"/>\n";
