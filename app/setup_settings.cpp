@@ -3,8 +3,6 @@
 #include <algorithm>
 #include <charconv>
 #include <cmath>
-#include <locale>
-#include <sstream>
 #include <type_traits>
 #include <variant>
 
@@ -199,50 +197,6 @@ std::string shellQuoted(std::string_view text) {
     return out + "'";
 }
 
-// The shortest text that reads back as `value`, plain ("2400", "0.5") or with an exponent
-// ("1e+20") whichever is shorter, plain on a tie: what to_chars writes, which the browser's C++
-// library lacks for floating point.
-std::string numberText(double value) {
-    if (value == 0)
-        return std::signbit(value) ? "-0" : "0";
-    std::string scientific;
-    for (int precision = 0; precision <= 17; ++precision) {
-        std::ostringstream out;
-        out.imbue(std::locale::classic());
-        out.precision(precision);
-        out << std::scientific << value;
-        scientific = out.str();
-        std::istringstream in(scientific);
-        in.imbue(std::locale::classic());
-        double back = 0;
-        if (in >> back && back == value)
-            break;
-    }
-    // "-d.ddde+XX": the sign, the significant digits and the exponent.
-    const bool negative = scientific.front() == '-';
-    const std::size_t e = scientific.find('e');
-    std::string digits;
-    for (std::size_t i = negative ? 1 : 0; i < e; ++i) {
-        if (scientific[i] != '.')
-            digits += scientific[i];
-    }
-    const int exponent = std::stoi(scientific.substr(e + 1));
-    std::string plain;
-    const int count = static_cast<int>(digits.size());
-    if (exponent >= count - 1) {
-        plain = digits + std::string(static_cast<std::size_t>(exponent - (count - 1)), '0');
-    } else if (exponent >= 0) {
-        plain = digits.substr(0, static_cast<std::size_t>(exponent + 1)) + "." +
-                digits.substr(static_cast<std::size_t>(exponent + 1));
-    } else {
-        plain = "0." + std::string(static_cast<std::size_t>(-exponent - 1), '0') + digits;
-    }
-    if (negative) {
-        plain.insert(0, "-");
-    }
-    return plain.size() <= scientific.size() ? plain : scientific;
-}
-
 // How a value of each type is read from its text and written back, and what a text that is not
 // one was expected to be.
 template <class T>
@@ -265,7 +219,9 @@ struct Rules<int> {
 template <>
 struct Rules<Point> {
     static std::optional<Point> read(const std::string& text) { return pointFrom(text); }
-    static std::string write(const Point& p) { return numberText(p.x) + "," + numberText(p.y); }
+    static std::string write(const Point& p) {
+        return number_rules::shortestText(p.x) + "," + number_rules::shortestText(p.y);
+    }
     static constexpr const char* kExpected = "X,Y (two numbers of twips, such as 6000,1500)";
 };
 

@@ -1,10 +1,13 @@
 #include "ui/number_rules.h"
 
 #include <locale.h>
+
+#include <algorithm>
 #include <cerrno>
 #include <cfloat>
 #include <clocale>
 #include <cmath>
+#include <cstdio>
 #include <cstdlib>
 #include <limits>
 #include <string>
@@ -54,6 +57,16 @@ locale_t cLocale() {
     return locale;
 }
 
+// printf in the C locale, whatever locale the program runs in (Qt sets the user's).
+std::string cFormat(const char* format, int precision, double value) {
+    const locale_t previous = uselocale(cLocale());
+    const int length = std::snprintf(nullptr, 0, format, precision, value);
+    std::string text(static_cast<std::size_t>(std::max(length, 0)), '\0');
+    std::snprintf(text.data(), text.size() + 1, format, precision, value);
+    uselocale(previous);
+    return text;
+}
+
 // `number` holds only sign, digits, point and exponent, so the C-locale conversion reads all of
 // it and nothing else. Beyond the double range it gives an infinity, below it 0 or a denormal.
 double decimalValue(std::string_view number) {
@@ -89,7 +102,9 @@ std::optional<double> wholeDecimal(std::string_view text) {
 std::int16_t roundToInt16(double value) {
     const double rounded = std::nearbyint(value);
     if (!(rounded >= -32768.0 && rounded <= 32767.0)) {
-        throw ProgramError("16-bit integer overflow while rounding " + std::to_string(value));
+        throw ProgramError(
+            "16-bit integer overflow while rounding " +
+            (std::isfinite(value) ? shortestText(value) : "a value that is not finite"));
     }
     return static_cast<std::int16_t>(rounded);
 }
@@ -109,6 +124,43 @@ std::int16_t multiplyInt16(std::int16_t a, std::int16_t b) {
 
 bool fitsSingle(double value) {
     return std::isfinite(value) && std::fabs(value) <= FLT_MAX;
+}
+
+std::string fixedText(double value, int decimals) {
+    return cFormat("%.*f", decimals, value);
+}
+
+std::string shortestText(double value) {
+    if (value == 0)
+        return std::signbit(value) ? "-0" : "0";
+    std::string scientific;
+    for (int precision = 0; precision <= 17; ++precision) {
+        scientific = cFormat("%.*e", precision, value);
+        if (decimalValue(scientific) == value)
+            break;
+    }
+    // "-d.ddde+XX": the sign, the significant digits and the exponent.
+    const bool negative = scientific.front() == '-';
+    const std::size_t e = scientific.find('e');
+    std::string digits;
+    for (std::size_t i = negative ? 1 : 0; i < e; ++i) {
+        if (scientific[i] != '.')
+            digits += scientific[i];
+    }
+    const int exponent = static_cast<int>(decimalValue(scientific.substr(e + 1)));
+    const int count = static_cast<int>(digits.size());
+    std::string plain;
+    if (exponent >= count - 1) {
+        plain = digits + std::string(static_cast<std::size_t>(exponent - (count - 1)), '0');
+    } else if (exponent >= 0) {
+        plain = digits.substr(0, static_cast<std::size_t>(exponent + 1)) + "." +
+                digits.substr(static_cast<std::size_t>(exponent + 1));
+    } else {
+        plain = "0." + std::string(static_cast<std::size_t>(-exponent - 1), '0') + digits;
+    }
+    if (negative)
+        plain.insert(0, "-");
+    return plain.size() <= scientific.size() ? plain : scientific;
 }
 
 }  // namespace number_rules

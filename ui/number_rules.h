@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <optional>
+#include <string>
 #include <string_view>
 
 // The arithmetic conventions that every demonstration shares.
@@ -35,5 +36,13 @@ std::int16_t multiplyInt16(std::int16_t a, std::int16_t b);
 
 // A value is a usable control coordinate when it is finite and fits a single-precision float.
 bool fitsSingle(double value);
+
+// Numbers written for a file, a command line or a sentence: with a point, whatever the user's
+// locale writes ("1.5" under a German locale too), and read back by numericValue.
+// The value to `decimals` places, rounded to the nearest, halves to even ("2.50").
+std::string fixedText(double value, int decimals);
+// The shortest text that reads back as the value, plain ("2400", "0.5") or with an exponent
+// ("1e+20"), whichever is shorter, plain on a tie; "-0" for minus zero. Not for non-finite values.
+std::string shortestText(double value);
 
 }  // namespace number_rules

@@ -3,7 +3,10 @@
 #include <gtest/gtest.h>
 
 #include <cfloat>
+#include <clocale>
 #include <cmath>
+#include <cstdio>
+#include <cstdlib>
 #include <string>
 
 #include "tests/param_names.h"
@@ -102,4 +105,33 @@ TEST(UniformRandom, GivesTheSameSequenceInEveryRun) {
         sum += u;
     }
     EXPECT_NEAR(sum / n, 0.5, 0.003);
+}
+
+// The desktop program runs in the user's locale (Qt sets it), where printf may write a decimal
+// comma: a saved SVG then held x="0," and a copied command line would not read back. A German
+// locale is made for the test where the system has none.
+TEST(NumberTexts, WriteAPointUnderADecimalCommaLocale) {
+    const std::string before = std::setlocale(LC_NUMERIC, nullptr);
+    if (std::setlocale(LC_NUMERIC, "de_DE.UTF-8") == nullptr) {
+        const std::string dir = ::testing::TempDir() + "number-rules-locale";
+        const std::string make = "mkdir -p '" + dir + "' && localedef -i de_DE -f UTF-8 '" + dir +
+                                 "/de_DE.UTF-8' >/dev/null 2>&1";
+        if (std::system(make.c_str()) == 0) {
+            setenv("LOCPATH", dir.c_str(), 1);
+            std::setlocale(LC_NUMERIC, "de_DE.UTF-8");
+        }
+    }
+    char probe[16];
+    std::snprintf(probe, sizeof probe, "%.1f", 1.5);
+    if (std::string(probe) != "1,5") {
+        std::setlocale(LC_NUMERIC, before.c_str());
+        GTEST_SKIP() << "no decimal-comma locale here (localedef and the i18n sources are missing)";
+    }
+    EXPECT_EQ(number_rules::fixedText(1500.25, 3), "1500.250");
+    EXPECT_EQ(number_rules::fixedText(-0.5, 0), "-0");
+    EXPECT_EQ(number_rules::shortestText(2400.5), "2400.5");
+    EXPECT_EQ(number_rules::shortestText(1e-7), "1e-07");
+    EXPECT_EQ(number_rules::shortestText(0.1 + 0.2), "0.30000000000000004");
+    EXPECT_EQ(numericValue(number_rules::shortestText(0.1 + 0.2)), 0.1 + 0.2);
+    std::setlocale(LC_NUMERIC, before.c_str());
 }

@@ -6,6 +6,8 @@
 #include <cstdio>
 #include <string_view>
 
+#include "ui/number_rules.h"
+
 namespace drawing {
 namespace {
 
@@ -18,9 +20,7 @@ constexpr double kDescent = 0.236;
 std::string number(double value) {
     if (!std::isfinite(value))
         value = 0;
-    char text[48];
-    std::snprintf(text, sizeof text, "%.3f", value);
-    std::string result(text);
+    std::string result = number_rules::fixedText(value, 3);
     result.erase(result.find_last_not_of('0') + 1);
     if (result.back() == '.')
         result.pop_back();
