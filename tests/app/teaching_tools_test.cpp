@@ -2,9 +2,13 @@
 
 #include <gtest/gtest.h>
 
+#include <set>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "app/form1.h"
+#include "app/tool_catalogue.h"
 
 namespace {
 
@@ -110,3 +114,41 @@ TEST(TheoryToggle, PicksTheCurveOnShowAndCanAlwaysBeTurnedOff) {
 }
 
 }  // namespace
+
+// The catalogue both menus render: a key two tools share would leave one of them unreachable in
+// that edition, and a difference naming no tool would never be shown.
+TEST(ToolCatalogue, EveryToolHasOneDeedAndAKeyOfItsOwnInEachEdition) {
+    using tool_catalogue::Edition;
+    std::set<std::string_view> ids;
+    for (const tool_catalogue::Tool& tool : tool_catalogue::tools()) {
+        EXPECT_TRUE(ids.insert(tool.id).second) << tool.id;
+        EXPECT_NE(tool.change == nullptr, tool.service == nullptr) << tool.id;
+        EXPECT_EQ(tool.checked != nullptr, tool.kind != MenuEntry::Kind::Action) << tool.id;
+    }
+    for (const Edition edition : {Edition::Desktop, Edition::Browser}) {
+        std::set<std::string> keys;
+        for (const tool_catalogue::Tool& tool : tool_catalogue::tools()) {
+            EXPECT_TRUE(keys.insert(keyText(tool_catalogue::keyIn(tool, edition))).second)
+                << tool.id;
+        }
+    }
+    for (const tool_catalogue::Difference& difference : tool_catalogue::differences()) {
+        EXPECT_TRUE(ids.contains(difference.id)) << difference.id;
+        EXPECT_FALSE(difference.why.empty()) << difference.id;
+    }
+}
+
+TEST(ToolCatalogue, PictureFileNameCarriesTheDemonstrationOrNothing) {
+    Form1 form;
+    form.load();
+    EXPECT_EQ(tool_catalogue::pictureFileName(form), "propagation-demos-plane-wave");
+    for (const auto& [typed, name] : std::vector<std::pair<std::string, std::string>>{
+             {"Group Velocity", "propagation-demos-group-velocity"},
+             {" -- Ricean!! ", "propagation-demos-ricean"},
+             {"Fünf/Ten", "propagation-demos-f-nf-ten"},
+             {"***", "propagation-demos"},
+         }) {
+        form.cmbDemo.setText(typed);
+        EXPECT_EQ(tool_catalogue::pictureFileName(form), name) << typed;
+    }
+}

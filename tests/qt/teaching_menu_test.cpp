@@ -1,4 +1,4 @@
-#include "ui/qt/teaching_menu.h"
+#include "desktop/desktop_tools.h"
 
 #include <QAction>
 #include <QClipboard>
@@ -13,18 +13,20 @@
 #include <QTest>
 #include <QXmlStreamReader>
 
-#include "app/form_options.h"
 #include "app/setup_settings.h"
+#include "app/tool_catalogue.h"
 #include "ui/qt/picture_files.h"
+#include "ui/qt/tool_menu.h"
 #include "view_fixture.h"
 
 namespace {
+
+using tool_catalogue::Edition;
 
 // The window as the desktop program makes it: the tools' picture and their menu.
 class TeachingMenuTest : public ViewFixture {
 protected:
     TeachingMenuTest() : tools(view, form) {
-        view.setFormOptions([this] { return formOptions(form); });
         view.activateWindow();
         EXPECT_TRUE(QTest::qWaitForWindowActive(&view));
     }
@@ -36,43 +38,56 @@ protected:
         act([&] { form.cmdHist.click(); });
         for (int i = 0; i < 50; ++i) act([&] { form.tmrOne.tick(); });
     }
-    TeachingMenu tools;
+    // What the menu shows of each tool of the catalogue, against what the catalogue says now.
+    void expectMenuFollowsCatalogue(const char* when) {
+        const QList<QAction*> listed = tools.menu().menu().actions();
+        int previous = -1;
+        for (const tool_catalogue::Tool& tool : tool_catalogue::tools()) {
+            const QString id = QString::fromUtf8(tool.id.data(), qsizetype(tool.id.size()));
+            QAction* found = view.findChild<QAction*>(id);
+            ASSERT_NE(found, nullptr) << id.toStdString();
+            const std::string label(tool_catalogue::labelIn(tool, Edition::Desktop));
+            EXPECT_EQ(found->text().toStdString(), label) << when;
+            EXPECT_EQ(found->shortcut(), QKeySequence(QString::fromStdString(keyText(
+                                             tool_catalogue::keyIn(tool, Edition::Desktop)))))
+                << label;
+            EXPECT_EQ(found->isEnabled(), tool.enabled == nullptr || tool.enabled(form))
+                << label << " " << when;
+            EXPECT_EQ(found->isCheckable(), tool.kind != MenuEntry::Kind::Action) << label;
+            EXPECT_EQ(found->isChecked(), tool.checked != nullptr && tool.checked(form, tools))
+                << label << " " << when;
+            EXPECT_EQ(found->toolTip().toStdString(),
+                      tool.hint.empty() ? label : std::string(tool.hint))
+                << label;
+            // In the catalogue's order.
+            const int at = int(listed.indexOf(found));
+            EXPECT_GT(at, previous) << label;
+            previous = at;
+        }
+    }
+    DesktopTools tools;
 };
 
-// Every tool is in the menu (speed in its submenu) under its own text with its shortcut.
-TEST_F(TeachingMenuTest, MenuListsEveryToolWithItsShortcut) {
-    const struct {
-        const char* name;
-        const char* text;
-        QKeySequence shortcut;
-    } expected[] = {
-        {"actStep", "Step one frame", QKeySequence(".")},
-        {"actSpeedNormal", "Normal", QKeySequence("Ctrl+1")},
-        {"actSpeedHalf", "Half", QKeySequence("Ctrl+2")},
-        {"actSpeedQuarter", "Quarter", QKeySequence("Ctrl+3")},
-        {"actTheory", "Theory curve", QKeySequence("T")},
-        {"actProjector", "Projector contrast", QKeySequence("P")},
-        {"actCopyPicture", "Copy picture", QKeySequence("Ctrl+C")},
-        {"actSavePicture", "Save picture...", QKeySequence("Ctrl+S")},
-        {"actFullScreen", "Full screen", QKeySequence("F11")},
-        {"actCopyCommandLine", "Copy command line", QKeySequence("Ctrl+Shift+C")},
-    };
-    QList<QAction*> listed = tools.menu().actions();
-    for (QAction* entry : tools.menu().actions()) {
-        if (entry->menu() != nullptr)
-            listed += entry->menu()->actions();
-    }
-    for (const auto& tool : expected) {
-        QAction* found = action(tool.name);
-        ASSERT_NE(found, nullptr);
-        EXPECT_EQ(found->text(), tool.text) << tool.name;
-        EXPECT_EQ(found->shortcut(), tool.shortcut) << tool.name;
-        EXPECT_TRUE(listed.contains(found)) << tool.name;
-    }
+// The menu is the catalogue's: every tool under its desktop label and key, dimmed and ticked as
+// the catalogue says, in the states where that changes.
+TEST_F(TeachingMenuTest, MenuShowsEveryCatalogueEntryWithItsKeyAndState) {
+    expectMenuFollowsCatalogue("at start");
+    // The keys a lecturer learns from the README.
+    EXPECT_EQ(widget<QAction>("toolStep")->shortcut(), QKeySequence("."));
+    EXPECT_EQ(widget<QAction>("toolSpeedHalf")->shortcut(), QKeySequence("Ctrl+2"));
+    EXPECT_EQ(widget<QAction>("toolTheory")->shortcut(), QKeySequence("T"));
+    EXPECT_EQ(widget<QAction>("toolFullScreen")->shortcut(), QKeySequence("F11"));
+    EXPECT_EQ(widget<QAction>("toolCopySetUp")->text(), "Copy command line");
     // The curve means something only over a histogram of a fading demonstration.
-    EXPECT_FALSE(action("actTheory")->isEnabled());
+    EXPECT_FALSE(widget<QAction>("toolTheory")->isEnabled());
     countRayleigh();
-    EXPECT_TRUE(action("actTheory")->isEnabled());
+    QTest::keyClick(&view, Qt::Key_T);
+    act([&] { form.cmdStart.click(); });
+    QTest::keyClick(&view, Qt::Key_3, Qt::ControlModifier);
+    QTest::keyClick(&view, Qt::Key_P);
+    EXPECT_TRUE(widget<QAction>("toolTheory")->isChecked());
+    EXPECT_TRUE(widget<QAction>("toolStep")->isEnabled());
+    expectMenuFollowsCatalogue("paused, quarter speed, theory curve and projector on");
 }
 
 // A tool's key works while a button has the focus; in a list being typed into the key is text.
@@ -108,13 +123,13 @@ TEST_F(TeachingMenuTest, MenuOpensFromShiftF10AndARightClickOnAButton) {
     auto* start = widget<QPushButton>("cmdStart");
     start->setFocus();
     QTest::keyClick(start, Qt::Key_F10, Qt::ShiftModifier);
-    EXPECT_TRUE(tools.menu().isVisible());
-    tools.menu().hide();
+    EXPECT_TRUE(tools.menu().menu().isVisible());
+    tools.menu().menu().hide();
     QContextMenuEvent click(QContextMenuEvent::Mouse, start->rect().center(),
                             start->mapToGlobal(start->rect().center()));
     QApplication::sendEvent(start, &click);
-    EXPECT_TRUE(tools.menu().isVisible());
-    tools.menu().hide();
+    EXPECT_TRUE(tools.menu().menu().isVisible());
+    tools.menu().menu().hide();
 }
 
 // Ctrl+C from a button copies the picture; Ctrl+Shift+C the command that opens this set-up again.
@@ -138,10 +153,10 @@ TEST_F(TeachingMenuTest, F11TogglesFullScreen) {
     ASSERT_FALSE(view.isFullScreen());
     QTest::keyClick(&view, Qt::Key_F11);
     EXPECT_TRUE(view.isFullScreen());
-    EXPECT_TRUE(action("actFullScreen")->isChecked());
+    EXPECT_TRUE(action("toolFullScreen")->isChecked());
     QTest::keyClick(&view, Qt::Key_F11);
     EXPECT_FALSE(view.isFullScreen());
-    EXPECT_FALSE(action("actFullScreen")->isChecked());
+    EXPECT_FALSE(action("toolFullScreen")->isChecked());
 }
 
 // The files a lecturer saves: PNGs at the window's size and twice it, and an SVG that parses as

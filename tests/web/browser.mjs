@@ -9,10 +9,13 @@ import fs from 'node:fs';
 const here = path.dirname(fileURLToPath(import.meta.url));
 const sourceDir = path.resolve(here, '..', '..');
 
-// The page under test: PROPAGATION_WEB_PAGE, else the web preset's output.
-export const pagePath =
-    process.env.PROPAGATION_WEB_PAGE ?? path.join(sourceDir, 'build-web', 'propagation-demos.html');
+// The page under test, with the hook that the tests drive: PROPAGATION_WEB_PAGE, else the web
+// preset's test page. The page that users get (PROPAGATION_SHIPPED_PAGE) has no hook.
+export const pagePath = process.env.PROPAGATION_WEB_PAGE ??
+    path.join(sourceDir, 'build-web', 'propagation-demos-test.html');
 export const pageUrl = pathToFileURL(pagePath).href;
+export const shippedPagePath = process.env.PROPAGATION_SHIPPED_PAGE ??
+    path.join(sourceDir, 'build-web', 'propagation-demos.html');
 
 const chromiumPath = process.env.PROPAGATION_CHROMIUM ?? '/usr/bin/chromium';
 
@@ -30,7 +33,9 @@ const launchArgs = [
 ];
 
 export async function launch() {
-    if (!fs.existsSync(pagePath)) throw new Error(`no page at ${pagePath}: build the web preset`);
+    for (const page of [pagePath, shippedPagePath]) {
+        if (!fs.existsSync(page)) throw new Error(`no page at ${page}: build the web preset`);
+    }
     return chromium.launch({ executablePath: chromiumPath, headless: true, args: launchArgs });
 }
 

@@ -11,21 +11,9 @@ import {
 const browser = await launch();
 test.after(() => browser.close());
 
-// Every tool, in the menu's order, with the shortcut it shows and the one it names for a screen
-// reader: the same keys as the desktop's (F for full screen: the browser keeps F11).
-const tools = [
-    ['toolStep', 'Step one frame', '.', 'Period'],
-    ['toolSpeedNormal', 'Normal speed', 'Ctrl+1', 'Control+1'],
-    ['toolSpeedHalf', 'Half speed', 'Ctrl+2', 'Control+2'],
-    ['toolSpeedQuarter', 'Quarter speed', 'Ctrl+3', 'Control+3'],
-    ['toolTheory', 'Theory curve', 'T', 'T'],
-    ['toolProjector', 'Projector contrast', 'P', 'P'],
-    ['toolCopyPicture', 'Copy picture', 'Ctrl+C', 'Control+C'],
-    ['toolSavePicture', 'Save picture', 'Ctrl+S', 'Control+S'],
-    ['toolSavePictureLarge', 'Save picture at twice the size', 'Ctrl+Shift+S', 'Control+Shift+S'],
-    ['toolFullScreen', 'Full screen', 'F', 'F'],
-    ['toolCopyLink', 'Copy link to this set-up', 'Ctrl+Shift+C', 'Control+Shift+C'],
-];
+// How aria-keyshortcuts names a key the menu shows as "Ctrl+Shift+C" or ".".
+const ariaKeys = (shown) => shown.replace('Ctrl+', 'Control+').replace(/^\.$/, 'Period');
+const roles = { action: 'menuitem', check: 'menuitemcheckbox', choice: 'menuitemradio' };
 
 const toolState = (page) => page.evaluate(() => window.propagationTest.tools());
 const frames = (page) => page.evaluate(() => window.propagationTest.frameCount());
@@ -46,8 +34,27 @@ async function menu(page) {
                 keys: item.getAttribute('aria-keyshortcuts'),
                 name: item.getAttribute('aria-label'),
                 disabled: item.getAttribute('aria-disabled'),
+                checked: item.getAttribute('aria-checked'),
+                description: item.getAttribute('aria-description'),
             })),
         };
+    });
+}
+
+// The menu shows every tool of the catalogue, in its order, under its label and key, dimmed and
+// ticked as the catalogue says for the window as it stands.
+async function expectMenuFollowsCatalogue(page, shown, when) {
+    const catalogue = await page.evaluate(() => window.propagationTest.catalogue());
+    assert.deepEqual(shown.items.map((i) => i.id), catalogue.map((t) => t.id), when);
+    catalogue.forEach((tool, n) => {
+        const item = shown.items[n];
+        assert.deepEqual(
+            [item.label, item.shortcut, item.keys, item.name, item.role, item.disabled,
+                item.checked, item.description],
+            [tool.label, tool.key, ariaKeys(tool.key), `${tool.label} (${tool.key})`,
+                roles[tool.kind], String(!tool.enabled),
+                tool.kind === 'action' ? null : String(tool.checked), tool.hint || null],
+            `${tool.id} ${when}`);
     });
 }
 
@@ -99,23 +106,41 @@ test('the context menu lists every tool with its shortcut and opens by right cli
     let m = await menu(page);
     assert.equal(m.shown, true);
     assert.equal(m.role, 'menu');
-    assert.deepEqual(m.items.map((i) => [i.id, i.label, i.shortcut, i.keys]), tools);
-    for (const item of m.items) assert.equal(item.name, `${item.label} (${item.shortcut})`);
-    assert.deepEqual(m.items.map((i) => i.role), ['menuitem', 'menuitemradio', 'menuitemradio',
-        'menuitemradio', 'menuitemcheckbox', 'menuitemcheckbox', 'menuitem', 'menuitem',
-        'menuitem', 'menuitemcheckbox', 'menuitem']);
+    await expectMenuFollowsCatalogue(page, m, 'at start');
+    // The keys a lecturer learns from the README; F for full screen, as the browser keeps F11.
+    const keyOf = Object.fromEntries(m.items.map((i) => [i.id, i.shortcut]));
+    assert.deepEqual([keyOf.toolStep, keyOf.toolSpeedHalf, keyOf.toolTheory, keyOf.toolFullScreen,
+        keyOf.toolCopySetUp], ['.', 'Ctrl+2', 'T', 'F', 'Ctrl+Shift+C']);
     // Running, a frame cannot be stepped; Plane Wave has no histogram for a theory curve.
     assert.deepEqual(m.items.filter((i) => i.disabled === 'true').map((i) => i.id),
         ['toolStep', 'toolTheory']);
     assert.equal(m.focused, 'toolStep');
     await page.keyboard.press('ArrowUp');
-    assert.equal((await menu(page)).focused, 'toolCopyLink', 'the arrows wrap round');
+    assert.equal((await menu(page)).focused, 'toolCopySetUp', 'the arrows wrap round');
     // The focus follows the pointer when it moves over an entry.
     const third = await elementBox(page, 'toolSpeedHalf');
     await page.mouse.move(third.x + third.width / 2, third.y + third.height / 2, { steps: 2 });
     assert.equal((await menu(page)).focused, 'toolSpeedHalf');
     await page.keyboard.press('Escape');
     assert.equal((await menu(page)).shown, false);
+
+    // The states change with the window: paused, slow, a histogram with its curve, the projector.
+    await page.locator('[id="cmbDemo"]').fill('Rayleigh');
+    await page.locator('[id="cmdHist"]').click();
+    await page.keyboard.press('t');
+    await page.keyboard.press('Control+3');
+    await page.keyboard.press('p');
+    await page.getByRole('button', { name: 'Pause' }).click();
+    await page.mouse.click(picture.x + 300, picture.y + 300, { button: 'right' });
+    m = await menu(page);
+    assert.deepEqual(m.items.filter((i) => i.checked === 'true').map((i) => i.id),
+        ['toolSpeedQuarter', 'toolTheory', 'toolProjector']);
+    await expectMenuFollowsCatalogue(page, m, 'paused, quarter speed, curve and projector on');
+    await page.keyboard.press('Escape');
+    await page.keyboard.press('p');
+    await page.keyboard.press('Control+1');
+    await page.getByRole('button', { name: 'Start' }).click();
+    await page.locator('[id="cmbDemo"]').fill('Plane Wave');
 
     // From the keyboard: Shift+F10 on a button, an entry run with Enter, the focus given back.
     await page.focus('[id="cmdStart"]');

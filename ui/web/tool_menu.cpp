@@ -15,25 +15,16 @@ namespace {
 constexpr int kLongPressMilliseconds = 600;
 constexpr double kLongPressSlack = 10;
 
-const char* roleOf(ToolMenu::Tool::Kind kind) {
+const char* roleOf(MenuEntry::Kind kind) {
     switch (kind) {
-        case ToolMenu::Tool::Kind::Check:
+        case MenuEntry::Kind::Check:
             return "menuitemcheckbox";
-        case ToolMenu::Tool::Kind::Radio:
+        case MenuEntry::Kind::Choice:
             return "menuitemradio";
-        case ToolMenu::Tool::Kind::Command:
+        case MenuEntry::Kind::Action:
             break;
     }
     return "menuitem";
-}
-
-std::string keyName(const std::string& key, bool forScreenReader) {
-    if (key.size() == 1 && std::isalpha(static_cast<unsigned char>(key[0]))) {
-        return std::string(1, static_cast<char>(std::toupper(static_cast<unsigned char>(key[0]))));
-    }
-    if (forScreenReader && key == ".")
-        return "Period";
-    return key;
 }
 
 // A text field, where keys are the user's text: a list's own field or any other input.
@@ -45,26 +36,33 @@ bool isTextField(const val& element) {
            (tag.as<std::string>() == "INPUT" || tag.as<std::string>() == "TEXTAREA");
 }
 
-// The shortcut as a user reads it ("Ctrl+Shift+C"), or as aria-keyshortcuts names it.
-std::string shortcutName(const ToolMenu::Shortcut& shortcut, bool forScreenReader) {
+// The key as aria-keyshortcuts names it: "Control+Shift+C", "Period".
+std::string ariaKeys(const MenuKey& key) {
     std::string text;
-    if (shortcut.control)
-        text += forScreenReader ? "Control+" : "Ctrl+";
-    if (shortcut.shift)
+    if (key.control)
+        text += "Control+";
+    if (key.shift)
         text += "Shift+";
-    return text + keyName(shortcut.key, forScreenReader);
+    return text + (key.key == "." ? std::string("Period") : std::string(key.key));
+}
+
+// Whether event.key is the key: a letter in either case, anything else as it is.
+bool isKey(std::string pressed, std::string_view key) {
+    if (pressed.size() == 1)
+        pressed[0] = static_cast<char>(std::toupper(static_cast<unsigned char>(pressed[0])));
+    return pressed == key;
 }
 
 }  // namespace
 
-ToolMenu::ToolMenu(val stage, std::vector<Tool> tools)
+ToolMenu::ToolMenu(val stage, std::vector<MenuEntry> tools)
     : stage_(std::move(stage)), menu_(dom::create("div", "tool-menu")), tools_(std::move(tools)) {
     menu_.set("id", val("toolMenu"));
     dom::setAttribute(menu_, "role", "menu");
     dom::setAttribute(menu_, "aria-label", "Tools");
     dom::setShown(menu_, false);
     for (std::size_t i = 0; i < tools_.size(); ++i) {
-        const Tool& tool = tools_[i];
+        const MenuEntry& tool = tools_[i];
         if (tool.separatorBefore) {
             val separator = dom::create("div", "tool-menu-separator");
             dom::setAttribute(separator, "role", "separator");
@@ -74,15 +72,18 @@ ToolMenu::ToolMenu(val stage, std::vector<Tool> tools)
         item.set("id", tool.id);
         dom::setAttribute(item, "role", roleOf(tool.kind));
         dom::setAttribute(item, "tabindex", "-1");
-        dom::setAttribute(item, "aria-keyshortcuts", shortcutName(tool.shortcut, true));
+        dom::setAttribute(item, "aria-keyshortcuts", ariaKeys(tool.key));
         // Not every screen reader reads aria-keyshortcuts: the name carries the key too.
-        dom::setAttribute(item, "aria-label",
-                          tool.label + " (" + shortcutName(tool.shortcut, false) + ")");
+        dom::setAttribute(item, "aria-label", tool.label + " (" + keyText(tool.key) + ")");
+        if (!tool.hint.empty()) {
+            dom::setAttribute(item, "title", tool.hint);
+            dom::setAttribute(item, "aria-description", tool.hint);
+        }
         val label = dom::create("span", "tool-menu-label");
         dom::setText(label, tool.label);
         val keys = dom::create("span", "tool-menu-shortcut");
         dom::setAttribute(keys, "aria-hidden", "true");
-        dom::setText(keys, shortcutName(tool.shortcut, false));
+        dom::setText(keys, keyText(tool.key));
         item.call<void>("appendChild", label);
         item.call<void>("appendChild", keys);
         // A press on an entry leaves the focus where it is until the entry runs.
@@ -166,10 +167,10 @@ void ToolMenu::pressEnded() {
 
 void ToolMenu::refresh() {
     for (std::size_t i = 0; i < tools_.size(); ++i) {
-        const Tool& tool = tools_[i];
-        dom::setAttribute(items_[i], "aria-disabled", tool.enabled() ? "false" : "true");
-        if (tool.kind != Tool::Kind::Command)
-            dom::setAttribute(items_[i], "aria-checked", tool.checked() ? "true" : "false");
+        const MenuEntry& tool = tools_[i];
+        dom::setAttribute(items_[i], "aria-disabled", tool.isEnabled() ? "false" : "true");
+        if (tool.kind != MenuEntry::Kind::Action)
+            dom::setAttribute(items_[i], "aria-checked", tool.isChecked() ? "true" : "false");
     }
 }
 
@@ -231,7 +232,7 @@ std::size_t ToolMenu::focusedItem() const {
 }
 
 void ToolMenu::runTool(std::size_t index) {
-    if (index >= tools_.size() || !tools_[index].enabled())
+    if (index >= tools_.size() || !tools_[index].isEnabled())
         return;
     close();
     tools_[index].run();
@@ -297,14 +298,12 @@ void ToolMenu::menuKey(val& event) {
 std::size_t ToolMenu::toolFor(const val& event) const {
     if (event["altKey"].as<bool>())
         return tools_.size();
-    std::string key = event["key"].as<std::string>();
-    if (key.size() == 1)
-        key[0] = static_cast<char>(std::tolower(static_cast<unsigned char>(key[0])));
+    const std::string key = event["key"].as<std::string>();
     const bool control = event["ctrlKey"].as<bool>() || event["metaKey"].as<bool>();
     const bool shift = event["shiftKey"].as<bool>();
     for (std::size_t i = 0; i < tools_.size(); ++i) {
-        const Shortcut& s = tools_[i].shortcut;
-        if (s.key == key && s.control == control && s.shift == shift)
+        const MenuKey& k = tools_[i].key;
+        if (isKey(key, k.key) && k.control == control && k.shift == shift)
             return i;
     }
     return tools_.size();
@@ -315,10 +314,12 @@ void ToolMenu::runShortcut(val& event) {
     if (index >= tools_.size())
         return;
     event.call<void>("preventDefault");
-    Tool& tool = tools_[index];
+    const MenuEntry& tool = tools_[index];
     // A held key steps frame after frame; a switch flips once a press.
-    if (tool.kind != Tool::Kind::Command && event["repeat"].as<bool>())
+    if (tool.kind != MenuEntry::Kind::Action && event["repeat"].as<bool>())
         return;
-    if (tool.enabled())
+    if (tool.isEnabled()) {
         tool.run();
+        refresh();
+    }
 }

@@ -6,33 +6,17 @@
 #include <string>
 #include <vector>
 
+#include "ui/menu_entry.h"
+
 // The page's context menu of tools: opened by a right click or a long press on the picture, by
 // the context-menu key or Shift+F10; each entry names its keyboard shortcut, and the shortcuts
 // work wherever the focus is, except in a list's text field, where the keys are the user's text.
 // The menu is a role=menu of menuitems (checkboxes and radios where a tool has a state), walked
-// with the arrow keys, Home and End, run with Enter or Space and closed with Escape.
+// with the arrow keys, Home and End, run with Enter or Space and closed with Escape. A tool's
+// hint is its tooltip and its description for a screen reader.
 class ToolMenu {
 public:
-    struct Shortcut {
-        std::string key;       // event.key, lower case for a letter: ".", "1", "t", "f", "c"
-        bool control = false;  // Ctrl, or Cmd on a Mac
-        bool shift = false;
-    };
-    struct Tool {
-        enum class Kind { Command, Check, Radio };
-        std::string id;     // the menu item's element id
-        std::string label;  // what the menu shows
-        Shortcut shortcut;
-        Kind kind = Kind::Command;
-        std::function<void()> run;
-        // Whether it can run now; a tool that cannot is listed, dimmed, and its key does nothing.
-        std::function<bool()> enabled = [] { return true; };
-        // For a check or radio entry: whether it is on.
-        std::function<bool()> checked = [] { return false; };
-        bool separatorBefore = false;
-    };
-
-    ToolMenu(emscripten::val stage, std::vector<Tool> tools);
+    ToolMenu(emscripten::val stage, std::vector<MenuEntry> tools);
     ToolMenu(const ToolMenu&) = delete;
     ToolMenu& operator=(const ToolMenu&) = delete;
 
@@ -58,7 +42,7 @@ private:
 
     emscripten::val stage_;
     emscripten::val menu_;
-    std::vector<Tool> tools_;
+    std::vector<MenuEntry> tools_;
     std::vector<emscripten::val> items_;
     emscripten::val focusBefore_ = emscripten::val::null();
     emscripten::val longPress_ = emscripten::val::null();

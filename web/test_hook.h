@@ -1,9 +1,11 @@
 #pragma once
 
 class Form1;
+class PageTools;
 class WebFormView;
 
-// window.propagationTest: what the browser tests read and drive without a wall clock.
+// window.propagationTest, on the test page only: what the browser tests read and drive without a
+// wall clock.
 //   ready                  true once the window has loaded (the event "propagation-ready" says so)
 //   tick(n)                n ticks of tmrOne, as its clock would deliver them
 //   paint()                paints what changed now, not at the next animation frame
@@ -14,6 +16,8 @@ class WebFormView;
 //   geometry()             {pixelsPerTwip, offsetX, offsetY, devicePixelRatio}
 //   error()                the program error shown in the page, "" while none
 //   tools()                {paused, speed, theory, projector} of the teaching tools
+//   catalogue()            the tools' catalogue as the page's edition has it, in its order:
+//                          [{id, label, key, kind, enabled, checked}] as the window now stands
 //   events()               how often each event was raised since the load: {"cmbOne.Change": 3}
 //   setup(fragment)        makes a prepared set-up ("demo=Ricean&histogram"), as the desktop's
 //                          snapshot takes it; returns the error, "" when all was made
@@ -22,6 +26,6 @@ class WebFormView;
 //   breakInvariant(text)   runs an event that throws ProgramError(text), as a program fault would
 namespace web_test_hook {
 
-void install(Form1& form, WebFormView& view);
+void install(Form1& form, WebFormView& view, PageTools& tools);
 
 }  // namespace web_test_hook

@@ -1,9 +1,14 @@
 #include <emscripten/val.h>
 
 #include "app/form1.h"
-#include "app/web_teaching_tools.h"
-#include "app/web_test_hook.h"
 #include "ui/web/web_form_view.h"
+#include "web/page_tools.h"
+
+// The test page (propagation-demos-test.html) is built from this same file with the hook that
+// its tests drive; the page that users get has none.
+#ifdef PROPAGATION_TEST_HOOK
+#include "web/test_hook.h"
+#endif
 
 // The browser edition: the same window in a page. The form and its view live as long as the
 // page does; main returns at once and the browser's events drive everything from then on.
@@ -12,8 +17,10 @@ int main() {
     static WebFormView view(form, emscripten::val::global("document")["body"]);
     emscripten::val::global("document").set("title", form.caption());
     view.load();
-    static WebTeachingTools tools(form, view);
+    static PageTools tools(form, view);
     tools.applyAddressSetup();
-    web_test_hook::install(form, view);
+#ifdef PROPAGATION_TEST_HOOK
+    web_test_hook::install(form, view, tools);
+#endif
     return 0;
 }

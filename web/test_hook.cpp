@@ -1,4 +1,4 @@
-#include "app/web_test_hook.h"
+#include "web/test_hook.h"
 
 #include <emscripten/bind.h>
 #include <emscripten/val.h>
@@ -10,10 +10,12 @@
 
 #include "app/form1.h"
 #include "app/setup_settings.h"
+#include "app/tool_catalogue.h"
 #include "tests/fuzz/invariant_checker.h"
 #include "ui/drawing/form_drawing.h"
 #include "ui/program_error.h"
 #include "ui/web/web_form_view.h"
+#include "web/page_tools.h"
 
 using emscripten::val;
 
@@ -21,6 +23,7 @@ namespace {
 
 Form1* theForm = nullptr;
 WebFormView* theView = nullptr;
+PageTools* theTools = nullptr;
 std::unique_ptr<InvariantChecker> checker;
 // How often each event was raised, by "control.Event" ("cmbOne.Change", "Form.DragDrop").
 std::map<std::string, int> raised;
@@ -112,6 +115,25 @@ val tools() {
     return out;
 }
 
+// Every tool as the catalogue gives it for the browser, and whether it can run and is on now.
+val catalogue() {
+    using tool_catalogue::Edition;
+    static const char* const kinds[] = {"action", "check", "choice"};
+    val out = val::array();
+    for (const tool_catalogue::Tool& tool : tool_catalogue::tools()) {
+        val entry = val::object();
+        entry.set("id", std::string(tool.id));
+        entry.set("label", std::string(tool_catalogue::labelIn(tool, Edition::Browser)));
+        entry.set("key", keyText(tool_catalogue::keyIn(tool, Edition::Browser)));
+        entry.set("kind", val(kinds[static_cast<int>(tool.kind)]));
+        entry.set("hint", std::string(tool.hint));
+        entry.set("enabled", tool.enabled == nullptr || tool.enabled(*theForm));
+        entry.set("checked", tool.checked != nullptr && tool.checked(*theForm, *theTools));
+        out.call<void>("push", entry);
+    }
+    return out;
+}
+
 std::string error() {
     return theView->error();
 }
@@ -187,6 +209,7 @@ EMSCRIPTEN_BINDINGS(web_test_hook) {
     emscripten::function("testGeometry", &geometry);
     emscripten::function("testError", &error);
     emscripten::function("testTools", &tools);
+    emscripten::function("testCatalogue", &catalogue);
     emscripten::function("testEvents", &events);
     emscripten::function("testBreakInvariant", &breakInvariant);
     emscripten::function("testSetup", &setup);
@@ -195,16 +218,17 @@ EMSCRIPTEN_BINDINGS(web_test_hook) {
 
 namespace web_test_hook {
 
-void install(Form1& form, WebFormView& view) {
+void install(Form1& form, WebFormView& view, PageTools& tools) {
     theForm = &form;
     theView = &view;
+    theTools = &tools;
     checker = std::make_unique<InvariantChecker>(form);
     countEvents(form);
     val hook = val::object();
     // Each entry is the binding "test" + its name with a capital: tick -> testTick.
     for (std::string name :
          {"tick", "paint", "control", "frameCount", "invariants", "clock", "geometry", "error",
-          "events", "breakInvariant", "setup", "nonShapeBoxes", "tools"}) {
+          "events", "breakInvariant", "setup", "nonShapeBoxes", "tools", "catalogue"}) {
         std::string binding = "test" + name;
         binding[4] = static_cast<char>(std::toupper(static_cast<unsigned char>(binding[4])));
         hook.set(name, val::module_property(binding.c_str()));

@@ -4,10 +4,9 @@
 #include <vector>
 
 #include "app/form1.h"
-#include "app/form_options.h"
 #include "app/setup_settings.h"
+#include "desktop/desktop_tools.h"
 #include "ui/qt/form_view.h"
-#include "ui/qt/teaching_menu.h"
 
 // bench/ builds this same file as its start-up probe, which ends after the first painted frame,
 // so that what it times is exactly the program's own start-up.
@@ -39,8 +38,7 @@ int main(int argc, char* argv[]) {
 
     Form1 form;
     FormView window(form);
-    window.setFormOptions([&form] { return formOptions(form); });
-    TeachingMenu tools(window, form);
+    DesktopTools tools(window, form);
 #ifdef PROPAGATION_QUIT_AFTER_FIRST_PAINT
     QuitAfterFirstPaint quit;
     window.installEventFilter(&quit);

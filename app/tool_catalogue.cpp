@@ -1,0 +1,207 @@
+#include "app/tool_catalogue.h"
+
+#include <algorithm>
+
+#include "app/form1.h"
+
+namespace tool_catalogue {
+namespace {
+
+using Kind = MenuEntry::Kind;
+using Speed = TeachingTools::Speed;
+
+template <Speed speed>
+void setSpeed(Form1& form) {
+    form.tools.setSpeed(speed);
+}
+
+template <Speed speed>
+bool isSpeed(const Form1& form, const ToolServices&) {
+    return form.tools.speed() == speed;
+}
+
+template <int factor>
+void savePicture(ToolServices& services) {
+    services.savePicture(factor);
+}
+
+constexpr Tool kTools[] = {
+    {.id = "toolStep",
+     .label = "Step one frame",
+     .key = {"."},
+     .change = [](Form1& form) { form.tools.stepOneFrame(); },
+     .enabled = [](const Form1& form) { return form.tools.paused(); },
+     .hint = "While paused: the next frame, exactly as one tick of the timer draws it."},
+    {.id = "toolSpeedNormal",
+     .label = "Normal speed",
+     .key = {"1", true},
+     .kind = Kind::Choice,
+     .separatorBefore = true,
+     .change = setSpeed<Speed::Normal>,
+     .checked = isSpeed<Speed::Normal>,
+     .hint = "Ten frames a second."},
+    {.id = "toolSpeedHalf",
+     .label = "Half speed",
+     .key = {"2", true},
+     .kind = Kind::Choice,
+     .change = setSpeed<Speed::Half>,
+     .checked = isSpeed<Speed::Half>,
+     .hint = "Slow motion: a frame every 200 ms; each frame is the same frame."},
+    {.id = "toolSpeedQuarter",
+     .label = "Quarter speed",
+     .key = {"3", true},
+     .kind = Kind::Choice,
+     .change = setSpeed<Speed::Quarter>,
+     .checked = isSpeed<Speed::Quarter>,
+     .hint = "Slow motion: a frame every 400 ms; each frame is the same frame."},
+    {.id = "toolTheory",
+     .label = "Theory curve",
+     .key = {"T"},
+     .kind = Kind::Check,
+     .separatorBefore = true,
+     .change = [](Form1& form) { form.tools.toggleTheory(); },
+     .enabled = [](const Form1& form) { return form.tools.theoryCanToggle(); },
+     .checked =
+         [](const Form1& form, const ToolServices&) {
+             return form.tools.theory() != TeachingTools::Theory::Off;
+         },
+     .hint = "Over the histogram of \"Rayleigh\" or \"Ricean\". For the bars to meet the curve, "
+             "raise \"Speed\" to 20 before pressing \"Histogram\" (frames counted stay counted), "
+             "then wait some minutes: a few thousand frames."},
+    {.id = "toolProjector",
+     .label = "Projector contrast",
+     .key = {"P"},
+     .kind = Kind::Check,
+     .change = [](Form1& form) { form.tools.toggleProjector(); },
+     .checked = [](const Form1& form, const ToolServices&) { return form.tools.projector(); },
+     .hint = "A white background, and every line and border at least 2 pixels wide."},
+    {.id = "toolCopyPicture",
+     .label = "Copy picture",
+     .key = {"C", true},
+     .separatorBefore = true,
+     .service = [](ToolServices& services) { services.copyPicture(); }},
+    {.id = "toolSavePicture",
+     .label = "Save picture",
+     .key = {"S", true},
+     .service = savePicture<1>,
+     .hint = "A PNG at the picture's size on screen, and an SVG drawing."},
+    {.id = "toolSavePictureLarge",
+     .label = "Save picture at twice the size",
+     .key = {"S", true, true},
+     .service = savePicture<2>,
+     .hint = "A PNG at twice the picture's size on screen, and an SVG drawing."},
+    {.id = "toolFullScreen",
+     .label = "Full screen",
+     .key = {"F11"},
+     .kind = Kind::Check,
+     .separatorBefore = true,
+     .service = [](ToolServices& services) { services.toggleFullScreen(); },
+     .checked = [](const Form1&, const ToolServices& services) { return services.fullScreen(); }},
+    {.id = "toolCopySetUp",
+     .label = "Copy set-up",
+     .key = {"C", true, true},
+     .service = [](ToolServices& services) { services.copySetUp(); },
+     .hint = "The set-up on screen, as it opens again."},
+};
+
+constexpr Difference kDifferences[] = {
+    {"toolFullScreen",
+     Edition::Browser,
+     {},
+     {"F"},
+     "F11 is the browser's own key for its full screen, which a page cannot take over"},
+    {"toolSavePicture",
+     Edition::Desktop,
+     "Save picture...",
+     {},
+     "the desktop asks for a file name first, and there an entry that asks before it acts ends in "
+     "an ellipsis; the browser downloads the files at once"},
+    {"toolSavePictureLarge",
+     Edition::Desktop,
+     "Save picture at twice the size...",
+     {},
+     "as \"Save picture...\""},
+    {"toolCopySetUp",
+     Edition::Desktop,
+     "Copy command line",
+     {},
+     "the desktop program opens a set-up from its command line"},
+    {"toolCopySetUp",
+     Edition::Browser,
+     "Copy link to this set-up",
+     {},
+     "the page opens a set-up from its address"},
+};
+
+const Difference* differenceOf(const Tool& tool, Edition edition) {
+    for (const Difference& d : kDifferences) {
+        if (d.id == tool.id && d.edition == edition)
+            return &d;
+    }
+    return nullptr;
+}
+
+}  // namespace
+
+std::span<const Tool> tools() {
+    return kTools;
+}
+
+std::span<const Difference> differences() {
+    return kDifferences;
+}
+
+std::string_view labelIn(const Tool& tool, Edition edition) {
+    const Difference* d = differenceOf(tool, edition);
+    return d != nullptr && !d->label.empty() ? d->label : tool.label;
+}
+
+MenuKey keyIn(const Tool& tool, Edition edition) {
+    const Difference* d = differenceOf(tool, edition);
+    return d != nullptr && !d->key.key.empty() ? d->key : tool.key;
+}
+
+std::vector<MenuEntry> menu(Form1& form, ToolServices& services, Edition edition, Deliver deliver) {
+    std::vector<MenuEntry> entries;
+    for (const Tool& tool : kTools) {
+        MenuEntry entry;
+        entry.id = tool.id;
+        entry.label = labelIn(tool, edition);
+        entry.hint = tool.hint;
+        entry.key = keyIn(tool, edition);
+        entry.kind = tool.kind;
+        entry.separatorBefore = tool.separatorBefore;
+        if (tool.change != nullptr) {
+            entry.run = [&form, deliver, change = tool.change] {
+                deliver([&form, change] { change(form); });
+            };
+        } else {
+            entry.run = [&services, service = tool.service] { service(services); };
+        }
+        if (tool.enabled != nullptr)
+            entry.enabled = [&form, enabled = tool.enabled] { return enabled(form); };
+        if (tool.checked != nullptr) {
+            entry.checked = [&form, &services, checked = tool.checked] {
+                return checked(form, services);
+            };
+        }
+        entries.push_back(std::move(entry));
+    }
+    return entries;
+}
+
+std::string pictureFileName(const Form1& form) {
+    std::string demo;
+    for (const char c : form.cmbDemo.text()) {
+        const bool letter = (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9');
+        if (letter || (c >= 'A' && c <= 'Z')) {
+            demo += letter ? c : static_cast<char>(c - 'A' + 'a');
+        } else if (!demo.empty() && demo.back() != '-') {
+            demo += '-';
+        }
+    }
+    while (!demo.empty() && demo.back() == '-') demo.pop_back();
+    return demo.empty() ? "propagation-demos" : "propagation-demos-" + demo;
+}
+
+}  // namespace tool_catalogue

@@ -1,0 +1,78 @@
+#pragma once
+
+#include <functional>
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "ui/menu_entry.h"
+
+class Form1;
+
+// What only an edition can do for a tool: its clipboard, its files and its screen. The desktop
+// program and the browser page each provide them in their own way.
+class ToolServices {
+public:
+    virtual ~ToolServices() = default;
+    // The picture as it shows, on the clipboard.
+    virtual void copyPicture() = 0;
+    // The picture as a PNG at `factor` times its size on screen (1 or 2), and as an SVG drawing.
+    virtual void savePicture(int factor) = 0;
+    virtual bool fullScreen() const = 0;
+    virtual void toggleFullScreen() = 0;
+    // The set-up on screen, in the form that opens it again: a command line or a link.
+    virtual void copySetUp() = 0;
+};
+
+// The lecturer's tools, listed once: each with its id, its label, its key, its kind, when it can
+// run and when it is on, and what it does. Both editions' menus render this list; the few places
+// where an edition must differ are in differences(), each with its reason.
+namespace tool_catalogue {
+
+enum class Edition { Desktop, Browser };
+
+struct Tool {
+    std::string_view id;
+    std::string_view label;
+    MenuKey key;
+    MenuEntry::Kind kind = MenuEntry::Kind::Action;
+    bool separatorBefore = false;
+    // A tool changes the window (run inside the view's deliver, so that it repaints after it) or
+    // asks the edition for a service; one of the two is set.
+    void (*change)(Form1&) = nullptr;
+    void (*service)(ToolServices&) = nullptr;
+    // Null: always enabled; never on.
+    bool (*enabled)(const Form1&) = nullptr;
+    bool (*checked)(const Form1&, const ToolServices&) = nullptr;
+    // A sentence more on what the student does with it; may be empty.
+    std::string_view hint = {};
+};
+
+// Where an edition shows a tool otherwise, and why: an empty label or key is the catalogue's.
+struct Difference {
+    std::string_view id;
+    Edition edition;
+    std::string_view label;
+    MenuKey key;
+    std::string_view why;
+};
+
+std::span<const Tool> tools();
+std::span<const Difference> differences();
+
+// The label and the key of a tool in an edition.
+std::string_view labelIn(const Tool& tool, Edition edition);
+MenuKey keyIn(const Tool& tool, Edition edition);
+
+// Runs one user action with everything it raises, then repaints: FormView::deliver or its browser
+// twin.
+using Deliver = std::function<void(const std::function<void()>&)>;
+
+// The menu of an edition, bound to its window and its services.
+std::vector<MenuEntry> menu(Form1& form, ToolServices& services, Edition edition, Deliver deliver);
+
+// "propagation-demos-ricean": a saved picture's name, after the demonstration on show.
+std::string pictureFileName(const Form1& form);
+
+}  // namespace tool_catalogue

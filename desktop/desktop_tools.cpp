@@ -1,0 +1,66 @@
+#include "desktop/desktop_tools.h"
+
+#include <QClipboard>
+#include <QFileDialog>
+#include <QGuiApplication>
+#include <QMessageBox>
+
+#include "app/form1.h"
+#include "app/form_options.h"
+#include "app/setup_settings.h"
+#include "ui/qt/form_view.h"
+#include "ui/qt/picture_files.h"
+
+DesktopTools::DesktopTools(FormView& view, Form1& form)
+    : view_(view),
+      form_(form),
+      menu_(view, tool_catalogue::menu(
+                      form, *this, tool_catalogue::Edition::Desktop,
+                      [&view](const std::function<void()>& action) { view.deliver(action); })) {
+    view_.setFormOptions([&form] { return formOptions(form); });
+}
+
+void DesktopTools::copyPicture() {
+    QGuiApplication::clipboard()->setImage(picture_files::render(view_, view_.devicePixelRatioF()));
+}
+
+void DesktopTools::savePicture(int factor) {
+    const QString png = factor > 1 ? "PNG image, twice the size (*.png)" : "PNG image (*.png)";
+    const QString svg = "SVG drawing (*.svg)";
+    QString filter = png;
+    const QString name = QString::fromStdString(tool_catalogue::pictureFileName(form_)) +
+                         (factor > 1 ? "-2x.png" : ".png");
+    QString path =
+        QFileDialog::getSaveFileName(&view_, "Save picture", name, png + ";;" + svg, &filter);
+    if (path.isEmpty())
+        return;
+    const picture_files::Format format = filter == svg ? picture_files::Format::Svg
+                                         : factor > 1  ? picture_files::Format::Png2x
+                                                       : picture_files::Format::Png;
+    const QString suffix = format == picture_files::Format::Svg ? ".svg" : ".png";
+    if (!path.endsWith(suffix, Qt::CaseInsensitive))
+        path += suffix;
+    if (!picture_files::save(view_, path, format)) {
+        QMessageBox::warning(&view_, view_.windowTitle(),
+                             "The picture could not be written to\n" + path);
+    }
+}
+
+bool DesktopTools::fullScreen() const {
+    return view_.window()->isFullScreen();
+}
+
+void DesktopTools::toggleFullScreen() {
+    QWidget* window = view_.window();
+    if (window->isFullScreen()) {
+        window->showNormal();
+    } else {
+        window->showFullScreen();
+    }
+}
+
+void DesktopTools::copySetUp() {
+    QGuiApplication::clipboard()->setText(
+        "propagation-demos " +
+        QString::fromStdString(SetupSettings::fromWindow(form_).toCommandLine()));
+}

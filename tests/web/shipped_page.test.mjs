@@ -1,0 +1,136 @@
+// The page that users get: no test code in it and nothing for tests on `window`, no bigger than
+// its limit, and still the whole program through what a user has: the address, the keys and the
+// pointer.
+import { test } from 'node:test';
+import assert from 'node:assert/strict';
+import fs from 'node:fs';
+import os from 'node:os';
+import path from 'node:path';
+import { pathToFileURL } from 'node:url';
+import { launch, shippedPagePath, canvasPixels } from './browser.mjs';
+
+// The size the shipped page may reach, in bytes: what it measured when this limit was set, and a
+// margin of about 3 % for small changes. A change that needs more says so here, with its figure.
+const kSizeLimit = 545_000;
+
+const browser = await launch();
+test.after(() => browser.close());
+const shippedUrl = pathToFileURL(shippedPagePath).href;
+
+// The shipped page with the clock stopped, as the other suites open the test page; it has no
+// hook to say it is ready, so the wait is for the demonstration's name in its list.
+async function openShipped(fragment = '', demo = 'Plane Wave') {
+    const context = await browser.newContext({ viewport: { width: 789, height: 605 } });
+    const page = await context.newPage();
+    const errors = [];
+    page.on('pageerror', (error) => errors.push(String(error)));
+    page.on('console', (message) => {
+        if (message.type() === 'error' || message.type() === 'warning') errors.push(message.text());
+    });
+    await page.clock.install({ time: 0 });
+    await page.clock.pauseAt(1000);
+    await page.goto(shippedUrl + fragment);
+    await page.waitForFunction((name) => document.getElementById('cmbDemo')?.value === name, demo);
+    await page.clock.runFor(20);  // an animation frame paints the window
+    return { page, context, errors };
+}
+
+// A digest of the canvas's pixels: equal pictures, equal digests.
+const pictureDigest = (page) => page.evaluate(() => {
+    const canvas = document.getElementById('picture');
+    const copy = document.createElement('canvas');
+    copy.width = canvas.width;
+    copy.height = canvas.height;
+    const context = copy.getContext('2d', { willReadFrequently: true });
+    context.drawImage(canvas, 0, 0);
+    const data = context.getImageData(0, 0, copy.width, copy.height).data;
+    let hash = 2166136261;
+    for (let i = 0; i < data.length; ++i) hash = Math.imul(hash ^ data[i], 16777619) >>> 0;
+    return hash;
+});
+
+const boxOf = (page, id) => page.evaluate((i) => {
+    const r = document.getElementById(i).getBoundingClientRect();
+    return { x: r.x, y: r.y, width: r.width, height: r.height };
+}, id);
+
+test('the shipped page holds no test code, defines nothing for tests and stays within its size', async () => {
+    const html = fs.readFileSync(shippedPagePath, 'utf8');
+    const size = fs.statSync(shippedPagePath).size;
+    assert.ok(size <= kSizeLimit, `${size} bytes, limit ${kSizeLimit}`);
+    // The hook's names and the invariant checker's messages are nowhere in it, the WebAssembly
+    // included (its bytes are inlined as base64, so its strings are looked for decoded).
+    const inlined = [...html.matchAll(/base64,([A-Za-z0-9+/=]{1000,})/g)]
+        .map((m) => Buffer.from(m[1], 'base64').toString('latin1')).join('');
+    for (const text of [html, inlined]) {
+        for (const name of ['propagationTest', 'testTick', 'testInvariants', 'propagation-ready',
+            'nonShapeBoxes']) {
+            assert.ok(!text.includes(name), `${name} in the shipped page`);
+        }
+    }
+    assert.ok(inlined.length > 100_000, 'the WebAssembly was found in the page');
+
+    // What the page adds to `window` (against an empty page's from the disk too) and to its
+    // Module.
+    const empty = path.join(fs.mkdtempSync(path.join(os.tmpdir(), 'shipped-')), 'empty.html');
+    fs.writeFileSync(empty, '<!doctype html><title>empty</title>');
+    const blankContext = await browser.newContext();
+    const blankPage = await blankContext.newPage();
+    await blankPage.goto(pathToFileURL(empty).href);
+    const blank = await blankPage.evaluate(() => Object.getOwnPropertyNames(window));
+    await blankContext.close();
+    const { page, context, errors } = await openShipped();
+    const found = await page.evaluate((builtIn) => {
+        const own = Object.getOwnPropertyNames(window).filter((name) => !builtIn.includes(name));
+        const moduleNames = typeof Module === 'object' ? Object.keys(Module) : [];
+        return {
+            hook: typeof window.propagationTest,
+            own,
+            testish: [...own, ...moduleNames].filter((name) => /test|invariant/i.test(name)),
+        };
+    }, blank);
+    assert.ok(found.own.includes('Module'), `the page's own globals: ${found.own}`);
+    assert.equal(found.hook, 'undefined');
+    assert.deepEqual(found.testish, []);
+    assert.deepEqual(errors, []);
+    await context.close();
+});
+
+test('the shipped page makes a set-up from its address, answers keys and takes a dragged tip', async () => {
+    // The address: Ricean, ten rays, the histogram, paused.
+    let { page, context, errors } =
+        await openShipped('#demo=Ricean&one=Ten&histogram&paused', 'Ricean');
+    assert.equal(await page.inputValue('[id="cmbOne"]'), 'Ten');
+    assert.equal((await page.textContent('[id="cmdStart"]')).trim(), 'Start');
+    const still = await pictureDigest(page);
+    await page.clock.runFor(1000);
+    assert.equal(await pictureDigest(page), still, 'paused: nothing moves');
+    // Keys: a frame stepped changes the picture; P turns the background white.
+    await page.keyboard.press('.');
+    await page.clock.runFor(20);
+    assert.notEqual(await pictureDigest(page), still, 'one frame stepped');
+    await page.keyboard.press('p');
+    await page.clock.runFor(20);
+    assert.deepEqual(await canvasPixels(page, 1, 1, 1, 1), [[255, 255, 255]]);
+    assert.deepEqual(errors, []);
+    await context.close();
+
+    // The pointer: a phasor tip dragged with the mouse lands on the window's 60-twip grid.
+    ({ page, context, errors } = await openShipped('#demo=Phasors', 'Phasors'));
+    const from = await boxOf(page, 'cmdPhasor(0)');
+    await page.mouse.move(from.x + from.width / 2, from.y + from.height / 2);
+    await page.mouse.down();
+    await page.mouse.move(300, 350, { steps: 5 });
+    await page.mouse.up();
+    await page.clock.runFor(20);
+    const to = await boxOf(page, 'cmdPhasor(0)');
+    assert.notDeepEqual([to.x, to.y], [from.x, from.y], 'the tip moved');
+    // The tip's corner is on the grid (60 twips = 4 pixels at the design size), its centre
+    // within a grid step of the drop point.
+    assert.equal(to.x % 4, 0);
+    assert.equal(to.y % 4, 0);
+    assert.ok(Math.abs(to.x + to.width / 2 - 300) <= 5, `x ${to.x}`);
+    assert.ok(Math.abs(to.y + to.height / 2 - 350) <= 5, `y ${to.y}`);
+    assert.deepEqual(errors, []);
+    await context.close();
+});

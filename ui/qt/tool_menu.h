@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QObject>
+#include <QPoint>
+#include <vector>
+
+#include "ui/menu_entry.h"
+
+class QAction;
+class QMenu;
+class FormView;
+
+// A menu of tools on the desktop window: a context menu (right click on the picture, Shift+F10 or
+// the Menu key) of the entries it is given, each with a keyboard shortcut that works wherever the
+// focus is, except that a list being typed into keeps its own keys (its line edit claims them
+// first). A run of Choice entries is one exclusive group.
+class ToolMenu : public QObject {
+    Q_OBJECT
+public:
+    ToolMenu(FormView& view, std::vector<MenuEntry> entries);
+
+    QMenu& menu() { return *menu_; }
+    // Shows the menu at a point of the view (its pixels).
+    void popup(QPoint position);
+    // The checks and the enabled states as the window now stands.
+    void refresh();
+
+private:
+    FormView& view_;
+    std::vector<MenuEntry> entries_;
+    std::vector<QAction*> actions_;
+    QMenu* menu_ = nullptr;
+};

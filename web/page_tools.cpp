@@ -1,0 +1,101 @@
+#include "web/page_tools.h"
+
+#include <emscripten/val.h>
+
+#include "app/form1.h"
+#include "app/form_options.h"
+#include "app/setup_settings.h"
+#include "ui/web/dom_events.h"
+#include "ui/web/web_form_view.h"
+
+using emscripten::val;
+
+namespace {
+
+using Notice = WebFormView::Notice;
+
+// The page's address without its fragment.
+std::string pageAddress() {
+    std::string address = val::global("location")["href"].as<std::string>();
+    const std::size_t hash = address.find('#');
+    return hash == std::string::npos ? address : address.substr(0, hash);
+}
+
+}  // namespace
+
+PageTools::PageTools(Form1& form, WebFormView& view) : form_(form), view_(view) {
+    view_.setFormOptions([&form] { return formOptions(form); });
+    menu_ = std::make_unique<ToolMenu>(
+        view_.stage(), tool_catalogue::menu(
+                           form_, *this, tool_catalogue::Edition::Browser,
+                           [this](const std::function<void()>& action) { view_.deliver(action); }));
+    // A link to another set-up opened in the same tab changes only the fragment: no new page.
+    DomEvents::listen(val::global("window"), "hashchange", [this](val) { applyAddressSetup(); });
+}
+
+void PageTools::copyPicture() {
+    services_.copyPng(view_.renderPicture(1), [this](const std::string& refusal) {
+        if (refusal.empty()) {
+            view_.showNotice("The picture is on the clipboard.", Notice::Information);
+        } else {
+            view_.showNotice("The browser did not let the page copy the picture (" + refusal +
+                                 "). \"Save picture\" (Ctrl+S) saves it as a file instead.",
+                             Notice::Problem);
+        }
+    });
+}
+
+void PageTools::savePicture(int factor) {
+    const std::string name = tool_catalogue::pictureFileName(form_);
+    services_.savePng(view_.renderPicture(factor), name + (factor > 1 ? "-2x" : "") + ".png");
+    PageServices::saveText(view_.pictureSvg(), "image/svg+xml", name + ".svg");
+}
+
+bool PageTools::fullScreen() const {
+    return PageServices::fullScreen();
+}
+
+void PageTools::toggleFullScreen() {
+    services_.setFullScreen(val::global("document")["documentElement"], !PageServices::fullScreen(),
+                            [this](const std::string& refusal) {
+                                if (!refusal.empty()) {
+                                    view_.showNotice("The browser did not change to full screen (" +
+                                                         refusal +
+                                                         "). Its own key, F11, may do it.",
+                                                     Notice::Problem);
+                                }
+                            });
+}
+
+void PageTools::copySetUp() {
+    const std::string link = pageAddress() + "#" + SetupSettings::fromWindow(form_).toFragment();
+    // The address bar shows the link as well: a reload gives this set-up back.
+    val::global("history").call<void>("replaceState", val::null(), val(""), link);
+    services_.copyText(link, [this](const std::string& refusal) {
+        if (refusal.empty()) {
+            view_.showNotice("The link to this set-up is on the clipboard.", Notice::Information);
+        } else {
+            view_.showNotice("The browser did not let the page copy the link (" + refusal +
+                                 "). The address bar shows it: copy it from there.",
+                             Notice::Problem);
+        }
+    });
+}
+
+void PageTools::applyAddressSetup() {
+    const std::string fragment = val::global("location")["hash"].as<std::string>();
+    if (fragment.empty() || fragment == "#")
+        return;
+    const ParsedSetup parsed = SetupSettings::fromFragment(fragment);
+    std::string error = parsed.error;
+    if (error.empty()) {
+        error = parsed.settings.apply(
+            form_, [this](const std::function<void()>& action) { view_.deliver(action); });
+    }
+    if (!error.empty()) {
+        view_.showNotice("The set-up in the page's address was not used: " + error + ".",
+                         Notice::Problem);
+    } else {
+        view_.closeNotice();  // a complaint about an earlier address no longer holds
+    }
+}

@@ -1,0 +1,37 @@
+#pragma once
+
+#include <memory>
+#include <string>
+
+#include "app/tool_catalogue.h"
+#include "ui/web/page_services.h"
+#include "ui/web/tool_menu.h"
+
+class Form1;
+class WebFormView;
+
+// The teaching tools in the browser edition: the catalogue's menu in the page, and what only the
+// page does for it: the pictures downloaded and copied, the browser's full-screen mode, and the
+// set-up carried in the page's address (propagation-demos.html#demo=Ricean&one=Ten&histogram).
+class PageTools : public ToolServices {
+public:
+    PageTools(Form1& form, WebFormView& view);
+    PageTools(const PageTools&) = delete;
+    PageTools& operator=(const PageTools&) = delete;
+
+    // Makes the set-up that the address's fragment names, as the user would; a fragment that
+    // cannot be used is shown in the page, and then nothing of it is made.
+    void applyAddressSetup();
+
+    void copyPicture() override;
+    void savePicture(int factor) override;
+    bool fullScreen() const override;
+    void toggleFullScreen() override;
+    void copySetUp() override;
+
+private:
+    Form1& form_;
+    WebFormView& view_;
+    PageServices services_;
+    std::unique_ptr<ToolMenu> menu_;
+};
