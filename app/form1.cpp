@@ -219,6 +219,7 @@ void Form1::nameForScreenReaders() {
     cmbTwo.setAccessibleDescription("Second option of the demonstration: pick or type a value");
     cmdStart.setAccessibleDescription("Start or pause the animation");
     cmdHist.setAccessibleDescription("Start collecting the histogram of the received envelope");
+    cmdHist.setAccessiblePressed(false);  // on once pressed, as the narration keeps it
     hscPhase.setLabelledBy(&lblThree);
     hscPhase.setAccessibleDescription("Phase of component 2 relative to component 1, in degrees");
     hscAmp1.setAccessibleName("Amplitude 1");
@@ -333,6 +334,7 @@ void Form1::tmrOne_Timer() {
 void Form1::advanceOneFrame() {
     FrameCount = FrameCount + 1.0;
     DrawFrame();
+    tools.frameAdvanced();  // the fading record keeps the frame, where it is on
 }
 
 void Form1::hscPhase_Change() {

@@ -44,6 +44,10 @@ constexpr Setting kSettings[] = {
     {"speed", &SetupSettings::speed},
     {"theory", &SetupSettings::theory},
     {"projector", &SetupSettings::projector},
+    {"record", &SetupSettings::record},
+    {"threshold", &SetupSettings::threshold},
+    {"ellipse", &SetupSettings::ellipse},
+    {"numbers", &SetupSettings::numbers},
     {"paused", &SetupSettings::paused},
 };
 
@@ -388,6 +392,11 @@ SetupSettings SetupSettings::fromWindow(const Form1& form) {
     if (form.tools.theory() != Theory::Off)
         s.theory = form.tools.theory();
     s.projector = form.tools.projector();
+    s.record = form.tools.fadingRecord();
+    if (form.tools.threshold() != TeachingTools::kDefaultThreshold)
+        s.threshold = form.tools.threshold();
+    s.ellipse = form.tools.ellipse();
+    s.numbers = form.tools.phasorNumbers();
     s.paused = form.tools.paused();
     return s;
 }
@@ -432,6 +441,15 @@ std::string SetupSettings::apply(Form1& form, const Deliver& deliver) const {
         }
     }
 
+    if (threshold && (*threshold < TeachingTools::kLowestThreshold ||
+                      *threshold > TeachingTools::kHighestThreshold ||
+                      *threshold % TeachingTools::kThresholdStep != 0)) {
+        return "threshold: " + std::to_string(*threshold) + " is not a multiple of " +
+               std::to_string(TeachingTools::kThresholdStep) + " from " +
+               std::to_string(TeachingTools::kLowestThreshold) + " to " +
+               std::to_string(TeachingTools::kHighestThreshold);
+    }
+
     if (demo)
         deliver([&] { choose(form.cmbDemo, *demo); });
     if (one)
@@ -462,6 +480,14 @@ std::string SetupSettings::apply(Form1& form, const Deliver& deliver) const {
         deliver([&] { form.tools.setTheory(*theory); });
     if (projector)
         deliver([&] { form.tools.setProjector(true); });
+    if (record)
+        deliver([&] { form.tools.setFadingRecord(true); });
+    if (threshold)
+        deliver([&] { form.tools.setThreshold(*threshold); });
+    if (ellipse)
+        deliver([&] { form.tools.setEllipse(true); });
+    if (numbers)
+        deliver([&] { form.tools.setPhasorNumbers(true); });
     if (paused) {
         deliver([&] {
             if (!form.tools.paused())
@@ -484,5 +510,9 @@ const char* SetupSettings::usage() {
            "  --speed SPEED     slow motion: normal, half or quarter\n"
            "  --theory NAME     the theory curve over the histogram: Rayleigh or Ricean\n"
            "  --projector       the picture drawn for a projector\n"
+           "  --record          the fading record (Rayleigh, Ricean)\n"
+           "  --threshold DB    the record's threshold, -30 to 5 in steps of 5 (-10 unless given)\n"
+           "  --ellipse         the polarisation ellipse (Polarisation)\n"
+           "  --numbers         the phasors' numbers (Phasors)\n"
            "  --paused          end paused, as a click on Pause leaves the window\n";
 }

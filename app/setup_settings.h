@@ -36,6 +36,10 @@ public:
     std::optional<TeachingTools::Speed> speed;
     std::optional<TeachingTools::Theory> theory;
     bool projector = false;
+    bool record = false;           // the fading record
+    std::optional<int> threshold;  // the record's threshold, dB
+    bool ellipse = false;          // the polarisation ellipse
+    bool numbers = false;          // the phasor numbers
 
     friend bool operator==(const SetupSettings&, const SetupSettings&) = default;
 
@@ -63,7 +67,8 @@ public:
     // First checks every value against the window (a scroll bar value within its range); on an
     // error returns its text and changes nothing. Then makes the settings one action each, in
     // this order: demonstration, options one and two, phase, rate, fixed, histogram, tip 1,
-    // tip 2, speed, theory, projector, pause. Returns an empty text.
+    // tip 2, speed, theory, projector, record, threshold, ellipse, numbers, pause. Returns an
+    // empty text.
     std::string apply(Form1& form, const Deliver& deliver) const;
 
     // One line a setting, for a program's help.

@@ -1,6 +1,10 @@
 #include "app/teaching_tools.h"
 
+#include <algorithm>
+#include <cmath>
+
 #include "app/form1.h"
+#include "demos/fading/fading.h"
 #include "demos/fading/histogram.h"
 
 bool TeachingTools::paused() const {
@@ -51,4 +55,54 @@ TeachingTools::Theory TeachingTools::theoryOnShow() const {
 
 void TeachingTools::toggleTheory() {
     theory_ = theory_ != Theory::Off ? Theory::Off : theoryOnShow();
+}
+
+bool TeachingTools::recordShown() const {
+    return record_ && (form_.demoIs("Rayleigh") || form_.demoIs("Ricean"));
+}
+
+bool TeachingTools::recordCanToggle() const {
+    return record_ || form_.demoIs("Rayleigh") || form_.demoIs("Ricean");
+}
+
+void TeachingTools::setFadingRecord(bool on) {
+    if (on && !record_)
+        recordData_.clear();
+    record_ = on;
+}
+
+void TeachingTools::setThreshold(int decibels) {
+    threshold_ = std::clamp(decibels, kLowestThreshold, kHighestThreshold);
+}
+
+void TeachingTools::frameAdvanced() {
+    if (!recordShown() || fading::rayCount(form_) < 1)
+        return;
+    // A record is of one demonstration with the same rays: other rays, another record.
+    const std::string of = form_.cmbDemo.text() + "/" + form_.cmbOne.text() + "/" +
+                           std::to_string(form_.hscFixed.value());
+    if (of != recordedFor_) {
+        recordData_.clear();
+        recordedFor_ = of;
+    }
+    const Line& resultant = form_.lnePol[5];
+    const double dx = double{resultant.x1()} - resultant.x2();
+    const double dy = double{resultant.y1()} - resultant.y2();
+    recordData_.add(std::sqrt(dx * dx + dy * dy));
+}
+
+bool TeachingTools::ellipseShown() const {
+    return ellipse_ && form_.demoIs("Polarisation");
+}
+
+bool TeachingTools::ellipseCanToggle() const {
+    return ellipse_ || form_.demoIs("Polarisation");
+}
+
+bool TeachingTools::numbersShown() const {
+    return numbers_ && form_.demoIs("Phasors");
+}
+
+bool TeachingTools::numbersCanToggle() const {
+    return numbers_ || form_.demoIs("Phasors");
 }

@@ -1,7 +1,9 @@
 #pragma once
 
+#include <string>
 #include <vector>
 
+#include "demos/fading/fading_record.h"
 #include "demos/fading/theory_curve.h"
 
 class Form1;
@@ -50,9 +52,52 @@ public:
     void setProjector(bool projector) { projector_ = projector; }
     void toggleProjector() { projector_ = !projector_; }
 
+    // The fading record of "Rayleigh" and "Ricean" (fading_record): off by default; on, it
+    // keeps every frame's envelope from the next frame on, afresh whenever the demonstration, the
+    // rays or "Fixed" change. Its threshold is in decibels against the running rms level, in
+    // steps of kThresholdStep between kLowestThreshold and kHighestThreshold.
+    static constexpr int kThresholdStep = 5;
+    static constexpr int kLowestThreshold = -30;
+    static constexpr int kHighestThreshold = 5;
+    static constexpr int kDefaultThreshold = -10;
+    bool fadingRecord() const { return record_; }
+    void setFadingRecord(bool on);
+    void toggleFadingRecord() { setFadingRecord(!record_); }
+    // Where a record fits the picture ("Rayleigh" or "Ricean"), or once it is on.
+    bool recordCanToggle() const;
+    bool recordShown() const;
+    int threshold() const { return threshold_; }
+    void setThreshold(int decibels);
+    void lowerThreshold() { setThreshold(threshold_ - kThresholdStep); }
+    void raiseThreshold() { setThreshold(threshold_ + kThresholdStep); }
+    const fading_record::Record& record() const { return recordData_; }
+
+    // The polarisation ellipse: the path of the sum over the last cycle and its caption.
+    bool ellipse() const { return ellipse_; }
+    void setEllipse(bool on) { ellipse_ = on; }
+    void toggleEllipse() { ellipse_ = !ellipse_; }
+    bool ellipseCanToggle() const;
+    bool ellipseShown() const;
+
+    // The phasors' numbers: each phasor's length and phase, and the sum's, below the diagrams.
+    bool phasorNumbers() const { return numbers_; }
+    void setPhasorNumbers(bool on) { numbers_ = on; }
+    void togglePhasorNumbers() { numbers_ = !numbers_; }
+    bool numbersCanToggle() const;
+    bool numbersShown() const;
+
+    // After every frame the timer (or the step) drew: what the record keeps of it.
+    void frameAdvanced();
+
 private:
     Form1& form_;
     Speed speed_ = Speed::Normal;
     Theory theory_ = Theory::Off;
     bool projector_ = false;
+    bool record_ = false;
+    int threshold_ = kDefaultThreshold;
+    fading_record::Record recordData_;
+    std::string recordedFor_;  // the demonstration, the rays and "Fixed" that the record is of
+    bool ellipse_ = false;
+    bool numbers_ = false;
 };

@@ -75,6 +75,62 @@ constexpr Tool kTools[] = {
      .change = [](Form1& form) { form.tools.toggleProjector(); },
      .checked = [](const Form1& form, const ToolServices&) { return form.tools.projector(); },
      .hint = "A white background, and every line and border at least 2 pixels wide."},
+    {.id = "toolFadingRecord",
+     .label = "Fading record",
+     .key = {"R"},
+     .kind = Kind::Check,
+     .separatorBefore = true,
+     .change = [](Form1& form) { form.tools.toggleFadingRecord(); },
+     .enabled = [](const Form1& form) { return form.tools.recordCanToggle(); },
+     .checked = [](const Form1& form, const ToolServices&) { return form.tools.fadingRecord(); },
+     .hint = "In \"Rayleigh\" and \"Ricean\": the envelope of the last 300 frames in dB, and the "
+             "share of frames below the threshold against the theory. Raise \"Speed\" for the "
+             "statistics of many independent fades."},
+    {.id = "toolThresholdDown",
+     .label = "Lower the record's threshold",
+     .key = {"["},
+     .change = [](Form1& form) { form.tools.lowerThreshold(); },
+     .enabled =
+         [](const Form1& form) {
+             return form.tools.recordShown() &&
+                    form.tools.threshold() > TeachingTools::kLowestThreshold;
+         },
+     .hint = "5 dB lower, down to -30 dB."},
+    {.id = "toolThresholdUp",
+     .label = "Raise the record's threshold",
+     .key = {"]"},
+     .change = [](Form1& form) { form.tools.raiseThreshold(); },
+     .enabled =
+         [](const Form1& form) {
+             return form.tools.recordShown() &&
+                    form.tools.threshold() < TeachingTools::kHighestThreshold;
+         },
+     .hint = "5 dB higher, up to +5 dB."},
+    {.id = "toolEllipse",
+     .label = "Polarisation ellipse",
+     .key = {"E"},
+     .kind = Kind::Check,
+     .change = [](Form1& form) { form.tools.toggleEllipse(); },
+     .enabled = [](const Form1& form) { return form.tools.ellipseCanToggle(); },
+     .checked = [](const Form1& form, const ToolServices&) { return form.tools.ellipse(); },
+     .hint = "In \"Polarisation\": the path of the sum over the last cycle, and its kind, "
+             "handedness, axial ratio and tilt."},
+    {.id = "toolPhasorNumbers",
+     .label = "Phasor numbers",
+     .key = {"N"},
+     .kind = Kind::Check,
+     .change = [](Form1& form) { form.tools.togglePhasorNumbers(); },
+     .enabled = [](const Form1& form) { return form.tools.numbersCanToggle(); },
+     .checked = [](const Form1& form, const ToolServices&) { return form.tools.phasorNumbers(); },
+     .hint = "In \"Phasors\": each phasor's length in twips and phase in degrees, and the "
+             "sum's, below the diagrams."},
+    {.id = "toolDescribe",
+     .label = "Describe the picture",
+     .key = {"D"},
+     .separatorBefore = true,
+     .service = [](ToolServices& services) { services.describePicture(); },
+     .hint = "The whole picture in words, read by the screen reader; after each change it says "
+             "what changed."},
     {.id = "toolCopyPicture",
      .label = "Copy picture",
      .key = {"C", true},

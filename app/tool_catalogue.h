@@ -23,6 +23,8 @@ public:
     virtual void toggleFullScreen() = 0;
     // The set-up on screen, in the form that opens it again: a command line or a link.
     virtual void copySetUp() = 0;
+    // The whole description of the picture, said by the screen reader.
+    virtual void describePicture() = 0;
 };
 
 // The lecturer's tools, listed once: each with its id, its label, its key, its kind, when it can

@@ -4,6 +4,7 @@
 #include <QFileDialog>
 #include <QGuiApplication>
 #include <QMessageBox>
+#include <QTimer>
 
 #include "app/form1.h"
 #include "app/form_options.h"
@@ -14,10 +15,27 @@
 DesktopTools::DesktopTools(FormView& view, Form1& form)
     : view_(view),
       form_(form),
+      narration_(form),
       menu_(view, tool_catalogue::menu(
                       form, *this, tool_catalogue::Edition::Desktop,
                       [&view](const std::function<void()>& action) { view.deliver(action); })) {
     view_.setFormOptions([&form] { return formOptions(form); });
+    clock_.start();
+    narration_.speakThrough({.now = [this] { return double(clock_.elapsed()); },
+                             .describe =
+                                 [this](const std::string& name, const std::string& description) {
+                                     view_.setPictureDescription(name, description);
+                                 },
+                             .say = [this](const std::string& words) { view_.announce(words); },
+                             .later =
+                                 [this](double delay, std::function<void()> action) {
+                                     QTimer::singleShot(int(delay), &view_, std::move(action));
+                                 }});
+    view_.setDeliveryListener([this](EventCause cause) { narration_.heard(cause); });
+}
+
+void DesktopTools::describePicture() {
+    narration_.sayAll();
 }
 
 void DesktopTools::copyPicture() {

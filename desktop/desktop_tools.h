@@ -1,7 +1,9 @@
 #pragma once
 
+#include <QElapsedTimer>
 #include <QObject>
 
+#include "app/narration.h"
 #include "app/tool_catalogue.h"
 #include "ui/qt/tool_menu.h"
 
@@ -9,8 +11,9 @@ class Form1;
 class FormView;
 
 // The teaching tools on the desktop: the catalogue's menu on the window, and what only the desktop
-// does for it: the system clipboard, a file dialog for the pictures, the window's full screen and
-// the set-up as a command line.
+// does for it: the system clipboard, a file dialog for the pictures, the window's full screen, the
+// set-up as a command line, and the picture told to a screen reader (the narration's words handed
+// to the view).
 class DesktopTools : public ToolServices {
 public:
     DesktopTools(FormView& view, Form1& form);
@@ -22,9 +25,14 @@ public:
     bool fullScreen() const override;
     void toggleFullScreen() override;
     void copySetUp() override;
+    void describePicture() override;
+
+    const Narration& narration() const { return narration_; }
 
 private:
     FormView& view_;
     Form1& form_;
+    Narration narration_;
+    QElapsedTimer clock_;
     ToolMenu menu_;
 };

@@ -1,8 +1,12 @@
-// The browser edition's picture for the README, taken in Debian's Chromium, headless:
-//   node tools/browser-screenshot.mjs [PAGE] [OUTPUT.png]
-// "Ricean" with five rays, the histogram on and 3000 ticks, as tools/screenshots takes the
-// desktop's docs/screenshots/ricean.png; the ticks come through window.propagationTest with the
-// page's clock stopped, so the picture is the same on every run.
+// The browser edition's pictures for the README, taken in Debian's Chromium, headless:
+//   node tools/browser-screenshot.mjs [TEST_PAGE] [OUTPUT_FOLDER]
+// TEST_PAGE defaults to build-web/propagation-demos-test.html (the set-ups and ticks come through
+// its window.propagationTest, with the page's clock stopped, so the pictures are the same on
+// every run), OUTPUT_FOLDER to docs/screenshots. It writes
+//   browser-edition.png   "Ricean" with five rays, the histogram on and 3000 ticks, as
+//                         tools/screenshots takes the desktop's docs/screenshots/ricean.png;
+//   phone-upright-*.png, phone-sideways-*.png   "Polarisation" and "Rayleigh" on a phone of
+//                         390 x 844 CSS pixels, upright and turned, at a device pixel ratio of 2.
 import { createRequire } from 'node:module';
 import { fileURLToPath, pathToFileURL } from 'node:url';
 import path from 'node:path';
@@ -11,30 +15,49 @@ const sourceDir = path.resolve(path.dirname(fileURLToPath(import.meta.url)), '..
 const require = createRequire(path.join(sourceDir, 'tests', 'web', 'package.json'));
 const { chromium } = require('playwright-core');
 
-const page = path.resolve(process.argv[2] ?? path.join(sourceDir, 'build-web', 'propagation-demos.html'));
-const output = path.resolve(process.argv[3] ?? path.join(sourceDir, 'docs', 'screenshots', 'browser-edition.png'));
+const page = path.resolve(process.argv[2] ?? path.join(sourceDir, 'build-web', 'propagation-demos-test.html'));
+const folder = path.resolve(process.argv[3] ?? path.join(sourceDir, 'docs', 'screenshots'));
+
+const shots = [
+    ['browser-edition.png', { width: 789, height: 605 }, 'demo=Ricean&one=Five&fixed=6&rate=10&histogram', 3000],
+    ['phone-upright-polarisation.png', { width: 390, height: 844, phone: true },
+        'demo=Polarisation&one=Horizontal&two=Vertical&phase=45', 4],
+    ['phone-sideways-polarisation.png', { width: 844, height: 390, phone: true },
+        'demo=Polarisation&one=Horizontal&two=Vertical&phase=45', 4],
+    ['phone-upright-rayleigh.png', { width: 390, height: 844, phone: true },
+        'demo=Rayleigh&one=Ten&rate=20&histogram', 3000],
+    ['phone-sideways-rayleigh.png', { width: 844, height: 390, phone: true },
+        'demo=Rayleigh&one=Ten&rate=20&histogram', 3000],
+];
 
 const browser = await chromium.launch({
     executablePath: process.env.PROPAGATION_CHROMIUM ?? '/usr/bin/chromium',
     headless: true,
     args: ['--headless', '--no-sandbox', '--disable-gpu', '--no-first-run', '--disable-background-networking'],
 });
-const context = await browser.newContext({ viewport: { width: 789, height: 605 } });
-const tab = await context.newPage();
-await tab.clock.install({ time: 0 });
-await tab.clock.pauseAt(1000);
-await tab.goto(pathToFileURL(page).href);
-const error = await tab.evaluate(async () => {
-    if (!(window.propagationTest && window.propagationTest.ready)) {
-        await new Promise((resolve) => window.addEventListener('propagation-ready', resolve, { once: true }));
-    }
-    const hook = window.propagationTest;
-    const e = hook.setup('demo=Ricean&one=Five&fixed=6&rate=10&histogram');
-    hook.tick(3000);
-    hook.paint();
-    return e;
-});
-if (error) throw new Error(error);
-await tab.screenshot({ path: output });
+for (const [name, size, setup, ticks] of shots) {
+    const context = await browser.newContext({
+        viewport: { width: size.width, height: size.height },
+        deviceScaleFactor: size.phone ? 2 : 1, hasTouch: Boolean(size.phone), isMobile: Boolean(size.phone),
+    });
+    const tab = await context.newPage();
+    await tab.clock.install({ time: 0 });
+    await tab.clock.pauseAt(1000);
+    await tab.goto(pathToFileURL(page).href);
+    const error = await tab.evaluate(async ([s, n]) => {
+        if (!(window.propagationTest && window.propagationTest.ready)) {
+            await new Promise((resolve) => window.addEventListener('propagation-ready', resolve, { once: true }));
+        }
+        const hook = window.propagationTest;
+        const e = hook.setup(s);
+        hook.tick(n);
+        hook.paint();
+        return e;
+    }, [setup, ticks]);
+    if (error) throw new Error(`${name}: ${error}`);
+    const output = path.join(folder, name);
+    await tab.screenshot({ path: output });
+    await context.close();
+    console.log(`wrote ${output}`);
+}
 await browser.close();
-console.log(`wrote ${output}`);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 
 #include "ui/control.h"
@@ -41,10 +42,25 @@ public:
     void setAccessibleDescription(std::string text) { accessibleDescription_ = std::move(text); }
     std::string accessibleName() const;
     const std::string& accessibleDescription() const { return accessibleDescription_; }
+    // The control's value in words with its unit ("50 degrees"), empty where it has none; and
+    // whether a button that switches something on is on, for a button that does (nothing for
+    // the others).
+    void setAccessibleValue(std::string text) { accessibleValue_ = std::move(text); }
+    const std::string& accessibleValue() const { return accessibleValue_; }
+    void setAccessiblePressed(std::optional<bool> pressed) { accessiblePressed_ = pressed; }
+    std::optional<bool> accessiblePressed() const { return accessiblePressed_; }
+    // The description with the value in words before it, for a screen reader that has no place
+    // of its own for a value's words.
+    std::string accessibleDescriptionWithValue() const {
+        return accessibleValue_.empty() ? accessibleDescription_
+                                        : accessibleValue_ + ". " + accessibleDescription_;
+    }
 
 private:
     std::string accessibleName_;
     std::string accessibleDescription_;
+    std::string accessibleValue_;
+    std::optional<bool> accessiblePressed_;
     const Control* labelledBy_ = nullptr;
     float left_ = 0;
     float top_ = 0;

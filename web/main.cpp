@@ -1,6 +1,7 @@
 #include <emscripten/val.h>
 
 #include "app/form1.h"
+#include "app/form_parts.h"
 #include "ui/web/web_form_view.h"
 #include "web/page_tools.h"
 
@@ -15,6 +16,7 @@
 int main() {
     static Form1 form;
     static WebFormView view(form, emscripten::val::global("document")["body"]);
+    view.setPartsSource([] { return formParts(form); });
     emscripten::val::global("document").set("title", form.caption());
     view.load();
     static PageTools tools(form, view);

@@ -3,6 +3,7 @@
 #include <memory>
 #include <string>
 
+#include "app/narration.h"
 #include "app/tool_catalogue.h"
 #include "ui/web/page_services.h"
 #include "ui/web/tool_menu.h"
@@ -11,8 +12,9 @@ class Form1;
 class WebFormView;
 
 // The teaching tools in the browser edition: the catalogue's menu in the page, and what only the
-// page does for it: the pictures downloaded and copied, the browser's full-screen mode, and the
-// set-up carried in the page's address (propagation-demos.html#demo=Ricean&one=Ten&histogram).
+// page does for it: the pictures downloaded and copied, the browser's full-screen mode, the
+// set-up carried in the page's address (propagation-demos.html#demo=Ricean&one=Ten&histogram),
+// and the picture told to a screen reader (the narration's words handed to the view).
 class PageTools : public ToolServices {
 public:
     PageTools(Form1& form, WebFormView& view);
@@ -28,10 +30,12 @@ public:
     bool fullScreen() const override;
     void toggleFullScreen() override;
     void copySetUp() override;
+    void describePicture() override;
 
 private:
     Form1& form_;
     WebFormView& view_;
     PageServices services_;
+    Narration narration_;
     std::unique_ptr<ToolMenu> menu_;
 };

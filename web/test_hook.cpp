@@ -3,6 +3,7 @@
 #include <emscripten/bind.h>
 #include <emscripten/val.h>
 
+#include <algorithm>
 #include <cctype>
 #include <map>
 #include <memory>
@@ -20,6 +21,8 @@
 using emscripten::val;
 
 namespace {
+
+val boxValue(const RectF& box);
 
 Form1* theForm = nullptr;
 WebFormView* theView = nullptr;
@@ -99,6 +102,93 @@ val geometry() {
     out.set("offsetX", geometry.offset().x);
     out.set("offsetY", geometry.offset().y);
     out.set("devicePixelRatio", geometry.devicePixelRatio());
+    return out;
+}
+
+// Where the parts of the form stand in the page: the arrangement's kind, its content size (CSS
+// pixels) and each region's box in twips, its place in the page and its scale.
+val arrangement() {
+    static const char* const kinds[] = {"uniform", "upright", "sideways"};
+    const drawing::Arrangement& a = theView->arrangement();
+    val out = val::object();
+    out.set("kind", val(kinds[static_cast<int>(a.kind())]));
+    out.set("width", a.width());
+    out.set("height", a.height());
+    val regions = val::array();
+    for (const drawing::Region& region : a.regions()) {
+        val r = val::object();
+        r.set("twips", boxValue(region.twips));
+        r.set("page", boxValue(region.page()));
+        r.set("pixelsPerTwip", region.geometry.pixelsPerTwip());
+        val holes = val::array();
+        for (const RectF& hole : region.holes) holes.call<void>("push", boxValue(hole));
+        r.set("holes", holes);
+        regions.call<void>("push", r);
+    }
+    out.set("regions", regions);
+    return out;
+}
+
+// A point of the form (twips) in the browser's viewport, through the region that shows it: where
+// a pointer goes to press there.
+val clientPoint(double x, double y) {
+    const PointF page = theView->geometryOf(RectF{x, y, 0, 0}).toPixels(x, y);
+    const val stage = theView->stage();
+    const val box = stage.call<val>("getBoundingClientRect");
+    val out = val::object();
+    out.set("x", page.x + box["left"].as<double>() - stage["scrollLeft"].as<double>());
+    out.set("y", page.y + box["top"].as<double>() - stage["scrollTop"].as<double>());
+    return out;
+}
+
+// Every text painted on the canvas, as each region sets it: {text, pixelSize} in CSS pixels.
+val paintedTexts() {
+    val out = val::array();
+    for (const drawing::Region& region : theView->arrangement().regions()) {
+        std::vector<drawing::Primitive> primitives;
+        drawing::drawForm(*theForm, region.twips, region.geometry, theView->fitter(),
+                          WebFormView::kButtonFace, primitives);
+        for (const drawing::Primitive& primitive : primitives) {
+            if (const auto* text = std::get_if<drawing::Text>(&primitive)) {
+                if (!region.twips.intersects(text->box))
+                    continue;
+                val t = val::object();
+                t.set("text", text->text);
+                t.set("pixelSize", text->pixelSize);
+                out.call<void>("push", t);
+            }
+        }
+    }
+    return out;
+}
+
+// The visible painted controls that a region's edge or one of its holes cuts: what a region
+// shows of them is not the whole.
+val cutAtRegionEdges() {
+    val out = val::array();
+    const auto& regions = theView->arrangement().regions();
+    for (const auto& item : theForm->paintOrder()) {
+        const Control& control = *std::visit([](const Control* c) { return c; }, item);
+        const RectF bounds = control.paintBounds();
+        if (!control.visible() || bounds.isEmpty())
+            continue;
+        const auto within = [&bounds](const RectF& r) {
+            return bounds.left >= r.left && bounds.top >= r.top && bounds.right() <= r.right() &&
+                   bounds.bottom() <= r.bottom();
+        };
+        for (const drawing::Region& region : regions) {
+            // What another region shows instead is no part of this one.
+            const auto hole = std::find_if(region.holes.begin(), region.holes.end(), within);
+            if (hole != region.holes.end() || !bounds.intersects(region.twips))
+                continue;
+            bool cut = !within(region.twips);
+            for (const RectF& other : region.holes) cut = cut || bounds.intersects(other);
+            if (cut) {
+                out.call<void>("push", control.name());
+                break;
+            }
+        }
+    }
     return out;
 }
 
@@ -210,6 +300,10 @@ EMSCRIPTEN_BINDINGS(web_test_hook) {
     emscripten::function("testError", &error);
     emscripten::function("testTools", &tools);
     emscripten::function("testCatalogue", &catalogue);
+    emscripten::function("testArrangement", &arrangement);
+    emscripten::function("testClientPoint", &clientPoint);
+    emscripten::function("testPaintedTexts", &paintedTexts);
+    emscripten::function("testCutAtRegionEdges", &cutAtRegionEdges);
     emscripten::function("testEvents", &events);
     emscripten::function("testBreakInvariant", &breakInvariant);
     emscripten::function("testSetup", &setup);
@@ -228,7 +322,8 @@ void install(Form1& form, WebFormView& view, PageTools& tools) {
     // Each entry is the binding "test" + its name with a capital: tick -> testTick.
     for (std::string name :
          {"tick", "paint", "control", "frameCount", "invariants", "clock", "geometry", "error",
-          "events", "breakInvariant", "setup", "nonShapeBoxes", "tools", "catalogue"}) {
+          "events", "breakInvariant", "setup", "nonShapeBoxes", "tools", "catalogue", "arrangement",
+          "clientPoint", "paintedTexts", "cutAtRegionEdges"}) {
         std::string binding = "test" + name;
         binding[4] = static_cast<char>(std::toupper(static_cast<unsigned char>(binding[4])));
         hook.set(name, val::module_property(binding.c_str()));

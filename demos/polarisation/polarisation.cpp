@@ -1,6 +1,8 @@
 #include "demos/polarisation/polarisation.h"
 
+#include <algorithm>
 #include <cmath>
+#include <limits>
 
 #include "app/form1.h"
 #include "ui/number_rules.h"
@@ -51,11 +53,16 @@ FieldVector scaled(FieldVector e, int amplitude) {
 
 FieldVector fieldVector(const std::string& text, double phase) {
     FieldVector e;
-    if (text == "Off") e = {0, 0};
-    if (text == "Horizontal") e = {std::cos(phase), 0};
-    if (text == "Vertical") e = {0, std::cos(phase)};
-    if (text == "Right-Hand Circular") e = {std::cos(phase), std::sin(phase)};
-    if (text == "Left-Hand Circular") e = {std::cos(phase), -std::sin(phase)};
+    if (text == "Off")
+        e = {0, 0};
+    if (text == "Horizontal")
+        e = {std::cos(phase), 0};
+    if (text == "Vertical")
+        e = {0, std::cos(phase)};
+    if (text == "Right-Hand Circular")
+        e = {std::cos(phase), std::sin(phase)};
+    if (text == "Left-Hand Circular")
+        e = {std::cos(phase), -std::sin(phase)};
     return e;
 }
 
@@ -73,9 +80,9 @@ void setUp(Form1& form) {
     form.cmbTwo.setText("Off");
 
     for (Control* control : std::initializer_list<Control*>{
-             &form.lblOne, &form.cmbOne, &form.lblTwo, &form.cmbTwo, &form.lblThree,
-             &form.lblFour, &form.hscPhase, &form.hscAmp1, &form.hscAmp2, &form.Line1,
-             &form.Line2, &form.Shape1[0], &form.Shape1[1], &form.Shape1[2]}) {
+             &form.lblOne, &form.cmbOne, &form.lblTwo, &form.cmbTwo, &form.lblThree, &form.lblFour,
+             &form.hscPhase, &form.hscAmp1, &form.hscAmp2, &form.Line1, &form.Line2,
+             &form.Shape1[0], &form.Shape1[1], &form.Shape1[2]}) {
         control->setVisible(true);
     }
     form.DrawFrame();
@@ -101,6 +108,84 @@ void drawFrame(Form1& form) {
     placeVerticalProjection(form.lnePol[1], cx, cy, e1);
     placeVerticalProjection(form.lnePol[3], cx, cy, e2);
     placeVerticalProjection(form.lnePol[5], cx, cy, sum);
+}
+
+double Figure::axialRatio() const {
+    return minor > 0 ? major / minor : std::numeric_limits<double>::infinity();
+}
+
+FieldVector sumAt(const Form1& form, double phase1) {
+    const double phase2 = (form.hscPhase.value() / 180.0) * kPi + phase1;
+    const FieldVector e1 = scaled(fieldVector(form.cmbOne.text(), phase1), form.hscAmp1.value());
+    const FieldVector e2 = scaled(fieldVector(form.cmbTwo.text(), phase2), form.hscAmp2.value());
+    return FieldVector{e2.x + e1.x, e2.y + e1.y};
+}
+
+std::vector<PointF> trail(const Form1& form) {
+    const double cx = number_rules::roundToInt16(form.Line2.x1());
+    const double cy = number_rules::roundToInt16(form.Line1.y1());
+    std::vector<PointF> points;
+    for (int back = 23; back >= 0; --back) {
+        const FieldVector e = sumAt(form, (form.FrameCount - back) * kPi / 12);
+        points.push_back({cx + kTwipsPerUnit * e.x, cy + kTwipsPerUnit * e.y});
+    }
+    return points;
+}
+
+std::string caption(const Figure& figure) {
+    const std::string turn =
+        figure.clockwise ? "right-handed (clockwise)" : "left-handed (counter-clockwise)";
+    const auto degrees = [](double value) {
+        const long whole = std::lround(value);
+        return std::to_string(whole == 0 ? 0 : whole) + "\u00b0";
+    };
+    switch (figure.kind) {
+        case Figure::Kind::None:
+            return "No field: the sum stays on the centre";
+        case Figure::Kind::Linear:
+            return "Linear, tilt " + degrees(figure.tiltDegrees);
+        case Figure::Kind::Circular:
+            return "Circular, " + turn + ", axial ratio 1";
+        case Figure::Kind::Elliptical:
+            break;
+    }
+    return "Elliptical, " + turn + ", axial ratio " +
+           number_rules::fixedText(figure.axialRatio(), 2) + ", tilt " +
+           degrees(figure.tiltDegrees);
+}
+
+Figure figureOf(const Form1& form) {
+    // The sum at phi = 0 and at a quarter cycle later.
+    const FieldVector a = sumAt(form, 0);
+    const FieldVector b = sumAt(form, kPi / 2);
+    // The semi-axes are the square roots of the eigenvalues of a a' + b b'.
+    const double xx = a.x * a.x + b.x * b.x;
+    const double yy = a.y * a.y + b.y * b.y;
+    const double xy = a.x * a.y + b.x * b.y;
+    const double spread = std::sqrt((xx - yy) * (xx - yy) + 4 * xy * xy);
+    Figure figure;
+    figure.major = std::sqrt(std::max(0.0, (xx + yy + spread) / 2));
+    figure.minor = std::sqrt(std::max(0.0, (xx + yy - spread) / 2));
+    // Screen y grows downwards: the angle a student sees is the other way round.
+    double tilt = -0.5 * std::atan2(2 * xy, xx - yy) * 180 / kPi;
+    if (tilt <= -90)
+        tilt += 180;
+    figure.tiltDegrees = tilt;
+    // The tip moves from a towards b: a positive cross product turns clockwise on the screen.
+    figure.clockwise = a.x * b.y - a.y * b.x > 0;
+    // Within a thousandth of the sum's size: the eight-digit pi leaves that much of a circle's
+    // quarter cycle unmatched.
+    constexpr double kTolerance = 1e-3;
+    if (figure.major < kTolerance) {
+        figure.kind = Figure::Kind::None;
+    } else if (figure.minor < kTolerance * figure.major) {
+        figure.kind = Figure::Kind::Linear;
+    } else if (figure.major - figure.minor < kTolerance * figure.major) {
+        figure.kind = Figure::Kind::Circular;
+    } else {
+        figure.kind = Figure::Kind::Elliptical;
+    }
+    return figure;
 }
 
 }  // namespace polarisation

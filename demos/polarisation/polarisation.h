@@ -1,6 +1,9 @@
 #pragma once
 
 #include <string>
+#include <vector>
+
+#include "ui/point_f.h"
 
 class Form1;
 
@@ -20,5 +23,37 @@ FieldVector fieldVector(const std::string& text, double phase);
 
 void setUp(Form1& form);
 void drawFrame(Form1& form);
+
+// The path that the tip of the sum runs along over one cycle (24 frames), worked out from the
+// components, their amplitudes and the relative phase: the sum at a phase phi of component 1 is
+// a cos(phi) + b sin(phi), an ellipse with these semi-axes, in units of amplitude.
+struct Figure {
+    enum class Kind {
+        None,        // the components cancel, or both are off: the tip stays on the centre
+        Linear,      // a line through the centre
+        Circular,    // a circle
+        Elliptical,  // anything between
+    };
+    Kind kind = Kind::None;
+    double major = 0;  // the semi-axes
+    double minor = 0;
+    // The long axis against the horizontal axis, in degrees counter-clockwise as a student sees
+    // it (y upwards), more than -90 and at most 90.
+    double tiltDegrees = 0;
+    // The way the tip turns on the screen; a "Right-Hand Circular" component turns clockwise.
+    bool clockwise = false;
+    // The long axis over the short one: 1 for a circle, infinite for a line.
+    double axialRatio() const;
+};
+Figure figureOf(const Form1& form);
+
+// The sum of the two components when component 1 is at `phase1`, by the frame's own rules.
+FieldVector sumAt(const Form1& form, double phase1);
+// Where the tip of the sum stood in the last full cycle, the 24 frames up to this one, in twips,
+// oldest first: the path that the ellipse tool draws.
+std::vector<PointF> trail(const Form1& form);
+// The figure in a few words for the ellipse tool's caption: its kind, its turn, its axial ratio
+// and its tilt ("elliptical, left-handed (counter-clockwise), axial ratio 2.41, tilt -45°").
+std::string caption(const Figure& figure);
 
 }  // namespace polarisation

@@ -5,16 +5,21 @@ Starts the real program on a private X server (Xvfb) with a private D-Bus sessio
 bus of that session, then walks the program's accessible tree with pyatspi: in every
 demonstration, each windowed control that shows must have the role, the name and the description
 that the user's eyes get from the window (the option lists are named by the captions beside them),
-and nothing that the demonstration hides may be reported as showing. The demonstrations are
-chosen as a keyboard user does, with the arrow keys on the focused demo list. In "Phasors" the
-tip of phasor 1 takes the focus, the arrow keys move it one grid step, and the resultant's tip
-follows it.
+and nothing that the demonstration hides may be reported as showing; a scroll bar's description
+begins with its value in words and its unit. The picture is an image named after the
+demonstration, whose description puts it in words, and each change of demonstration is announced
+by a notification that appears with the words. The demonstrations are chosen as a keyboard user
+does, with the arrow keys on the focused demo list; Tab reaches every control that shows (the
+order is printed); "Histogram", once pressed, is checked and pressed and says so. In "Phasors" the tip
+of phasor 1 takes the focus, the arrow keys move it one grid step, its description tells its new
+length and phase, and the resultant's tip follows it.
 
 Usage: screen_reader_check.py PATH-TO-propagation-demos
 Runs under the Debian python (python3-pyatspi); every process it starts ends with it.
 """
 import ctypes
 import importlib
+import math
 import os
 import select
 import signal
@@ -64,15 +69,22 @@ COMMON = [
 ]
 HISTOGRAM = Control(BUTTON, "Histogram",
                     "Start collecting the histogram of the received envelope", 9480, 3600)
-SPEED = Control(SCROLL_BAR, "Speed", "How fast the phases of the rays wander", 9480, 4320)
-FIXED = Control(SCROLL_BAR, "Fixed", "Strength of the direct component", 9480, 4920)
+HISTOGRAM_ON = "The histogram is on: press again to count afresh from zero"
+SPEED = Control(SCROLL_BAR, "Speed", "Speed 0 of 20. How fast the phases of the rays wander",
+                9480, 4320)
+FIXED = Control(SCROLL_BAR, "Fixed", "Fixed 5 of 10. Strength of the direct component", 9480,
+                4920)
 # The phasor tips start on their diagrams' origins, centred on (1560, 1560), (1560, 3600) and
 # (1560, 5640).
-TIP1 = Control(BUTTON, "Phasor 1 tip", "Drag it, or move it with the arrow keys, to set phasor 1",
-               1432.5, 1432.5)
-TIP2 = Control(BUTTON, "Phasor 2 tip", "Drag it, or move it with the arrow keys, to set phasor 2",
-               1432.5, 3472.5)
-RESULTANT = Control(BUTTON, "Resultant tip", "The sum of phasor 1 and phasor 2", 1432.5, 5512.5)
+# Each tip tells its place first: at set-up every phasor has no length.
+TIP1_USE = "Drag it, or move it with the arrow keys, to set phasor 1"
+RESULTANT_USE = "The sum of phasor 1 and phasor 2"
+AT_ORIGIN = "No length, on its origin. "
+TIP1 = Control(BUTTON, "Phasor 1 tip", AT_ORIGIN + TIP1_USE, 1432.5, 1432.5)
+TIP2 = Control(BUTTON, "Phasor 2 tip",
+               AT_ORIGIN + "Drag it, or move it with the arrow keys, to set phasor 2", 1432.5,
+               3472.5)
+RESULTANT = Control(BUTTON, "Resultant tip", AT_ORIGIN + RESULTANT_USE, 1432.5, 5512.5)
 
 # Every windowed control that each demonstration shows; all the others must be hidden.
 SHOWN = {
@@ -81,16 +93,28 @@ SHOWN = {
     "Polarisation": [
         first_list("Component 1"), second_list("Component 2"),
         Control(SCROLL_BAR, "Relative Phase",
-                "Phase of component 2 relative to component 1, in degrees", 7380, 8460),
-        Control(SCROLL_BAR, "Amplitude 1", "Amplitude of component 1; the middle is amplitude 1",
-                10560, 7200),
-        Control(SCROLL_BAR, "Amplitude 2", "Amplitude of component 2; the middle is amplitude 1",
-                10560, 7800),
+                "0 degrees. Phase of component 2 relative to component 1, in degrees", 7380,
+                8460),
+        Control(SCROLL_BAR, "Amplitude 1",
+                "amplitude 1. Amplitude of component 1; the middle is amplitude 1", 10560, 7200),
+        Control(SCROLL_BAR, "Amplitude 2",
+                "amplitude 1. Amplitude of component 2; the middle is amplitude 1", 10560, 7800),
     ],
     "Rayleigh": [first_list("No. of Rays"), HISTOGRAM, SPEED],
     "Ricean": [first_list("No. of Rays"), HISTOGRAM, SPEED, FIXED],
     "Phasors": [TIP1, TIP2, RESULTANT],
 }
+# What the picture's description and the announcement of each demonstration, as its set-up leaves
+# it, must say among other things.
+PICTURE_FACTS = {
+    "Plane Wave": "Its wavelength is 8 steps",
+    "Group Velocity": "The crests ride with their groups",
+    "Polarisation": "linear polarisation",
+    "Rayleigh": "One ray: the received signal is that ray alone",
+    "Ricean": "Ray 1 is the direct path, 1000 twips long",
+    "Phasors": "Phasor 1 has no length",
+}
+
 # The window owns these many windowed controls of each role, shown or not.
 OWNED = {COMBO: 3, BUTTON: 5, SCROLL_BAR: 5}
 
@@ -99,6 +123,30 @@ OWNED = {COMBO: 3, BUTTON: 5, SCROLL_BAR: 5}
 # every press is one grid step.
 TIP_MOVES = [("Right", 1440, 1380), ("Right", 1500, 1380), ("Down", 1500, 1440),
              ("Left", 1440, 1440)]
+
+
+# The tips' sizes and the origins of the diagrams of phasor 1 and of the sum (twips).
+TIP_SIZE = 255
+ORIGIN1 = (1560, 1560)
+
+
+def tip_place(dx, dy):
+    """A tip's place as the window says it: its length, its phase from the downward vertical
+    (atan(dx / dy), plus pi where dy < 0, with the program's pi) and where it points."""
+    pi = 3.1415926
+    if dy == 0:
+        phase = 0 if dx == 0 else (pi / 2 if dx > 0 else -pi / 2)
+    else:
+        phase = math.atan(dx / dy) + (pi if dy < 0 else 0)
+    words = []
+    if abs(dy) >= 0.4142 * abs(dx):
+        words.append("down" if dy > 0 else "up")
+    if abs(dx) >= 0.4142 * abs(dy):
+        words.append("to the right" if dx > 0 else "to the left")
+    degrees = round(phase * 180 / pi)
+    said = f"minus {-degrees}" if degrees < 0 else str(degrees)
+    return (f"{round(math.hypot(dx, dy))} twips long at phase {said} degrees, pointing "
+            + " and ".join(words))
 
 
 def near(extents, x, y):
@@ -266,8 +314,28 @@ class ScreenReader:
         return None
 
     def press(self, key):
-        keysym = {"Left": 0xFF51, "Up": 0xFF52, "Right": 0xFF53, "Down": 0xFF54}[key]
+        keysym = {"Left": 0xFF51, "Up": 0xFF52, "Right": 0xFF53, "Down": 0xFF54, "Tab": 0xFF09,
+                  "space": 0x20}[key]
         self.pyatspi.Registry.generateKeyboardEvent(keysym, None, self.pyatspi.KEY_SYM)
+
+    def pump(self):
+        """Lets the events that have come in reach the listeners."""
+        from gi.repository import GLib
+        context = GLib.MainContext.default()
+        while context.iteration(False):
+            pass
+
+    def picture(self):
+        return next((c for c in self.window if c is not None and c.getRoleName() == "image"), None)
+
+    def focused(self):
+        """The name of the windowed control that has the focus (a list's focus is its text)."""
+        for child in self.windowed_controls():
+            for candidate in [child] + [grandchild for grandchild in child]:
+                if candidate is not None and candidate.getState().contains(
+                        self.pyatspi.STATE_FOCUSED):
+                    return child.name
+        return None
 
     def click(self, accessible):
         x, y, width, height = self.extents(accessible)
@@ -301,6 +369,66 @@ def check_demonstration(reader, demo, failures):
             failures.append(f"{demo}: {child.getRoleName()} {child.name!r} at "
                             f"{reader.extents(child)[:2]} is reported as showing, but the "
                             "demonstration does not show it")
+
+
+def check_picture(reader, demo, heard, failures):
+    picture = reader.picture()
+    if picture is None:
+        failures.append(f"{demo}: no image for the picture in the accessible tree")
+        return
+    fact = PICTURE_FACTS[demo]
+    try:
+        wait_for(f"the picture of {demo} to be named and described",
+                 lambda: picture.name == f"Picture of {demo}" and fact in picture.description)
+    except CheckFailed:
+        failures.append(f"{demo}: the picture is {picture.name!r}, described {picture.description!r}; "
+                        f"not named after the demonstration or without {fact!r}")
+    # The change of demonstration was announced: a notification appeared with its words.
+    try:
+        wait_for(f"an announcement of {demo}",
+                 lambda: reader.pump() or any(fact in words for words in heard))
+    except CheckFailed:
+        failures.append(f"{demo}: no notification said {fact!r}; heard {heard[-3:]!r}")
+    heard.clear()
+
+
+def check_tab_order(reader, demo_list, demo, failures, orders):
+    """Tab from the demo list round the window: every control that shows is reached."""
+    expected = {control.name for control in COMMON + SHOWN[demo]}
+    reached = [reader.focused()]
+    for _ in range(len(expected) + 3):
+        before = reader.focused()
+        reader.press("Tab")
+        try:
+            wait_for("Tab to move the focus", lambda: reader.focused() != before, timeout=3)
+        except CheckFailed:
+            break
+        if reader.focused() == reached[0]:
+            break
+        reached.append(reader.focused())
+    orders[demo] = reached
+    if set(reached) != expected:
+        failures.append(f"{demo}: Tab reaches {reached}, not every one of {sorted(expected)}")
+    reader.focus(demo_list, "the demo list")
+
+
+def check_histogram_switch(reader, failures):
+    button = reader.find(HISTOGRAM)
+    if button is None:
+        failures.append("Rayleigh: no Histogram button")
+        return
+    if button.getState().contains(reader.pyatspi.STATE_CHECKED):
+        failures.append('Rayleigh: "Histogram" is checked before it is pressed')
+    reader.focus(button, '"Histogram"')
+    reader.press("space")
+    try:
+        wait_for('"Histogram" to be on', lambda: all(
+            button.getState().contains(state)
+            for state in (reader.pyatspi.STATE_CHECKED, reader.pyatspi.STATE_PRESSED))
+            and button.description == HISTOGRAM_ON)
+    except CheckFailed:
+        failures.append(f'Rayleigh: pressed, "Histogram" is not checked, or says '
+                        f'{button.description!r}')
 
 
 def demo_text(demo_list):
@@ -339,6 +467,14 @@ def check_tip_moves(reader, failures):
         if not near(tip_after, x, y):
             failures.append(f"Phasors: {key} moved the tip of phasor 1 from {tip_before[:2]} to "
                             f"{tip_after[:2]}, not to the grid point ({x:g}, {y:g})")
+        # The moved tip tells its new place.
+        place = tip_place(left + TIP_SIZE / 2 - ORIGIN1[0], top + TIP_SIZE / 2 - ORIGIN1[1])
+        try:
+            wait_for(f"the tip of phasor 1 to tell its place after {key}",
+                     lambda: tip.description == place + ". " + TIP1_USE)
+        except CheckFailed:
+            failures.append(f"Phasors: after {key} the tip of phasor 1 says {tip.description!r}, "
+                            f"not {place + '. ' + TIP1_USE!r}")
         # Phasor 2 has zero length, so the resultant's tip stands where tip 1 does, moved down by
         # the 4080 twips between the origins of diagrams 1 and 3; it gets there at the next tick.
         x, y = reader.to_pixels(left, top + 4080)
@@ -349,6 +485,10 @@ def check_tip_moves(reader, failures):
         except CheckFailed as failure:
             failures.append(f"Phasors: {failure}; it is at {reader.extents(resultant)[:2]}, "
                             f"was at {resultant_before[:2]}")
+        # Phasor 2 has no length: the sum is phasor 1, and its tip says so.
+        if not resultant.description.startswith(place + ". "):
+            failures.append(f"Phasors: the resultant's tip says {resultant.description!r}, not "
+                            f"{place!r} first")
 
 
 def run(program):
@@ -384,13 +524,31 @@ def run(program):
         # into the text of the demo list.
         reader.click(demo_list[0])
         reader.focus(demo_list, "the demo list")
+        heard = []
+
+        def notification(event):
+            if event.source is not None and event.source.getRoleName() == "notification" \
+                    and event.detail1 == 1:
+                heard.append(event.source.name)
+
+        pyatspi.Registry.registerEventListener(notification, "object:state-changed:showing")
+        orders = {}
         # Every demonstration in the list's order: "Plane Wave" at start-up and again after
         # "Polarisation".
         for demo in ["Plane Wave"] + DEMO_LIST:
             choose(reader, demo_list, demo)
             check_demonstration(reader, demo, failures)
+            if demo != "Plane Wave" or orders:
+                check_picture(reader, demo, heard, failures)
+            if demo not in orders:
+                check_tab_order(reader, demo_list, demo, failures, orders)
+            if demo == "Rayleigh":
+                check_histogram_switch(reader, failures)
+                reader.focus(demo_list, "the demo list")
             if demo == "Phasors":
                 check_tip_moves(reader, failures)
+        for demo, order in orders.items():
+            print(f"Tab order in {demo}: {', '.join(order)}")
         if process.poll() is not None:
             failures.append(f"the program exited with {process.returncode} during the checks")
     except CheckFailed as failure:

@@ -2,13 +2,21 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <functional>
+#include <memory>
 #include <set>
 #include <string>
+#include <tuple>
 #include <utility>
 #include <vector>
 
 #include "app/form1.h"
+#include "app/form_options.h"
+#include "app/setup_settings.h"
 #include "app/tool_catalogue.h"
+#include "demos/fading/fading_record.h"
+#include "demos/polarisation/polarisation.h"
 
 namespace {
 
@@ -151,4 +159,237 @@ TEST(ToolCatalogue, PictureFileNameCarriesTheDemonstrationOrNothing) {
         form.cmbDemo.setText(typed);
         EXPECT_EQ(tool_catalogue::pictureFileName(form), name) << typed;
     }
+}
+
+// ---- the deeper tools: the fading record, the polarisation ellipse, the phasor numbers
+
+// Rice's distribution against a direct numerical integration of its density,
+// p(r) = r / s exp(-(r^2 + nu^2) / 2s) I0(r nu / s) with s = sigma^2, by Simpson's rule.
+TEST(FadingRecordTheory, RiceBelowMatchesTheIntegralOfItsDensity) {
+    const auto besselI0 = [](double x) {
+        double sum = 1;
+        double term = 1;
+        for (int k = 1; k < 500; ++k) {
+            term *= (x / 2) * (x / 2) / (double(k) * k);
+            sum += term;
+            if (term < 1e-17 * sum)
+                break;
+        }
+        return sum;
+    };
+    const auto integral = [&](double nu, double scattered, double r) {
+        const double s = scattered / 2;
+        const int n = 20000;
+        const double h = r / n;
+        double total = 0;
+        for (int i = 0; i <= n; ++i) {
+            const double x = i * h;
+            // exp and I0 together, so that neither overflows alone
+            const double density =
+                x / s * std::exp(-(x * x + nu * nu) / (2 * s) + std::log(besselI0(x * nu / s)));
+            total += density * (i == 0 || i == n ? 1 : i % 2 == 1 ? 4 : 2);
+        }
+        return total * h / 3;
+    };
+    const struct {
+        double nu, scattered, r;
+    } cases[] = {{0, 1e4, 50},        {0, 1e4, 200},        {100, 1e4, 80},     {300, 2e4, 250},
+                 {1000, 275625, 600}, {1000, 275625, 1500}, {2000, 90000, 1700}};
+    for (const auto& c : cases) {
+        EXPECT_NEAR(fading_record::riceBelow(c.nu, c.scattered, c.r),
+                    integral(c.nu, c.scattered, c.r), 2e-6)
+            << c.nu << " " << c.scattered << " " << c.r;
+    }
+    // With no direct ray it is Rayleigh's: 1 - exp(-r^2 / Omega).
+    EXPECT_NEAR(fading_record::riceBelow(0, 5e4, 120), 1 - std::exp(-120.0 * 120 / 5e4), 1e-12);
+}
+
+class FadingRecordTest : public ::testing::Test {
+protected:
+    void SetUp() override { form.load(); }
+    void ticks(int count) {
+        for (int i = 0; i < count; ++i) form.tmrOne.tick();
+    }
+    double theoryAtThreshold() const {
+        const fading_record::Record& record = form.tools.record();
+        return fading_record::theoryBelow(
+            form, record.rms() * std::pow(10.0, form.tools.threshold() / 20.0));
+    }
+    Form1 form;
+};
+
+// One ray never fades: its envelope is its length, every frame, so no frame lies below -10 dB
+// and every frame below +5 dB; the theory says 0 and 1.
+TEST_F(FadingRecordTest, OneRayIsNeverBelowAThresholdUnderItsLengthAndAlwaysBelowOneAbove) {
+    form.cmbDemo.pick(3);  // "Rayleigh", one ray
+    form.tools.setFadingRecord(true);
+    ticks(200);
+    const fading_record::Record& record = form.tools.record();
+    EXPECT_EQ(record.frames(), 200u);
+    EXPECT_NEAR(record.rms(), form.Trace1[1], 1.5) << "the chain's joints are whole twips";
+    EXPECT_EQ(record.fractionBelow(-10), 0);
+    EXPECT_EQ(theoryAtThreshold(), 0);
+    form.tools.setThreshold(5);
+    EXPECT_EQ(record.fractionBelow(5), 1);
+    EXPECT_EQ(theoryAtThreshold(), 1);
+    // Off, the picture has no record; the keys step the threshold and stop at its ends.
+    form.tools.setThreshold(-40);
+    EXPECT_EQ(form.tools.threshold(), TeachingTools::kLowestThreshold);
+    form.tools.raiseThreshold();
+    EXPECT_EQ(form.tools.threshold(), -25);
+    form.tools.setFadingRecord(false);
+    EXPECT_TRUE(formOptions(form).overlays.empty());
+}
+
+// Ten rays at Speed 20 over 20000 frames against Rayleigh's 1 - exp(-r^2 / Omega). The frames are
+// not independent: at Speed 20 a phase moves up to 0.66 radians a frame, so the envelope takes
+// about 5 frames to forget itself (its correlation falls below a third by then). 20000 frames
+// are worth about 4000 independent ones, and at p = 0.095 the standard error of the share is
+// sqrt(p (1 - p) / 4000) = 0.0046; ten fixed-length rays are not quite Rayleigh's infinitely
+// many either. 0.02 allows four standard errors and that.
+TEST_F(FadingRecordTest, TenRaysAtSpeedTwentyFadeBelowTheThresholdAsRayleighSays) {
+    form.cmbDemo.pick(3);
+    form.cmbOne.pick(4);  // "Ten"
+    form.hscRate.setValue(20);
+    form.tools.setFadingRecord(true);
+    ticks(20000);
+    const fading_record::Record& record = form.tools.record();
+    double power = 0;
+    for (int i = 1; i <= 10; ++i) power += form.Trace1[i] * form.Trace1[i];
+    const double threshold = record.rms() * std::pow(10.0, -10.0 / 20);
+    EXPECT_NEAR(theoryAtThreshold(), 1 - std::exp(-threshold * threshold / power), 1e-12);
+    EXPECT_NEAR(record.fractionBelow(-10), theoryAtThreshold(), 0.02);
+    EXPECT_NEAR(record.rms() * record.rms(), power, 0.05 * power) << "the running rms";
+    // A change of rays starts a record afresh.
+    form.cmbOne.pick(3);  // "Five"
+    ticks(10);
+    EXPECT_EQ(record.frames(), 10u);
+}
+
+// The figure's numbers, worked out from the components, against the trail the tip runs over the
+// last cycle: a circle of radius 1800 twips, a line at minus 63.4 degrees (Ey twice Ex, y
+// downwards), and the ellipse of equal components a quarter cycle off by half (1 + sqrt 2).
+TEST(PolarisationEllipse, FigureNumbersMatchTheTrailOfTheSum) {
+    const auto figure = [](const char* two, int phase, int amp2) {
+        auto form = std::make_unique<Form1>();
+        form->load();
+        form->cmbDemo.pick(1);  // "Polarisation"
+        form->cmbTwo.pick(1);   // "Vertical"
+        if (std::string(two) != "Vertical")
+            form->cmbTwo.setText(two);
+        form->hscPhase.setValue(phase);
+        form->hscAmp2.setValue(amp2);
+        for (int i = 0; i < 30; ++i) form->tmrOne.tick();
+        return form;
+    };
+    const auto radii = [](const std::vector<PointF>& trail) {
+        double longest = 0;
+        double shortest = 1e18;
+        double direction = 0;
+        for (const PointF& p : trail) {
+            const double r = std::hypot(p.x - 3540, p.y - 3600);
+            if (r > longest) {
+                longest = r;
+                direction = std::atan2(-(p.y - 3600), p.x - 3540) * 180 / 3.1415926;
+            }
+            shortest = std::min(shortest, r);
+        }
+        if (direction > 90)
+            direction -= 180;
+        if (direction <= -90)
+            direction += 180;
+        return std::tuple{longest, shortest, direction};
+    };
+    {
+        const auto form = figure("Vertical", 90, 50);
+        const polarisation::Figure f = polarisation::figureOf(*form);
+        EXPECT_EQ(f.kind, polarisation::Figure::Kind::Circular);
+        EXPECT_FALSE(f.clockwise);
+        const auto trail = polarisation::trail(*form);
+        ASSERT_EQ(trail.size(), 24u);
+        const auto [longest, shortest, direction] = radii(trail);
+        EXPECT_NEAR(longest, 1800, 0.5);
+        EXPECT_NEAR(shortest, 1800, 0.5);
+        // The trail ends where the purple circle stands now.
+        const Shape& sum = form->Shape1[2];
+        EXPECT_NEAR(trail.back().x, sum.left() + sum.width() / 2.0, 0.01);
+        EXPECT_NEAR(trail.back().y, sum.top() + sum.height() / 2.0, 0.01);
+        EXPECT_EQ(polarisation::caption(f),
+                  "Circular, left-handed (counter-clockwise), axial ratio 1");
+    }
+    {
+        const auto form = figure("Vertical", 0, 100);
+        const polarisation::Figure f = polarisation::figureOf(*form);
+        EXPECT_EQ(f.kind, polarisation::Figure::Kind::Linear);
+        EXPECT_NEAR(f.tiltDegrees, -std::atan(2.0) * 180 / 3.1415926, 1e-4);
+        const auto [longest, shortest, direction] = radii(polarisation::trail(*form));
+        EXPECT_NEAR(longest, 1800 * std::sqrt(5.0), 1);
+        EXPECT_NEAR(direction, f.tiltDegrees, 0.01);
+        EXPECT_EQ(polarisation::caption(f), "Linear, tilt -63\u00b0");
+    }
+    {
+        const auto form = figure("Vertical", 45, 50);
+        const polarisation::Figure f = polarisation::figureOf(*form);
+        EXPECT_EQ(f.kind, polarisation::Figure::Kind::Elliptical);
+        EXPECT_NEAR(f.axialRatio(), 1 + std::sqrt(2.0), 1e-4);
+        EXPECT_NEAR(f.tiltDegrees, -45, 1e-4);
+        EXPECT_NEAR(f.major * 1800, 1800 * std::sqrt(1 + std::sqrt(0.5)), 0.01);
+        // 24 points a cycle, 15 degrees of phase apart: the longest and shortest samples lie
+        // within cos(7.5 degrees) of the axes, and their direction within a step.
+        const auto [longest, shortest, direction] = radii(polarisation::trail(*form));
+        EXPECT_NEAR(longest / shortest, f.axialRatio(), 0.05 * f.axialRatio());
+        EXPECT_NEAR(direction, f.tiltDegrees, 8);
+        EXPECT_EQ(polarisation::caption(f),
+                  "Elliptical, left-handed (counter-clockwise), axial ratio 2.41, tilt -45\u00b0");
+    }
+}
+
+// The phasor numbers for chosen drops, worked out from the grid the drop snaps to.
+TEST(PhasorNumbers, CaptionsGiveEachLengthAndPhaseAndTheSums) {
+    Form1 form;
+    form.load();
+    form.cmbDemo.pick(5);  // "Phasors"
+    form.tools.setPhasorNumbers(true);
+    EXPECT_EQ(formOptions(form).overlays.at(0).captions.at(0).text, "Phasor 1: 0 twips");
+    const auto drop = [&form](int tip, double x, double y) {
+        form.cmdPhasor[tip].mouseDown(Button::kLeftButton, 0, 0, 0);
+        form.drop(x, y);
+    };
+    drop(0, 1600, 150);   // (7.5, -1432.5) from the origin (1560, 1560)
+    drop(1, 3040, 3640);  // (1447.5, 7.5) from (1560, 3600)
+    form.tmrOne.tick();
+    const auto captions = formOptions(form).overlays.at(0).captions;
+    const double phase1 = std::atan(7.5 / -1432.5) * 180 / 3.1415926 + 180;
+    const double phase2 = std::atan(1447.5 / 7.5) * 180 / 3.1415926;
+    const double sumX = 1455;
+    const double sumY = -1425;
+    const double phaseSum = std::atan(sumX / sumY) * 180 / 3.1415926 + 180;
+    const auto whole = [](double v) { return std::to_string(std::lround(v)); };
+    EXPECT_EQ(captions.at(0).text, "Phasor 1: " + whole(std::hypot(7.5, 1432.5)) +
+                                       " twips, phase " + whole(phase1) + "\u00b0");
+    EXPECT_EQ(captions.at(1).text, "Phasor 2: " + whole(std::hypot(1447.5, 7.5)) +
+                                       " twips, phase " + whole(phase2) + "\u00b0");
+    EXPECT_EQ(captions.at(2).text, "Sum: " + whole(std::hypot(sumX, sumY)) + " twips, phase " +
+                                       whole(phaseSum) + "\u00b0");
+}
+
+// Each tool is a setting of the command line and the address, read back from the window.
+TEST(DeeperToolSettings, RecordThresholdEllipseAndNumbersGoBothWays) {
+    const ParsedSetup parsed =
+        SetupSettings::fromFragment("demo=Ricean&record&threshold=-15&ellipse&numbers");
+    ASSERT_TRUE(parsed.ok()) << parsed.error;
+    Form1 form;
+    form.load();
+    ASSERT_EQ(parsed.settings.apply(form, [](const std::function<void()>& a) { a(); }), "");
+    EXPECT_TRUE(form.tools.fadingRecord());
+    EXPECT_EQ(form.tools.threshold(), -15);
+    EXPECT_TRUE(form.tools.ellipse());
+    EXPECT_TRUE(form.tools.phasorNumbers());
+    const std::string line = SetupSettings::fromWindow(form).toCommandLine();
+    EXPECT_NE(line.find("--record --threshold -15 --ellipse --numbers"), std::string::npos) << line;
+    const ParsedSetup bad = SetupSettings::fromFragment("threshold=-12");
+    ASSERT_TRUE(bad.ok());
+    Form1 other;
+    other.load();
+    EXPECT_NE(bad.settings.apply(other, [](const std::function<void()>& a) { a(); }), "");
 }

@@ -5,6 +5,7 @@
 
 #include "app/form_options.h"
 #include "app/setup_settings.h"
+#include "demos/fading/fading_record.h"
 #include "ui/qt/picture_files.h"
 #include "view_fixture.h"
 
@@ -43,7 +44,12 @@ TEST_F(SvgPictureTest, RenderedSvgAgreesWithThePaintedPictureWithinAPixel) {
     view.setFormOptions([this] { return formOptions(form); });
     for (const char* setUp : {"--demo Rayleigh --one Ten --histogram --theory Rayleigh",
                               "--demo Phasors --tip1 2400,780 --tip2 900,3000 --projector",
-                              "--demo Polarisation --one Horizontal --two Vertical --phase 45"}) {
+                              "--demo Polarisation --one Horizontal --two Vertical --phase 45",
+                              // The deeper tools: their lines are shapes as the others are.
+                              "--demo Rayleigh --one Ten --rate 20 --record --threshold -5",
+                              "--demo Polarisation --one Horizontal --two Vertical --phase 60 "
+                              "--ellipse",
+                              "--demo Phasors --tip1 2400,780 --tip2 900,3000 --numbers"}) {
         SCOPED_TRACE(setUp);
         std::vector<std::string> arguments;
         for (const QString& word : QString(setUp).split(' '))
@@ -79,6 +85,10 @@ TEST_F(SvgPictureTest, RenderedSvgAgreesWithThePaintedPictureWithinAPixel) {
                 excluded << toQRect(geometry.toWidgetRect((*label)->box())).adjusted(-1, -1, 1, 1);
             }
         }
+        for (const drawing::Overlay& overlay : formOptions(form).overlays) {
+            for (const drawing::Overlay::Caption& caption : overlay.captions)
+                excluded << toQRect(geometry.toWidgetRect(caption.box)).adjusted(-1, -1, 1, 1);
+        }
         const RectF logo = form.imgTarm.box();  // the name: units 52..122 of 300 across
         excluded << toQRect(geometry.toWidgetRect(
             {logo.left + logo.width * 52 / 300, logo.top, logo.width * 70 / 300, logo.height}));
@@ -105,6 +115,75 @@ TEST_F(SvgPictureTest, RenderedSvgAgreesWithThePaintedPictureWithinAPixel) {
         // The dots of a dotted line are a pixel long: where one falls across two pixels, the two
         // rasterisers share its colour out differently over a pixel or two of the line.
         EXPECT_LE(strays, shapePixels / 1000) << strays << " of " << shapePixels;
+    }
+}
+
+}  // namespace
+
+namespace {
+
+// A deeper tool draws in the picture's free space, in its own colours, and switched off again
+// leaves the picture as a window that never had it shows the same state, to the pixel.
+TEST(DeeperToolPictures, DrawWhereTheyShouldAndOffLeaveThePictureAsItWas) {
+    const struct {
+        const char* setUp;
+        void (TeachingTools::*toggle)();
+        RectF area;
+        QColor colour;
+    } tools[] = {
+        {"demo=Rayleigh&one=Ten&rate=20&paused", &TeachingTools::toggleFadingRecord,
+         fading_record::kArea, QColor(0, 0, 176)},
+        {"demo=Polarisation&one=Horizontal&two=Vertical&phase=45&paused",
+         &TeachingTools::toggleEllipse,
+         {0, 0, 7380, 7200},
+         QColor(192, 0, 192)},
+        {"demo=Phasors&tip1=2400,780&tip2=900,3000&paused",
+         &TeachingTools::togglePhasorNumbers,
+         {120, 2400, 3420, 4440},
+         QColor(0, 192, 0)},
+    };
+    // Two windows in step, one with the tool switched on and then off again.
+    const auto render = [](FormView& view) {
+        QImage image(view.size(), QImage::Format_ARGB32_Premultiplied);
+        view.render(&image);
+        return image;
+    };
+    for (const auto& tool : tools) {
+        SCOPED_TRACE(tool.setUp);
+        Form1 form;
+        Form1 plain;
+        FormView view(form);
+        FormView plainView(plain);
+        for (auto [f, v] : {std::pair{&form, &view}, std::pair{&plain, &plainView}}) {
+            v->setFormOptions([f] { return formOptions(*f); });
+            v->load();
+            v->show();
+            const ParsedSetup parsed = SetupSettings::fromFragment(tool.setUp);
+            ASSERT_EQ(parsed.settings.apply(*f, [v](const auto& action) { v->deliver(action); }),
+                      "");
+        }
+        view.deliver([&] { (form.tools.*tool.toggle)(); });
+        for (int i = 0; i < 40; ++i) {
+            view.deliver([&] { form.tools.stepOneFrame(); });  // a record keeps frames as they come
+            plainView.deliver([&] { plain.tools.stepOneFrame(); });
+        }
+        const QImage on = render(view);
+        int inColour = 0;
+        const QRect area = toQRect(view.viewGeometry().toWidgetRect(tool.area));
+        for (int y = area.top(); y <= area.bottom(); ++y) {
+            for (int x = area.left(); x <= area.right(); ++x) {
+                const QColor c = on.pixelColor(x, y);
+                inColour += std::abs(c.red() - tool.colour.red()) +
+                                std::abs(c.green() - tool.colour.green()) +
+                                std::abs(c.blue() - tool.colour.blue()) <
+                            60;
+            }
+        }
+        EXPECT_GT(inColour, 20) << "the tool's colour in its area";
+        view.deliver([&] { (form.tools.*tool.toggle)(); });
+        const QImage plainPicture = render(plainView);
+        EXPECT_NE(on, plainPicture);
+        EXPECT_EQ(render(view), plainPicture) << "off, the picture is the window's own";
     }
 }
 

@@ -1,5 +1,7 @@
 #include "desktop/desktop_tools.h"
 
+#include <QAbstractItemView>
+#include <QAccessible>
 #include <QAction>
 #include <QClipboard>
 #include <QComboBox>
@@ -15,6 +17,7 @@
 
 #include "app/setup_settings.h"
 #include "app/tool_catalogue.h"
+#include "ui/qt/accessible_picture.h"
 #include "ui/qt/picture_files.h"
 #include "ui/qt/tool_menu.h"
 #include "view_fixture.h"
@@ -212,6 +215,52 @@ TEST(DesktopCommandLine, BadSettingExitsWithTwoAndAMessage) {
         EXPECT_EQ(program.exitCode(), 2) << arguments.join(' ').toStdString();
         EXPECT_TRUE(program.readAllStandardError().contains("propagation-demos: "));
     }
+}
+
+}  // namespace
+
+namespace {
+
+// The picture as a screen reader meets it on the desktop: an image named after the
+// demonstration and described in words, a notification of what a change made, the whole
+// description on the D key; "Histogram" a switch; an open list named after its list.
+TEST_F(TeachingMenuTest, PictureIsDescribedAndChangesAreAnnouncedOnce) {
+    const AccessiblePicture& picture = view.accessiblePicture();
+    QAccessibleInterface* image = QAccessible::queryAccessibleInterface(
+        const_cast<AccessiblePicture*>(&picture));
+    ASSERT_NE(image, nullptr);
+    EXPECT_EQ(image->role(), QAccessible::Graphic);
+    EXPECT_EQ(image->text(QAccessible::Name), "Picture of Plane Wave");
+    EXPECT_TRUE(image->text(QAccessible::Description).contains("Its wavelength is 8 steps"));
+
+    auto* attenuation = widget<QComboBox>("cmbTwo");
+    attenuation->setCurrentIndex(0);
+    emit attenuation->activated(0);  // a pick, as the list delivers one
+    EXPECT_EQ(picture.lastAnnouncement(),
+              "There is no attenuation: the wave keeps its full height all along the line.");
+    for (int i = 0; i < 30; ++i) act([&] { form.tmrOne.tick(); });
+    EXPECT_EQ(picture.lastAnnouncement(),
+              "There is no attenuation: the wave keeps its full height all along the line.")
+        << "the ticks of a plane wave say nothing";
+
+    auto* start = widget<QPushButton>("cmdStart");
+    start->setFocus();
+    QTest::keyClick(start, Qt::Key_D);
+    EXPECT_TRUE(picture.lastAnnouncement().startsWith("Picture of Plane Wave. A cosine wave"));
+
+    act([&] { form.cmbDemo.pick(3); });  // "Rayleigh"
+    auto* histogram = widget<QPushButton>("cmdHist");
+    QAccessibleInterface* button = QAccessible::queryAccessibleInterface(histogram);
+    EXPECT_FALSE(button->state().checked);
+    QTest::mouseClick(histogram, Qt::LeftButton);
+    EXPECT_TRUE(button->state().checked);
+    EXPECT_EQ(button->text(QAccessible::Description),
+              "The histogram is on: press again to count afresh from zero");
+
+    auto* rays = widget<QComboBox>("cmbOne");
+    rays->showPopup();
+    EXPECT_EQ(rays->view()->accessibleName(), "No. of Rays");
+    rays->hidePopup();
 }
 
 }  // namespace

@@ -71,7 +71,7 @@ export async function healthOf(page, watch) {
         invariants: window.propagationTest.invariants(),
         error: window.propagationTest.error(),
         shownErrors: [...document.querySelectorAll('[role=alert]')]
-            .filter((e) => e.offsetParent !== null)
+            .filter((e) => e.getClientRects().length > 0)
             .map((e) => e.textContent),
     }));
     return {

@@ -100,7 +100,8 @@ test('the picture scales uniformly to fill the window, centred, at any size and 
         { width: 1578, height: 1210, deviceScaleFactor: 1 },
         { width: 1200, height: 605, deviceScaleFactor: 2 },
         { width: 789, height: 1000, deviceScaleFactor: 1.5 },
-        { width: 400, height: 300, deviceScaleFactor: 3 },
+        // Just large enough for a finger at the uniform scale (a smaller page is a phone's).
+        { width: 700, height: 540, deviceScaleFactor: 3 },
     ];
     for (const size of sizes) {
         const { page, context, watch } = await openPage(browser, size);

@@ -333,6 +333,10 @@ test(`a session of ${kEvents} random user events keeps every invariant`, { timeo
         // The animation still runs: a demonstration picked from the list, the button at "Pause",
         // ten frames a second.
         await page.setViewportSize({ width: 789, height: 605 });
+        // At normal speed: the session may have picked slow motion from the tools' menu.
+        await page.evaluate(() => document.activeElement?.blur());
+        await page.keyboard.press('Escape');
+        await page.keyboard.press('Control+1');
         await page.locator('[id="cmbDemo"]').focus();
         await page.keyboard.press('Escape');
         await page.locator('[id="cmbDemo"] ~ .combo-arrow').click();

@@ -32,7 +32,7 @@ async function menu(page) {
                 label: item.querySelector('.tool-menu-label').textContent,
                 shortcut: item.querySelector('.tool-menu-shortcut').textContent,
                 keys: item.getAttribute('aria-keyshortcuts'),
-                name: item.getAttribute('aria-label'),
+                name: item.textContent,
                 disabled: item.getAttribute('aria-disabled'),
                 checked: item.getAttribute('aria-checked'),
                 description: item.getAttribute('aria-description'),
@@ -51,7 +51,7 @@ async function expectMenuFollowsCatalogue(page, shown, when) {
         assert.deepEqual(
             [item.label, item.shortcut, item.keys, item.name, item.role, item.disabled,
                 item.checked, item.description],
-            [tool.label, tool.key, ariaKeys(tool.key), `${tool.label} (${tool.key})`,
+            [tool.label, tool.key, ariaKeys(tool.key), `${tool.label} ${tool.key}`,
                 roles[tool.kind], String(!tool.enabled),
                 tool.kind === 'action' ? null : String(tool.checked), tool.hint || null],
             `${tool.id} ${when}`);
@@ -112,8 +112,10 @@ test('the context menu lists every tool with its shortcut and opens by right cli
     assert.deepEqual([keyOf.toolStep, keyOf.toolSpeedHalf, keyOf.toolTheory, keyOf.toolFullScreen,
         keyOf.toolCopySetUp], ['.', 'Ctrl+2', 'T', 'F', 'Ctrl+Shift+C']);
     // Running, a frame cannot be stepped; Plane Wave has no histogram for a theory curve.
+    // The deeper tools fit other demonstrations.
     assert.deepEqual(m.items.filter((i) => i.disabled === 'true').map((i) => i.id),
-        ['toolStep', 'toolTheory']);
+        ['toolStep', 'toolTheory', 'toolFadingRecord', 'toolThresholdDown', 'toolThresholdUp',
+            'toolEllipse', 'toolPhasorNumbers']);
     assert.equal(m.focused, 'toolStep');
     await page.keyboard.press('ArrowUp');
     assert.equal((await menu(page)).focused, 'toolCopySetUp', 'the arrows wrap round');
@@ -447,4 +449,45 @@ test('F asks for full screen on the page\'s root and the picture fills it; a ref
     assert.equal(shown?.role, 'alert');
     assert.match(shown.text, /did not change to full screen \(Permissions check failed\)/);
     await context.close();
+});
+
+// The deeper tools from their keys, drawn by the page on a laptop and on a phone held upright,
+// each in its own colour in its own area, and in the SVG the page saves.
+test('R, E and N draw the fading record, the ellipse and the phasor numbers, on a phone too', async () => {
+    const cases = [
+        ['demo=Rayleigh&one=Ten&rate=20', 'r', { left: 7440, top: 5520, width: 4140, height: 1590 }, [0, 0, 176]],
+        ['demo=Polarisation&one=Horizontal&two=Vertical&phase=45', 'e', { left: 0, top: 0, width: 7380, height: 7200 }, [192, 0, 192]],
+        ['demo=Phasors&tip1=2400,780&tip2=900,3000', 'n', { left: 120, top: 2400, width: 3420, height: 4440 }, [0, 192, 0]],
+    ];
+    for (const size of [{ width: 789, height: 605 }, { width: 390, height: 844, deviceScaleFactor: 2, hasTouch: true }]) {
+        const { page, context, watch } = await openPage(browser, size);
+        for (const [setup, key, area, colour] of cases) {
+            const at = `${setup} at ${size.width}`;
+            assert.equal(await page.evaluate((s) => window.propagationTest.setup(s), setup), '');
+            const count = async () => {
+                await page.evaluate(() => { window.propagationTest.tick(40); window.propagationTest.paint(); });
+                const corner = await page.evaluate(([x, y]) => window.propagationTest.clientPoint(x, y), [area.left, area.top]);
+                const far = await page.evaluate(([x, y]) => window.propagationTest.clientPoint(x, y),
+                    [area.left + area.width, area.top + area.height]);
+                const ratio = size.deviceScaleFactor ?? 1;
+                const pixels = await canvasPixels(page, Math.floor(corner.x * ratio), Math.floor(corner.y * ratio),
+                    Math.ceil((far.x - corner.x) * ratio), Math.ceil((far.y - corner.y) * ratio));
+                return pixels.filter(([r, g, b]) =>
+                    Math.abs(r - colour[0]) + Math.abs(g - colour[1]) + Math.abs(b - colour[2]) < 60).length;
+            };
+            const without = await count();
+            await page.evaluate(() => document.activeElement?.blur());
+            await page.keyboard.press(key);
+            assert.ok((await count()) > without + 20, `${at}: the tool's colour in its area`);
+            if (key === 'r' && size.width === 789) {
+                const files = await downloadsOf(page, 2, () => page.keyboard.press('Control+s'));
+                const svg = files['propagation-demos-rayleigh.svg'].toString('utf8');
+                assert.match(svg, /stroke="#0000B0"/, 'the record\'s trace in the SVG');
+                assert.match(svg, /Fading record/);
+            }
+            await page.keyboard.press(key);
+        }
+        assertHealthy(assert, await healthOf(page, watch));
+        await context.close();
+    }
 });

@@ -131,6 +131,43 @@ bool clipSegment(PointF a, PointF b, const RectF& area, double& enter, double& l
     return enter <= leave;
 }
 
+// The runs of the polyline inside `area` as thin paths with round joins.
+void drawPolyline(const std::vector<PointF>& points, const RectF& area, Rgba colour, double width,
+                  std::vector<Primitive>& out);
+
+// An overlay: its outline, its lines clipped to its area (a dotted one as dotted segments), its
+// captions fitted to their boxes in whole logical pixels.
+void drawOverlay(const Overlay& overlay, const ViewGeometry& geometry, TextFitter& fitter,
+                 int thinnest, std::vector<Primitive>& out) {
+    const double pixel = 1 / geometry.pixelsPerTwip();
+    if (overlay.outline.alpha != 0) {
+        const double half = thinnest * pixel / 2;
+        out.push_back(Rectangle{overlay.area.adjusted(-half), Rgba{0, 0, 0, 0}, overlay.outline,
+                                thinnest * pixel});
+    }
+    for (const Overlay::Polyline& line : overlay.lines) {
+        std::vector<PointF> points = line.points;
+        if (line.closed && !points.empty())
+            points.push_back(points.front());
+        const double width = std::max(line.pixels, thinnest) * pixel;
+        if (!line.dotted) {
+            drawPolyline(points, overlay.area, line.colour, width, out);
+            continue;
+        }
+        for (const std::vector<PointF>& run : clipPolyline(points, overlay.area)) {
+            for (std::size_t i = 1; i < run.size(); ++i)
+                out.push_back(Line{run[i - 1], run[i], width, line.colour, true});
+        }
+    }
+    for (const Overlay::Caption& caption : overlay.captions) {
+        const int room = static_cast<int>(std::floor(geometry.toPixels(caption.box).width));
+        const std::string& sized = caption.sizedAs.empty() ? caption.text : caption.sizedAs;
+        const int size = fitter.fit(sized, room, geometry.fontPixels(caption.points));
+        out.push_back(Text{caption.box, caption.text, size, caption.colour, Rgba{0, 0, 0, 0},
+                           Text::Align::Middle});
+    }
+}
+
 }  // namespace
 
 std::vector<std::vector<PointF>> clipPolyline(const std::vector<PointF>& points,
@@ -162,8 +199,24 @@ RectF changedArea(const FormOptions& before, const FormOptions& after, const Rec
         return client;
     if (before == after)
         return {};
-    return (before.curve.empty() ? RectF{} : before.curveArea)
-        .united(after.curve.empty() ? RectF{} : after.curveArea);
+    RectF area;
+    if (before.curve != after.curve || before.curveArea != after.curveArea ||
+        !(before.curveColour == after.curveColour)) {
+        area = (before.curve.empty() ? RectF{} : before.curveArea)
+                   .united(after.curve.empty() ? RectF{} : after.curveArea);
+    }
+    const std::size_t count = std::max(before.overlays.size(), after.overlays.size());
+    for (std::size_t i = 0; i < count; ++i) {
+        const Overlay* b = i < before.overlays.size() ? &before.overlays[i] : nullptr;
+        const Overlay* a = i < after.overlays.size() ? &after.overlays[i] : nullptr;
+        if (b != nullptr && a != nullptr && *b == *a)
+            continue;
+        if (b != nullptr)
+            area = area.united(b->area);
+        if (a != nullptr)
+            area = area.united(a->area);
+    }
+    return area;
 }
 
 void drawForm(const Form& form, const RectF& region, const ViewGeometry& geometry,
@@ -181,11 +234,22 @@ void drawForm(const Form& form, const RectF& region, const ViewGeometry& geometr
             item);
     }
     // The curve above the bars, in round joins so that its corners stay thin.
-    if (options.curve.empty() || !options.curveArea.intersects(region))
-        return;
-    const double width = thinnestPixels(options) / geometry.pixelsPerTwip();
-    for (const std::vector<PointF>& run : clipPolyline(options.curve, options.curveArea)) {
-        Path path{{}, options.curveColour, width, Cap::Flat, Join::Round};
+    if (!options.curve.empty() && options.curveArea.intersects(region)) {
+        drawPolyline(options.curve, options.curveArea, options.curveColour,
+                     thinnestPixels(options) / geometry.pixelsPerTwip(), out);
+    }
+    for (const Overlay& overlay : options.overlays) {
+        if (overlay.area.intersects(region))
+            drawOverlay(overlay, geometry, fitter, thinnestPixels(options), out);
+    }
+}
+
+namespace {
+
+void drawPolyline(const std::vector<PointF>& points, const RectF& area, Rgba colour, double width,
+                  std::vector<Primitive>& out) {
+    for (const std::vector<PointF>& run : clipPolyline(points, area)) {
+        Path path{{}, colour, width, Cap::Flat, Join::Round};
         for (const PointF& point : run) {
             path.elements.push_back(
                 {path.elements.empty() ? PathElement::Kind::MoveTo : PathElement::Kind::LineTo,
@@ -194,5 +258,7 @@ void drawForm(const Form& form, const RectF& region, const ViewGeometry& geometr
         out.push_back(std::move(path));
     }
 }
+
+}  // namespace
 
 }  // namespace drawing

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <string>
 #include <vector>
 
 #include "ui/drawing/primitives.h"
@@ -8,6 +9,35 @@
 #include "ui/form.h"
 
 namespace drawing {
+
+// A tool's drawing over the picture: thin lines and captions inside its area (twips), above
+// everything painted and clipped to the area, with an optional outline round it.
+struct Overlay {
+    struct Polyline {
+        std::vector<PointF> points;
+        Rgba colour;
+        int pixels = 1;  // the line's width in logical pixels (two at least for a projector)
+        bool dotted = false;
+        bool closed = false;
+        friend bool operator==(const Polyline&, const Polyline&) = default;
+    };
+    // One line of text at `points` in its box, made smaller where it would not fit the width. A
+    // caption whose numbers change from frame to frame is sized once by `sizedAs`, the widest
+    // text it can show, so that it neither jumps nor has every one of its texts measured.
+    struct Caption {
+        RectF box;
+        std::string text;
+        double points = 9;
+        Rgba colour;
+        std::string sizedAs;
+        friend bool operator==(const Caption&, const Caption&) = default;
+    };
+    RectF area;
+    Rgba outline{0, 0, 0, 0};  // alpha 0: none
+    std::vector<Polyline> lines;
+    std::vector<Caption> captions;
+    friend bool operator==(const Overlay&, const Overlay&) = default;
+};
 
 // What the teaching tools add to the form's own picture. The default adds nothing: the picture is
 // the form's alone.
@@ -21,6 +51,8 @@ struct FormOptions {
     std::vector<PointF> curve;
     RectF curveArea;
     Rgba curveColour;
+    // The other tools' drawings, in this order, above the curve.
+    std::vector<Overlay> overlays;
 
     friend bool operator==(const FormOptions&, const FormOptions&) = default;
 };
@@ -35,7 +67,8 @@ inline Rgba windowBackground(const FormOptions& options, Rgba buttonFace) {
 }
 
 // What a change of the options leaves to repaint, in twips: nothing when they are equal, the
-// whole client area `client` when the projector flag changed, else the curve's area (old and new).
+// whole client area `client` when the projector flag changed, else the areas of the curve and of
+// the overlays that changed (old and new).
 RectF changedArea(const FormOptions& before, const FormOptions& after, const RectF& client);
 
 // The segments of the polyline through `points` that lie inside `area`, as runs of connected

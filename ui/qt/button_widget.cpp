@@ -1,5 +1,7 @@
 #include "ui/qt/button_widget.h"
 
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -31,10 +33,53 @@ int shiftCode(Qt::KeyboardModifiers modifiers) {
                              modifiers.testFlag(Qt::AltModifier));
 }
 
+// A button that switches something on (the model's accessiblePressed) as a screen reader should
+// meet it: a button that can be checked, checked while it is on, and pressed by its action. A
+// checkable QPushButton would look pressed in as well, which the window's button does not.
+class SwitchAccessible : public QAccessibleWidget {
+public:
+    explicit SwitchAccessible(ButtonWidget* widget)
+        : QAccessibleWidget(widget, QAccessible::Button), widget_(widget) {}
+
+    QAccessible::State state() const override {
+        QAccessible::State state = QAccessibleWidget::state();
+        const bool on = widget_->model().accessiblePressed().value_or(false);
+        state.checkable = true;
+        state.checked = on;
+        state.pressed = on;
+        return state;
+    }
+    QStringList actionNames() const override {
+        return QStringList{pressAction()} + QAccessibleWidget::actionNames();
+    }
+    void doAction(const QString& name) override {
+        if (name == pressAction()) {
+            widget_->click();
+        } else {
+            QAccessibleWidget::doAction(name);
+        }
+    }
+
+private:
+    ButtonWidget* widget_;
+};
+
+QAccessibleInterface* switchFactory(const QString& className, QObject* object) {
+    if (className != QLatin1String("ButtonWidget"))
+        return nullptr;
+    auto* button = static_cast<ButtonWidget*>(object);
+    return button->model().accessiblePressed() ? new SwitchAccessible(button) : nullptr;
+}
+
 }  // namespace
 
 ButtonWidget::ButtonWidget(Button& model, FormView& view)
     : QPushButton(&view), model_(model), view_(view) {
+    static const bool installed = [] {
+        QAccessible::installFactory(switchFactory);
+        return true;
+    }();
+    (void)installed;
     setObjectName(QString::fromStdString(model.name()));
     setFocusPolicy(Qt::StrongFocus);
     setAutoDefault(true);  // Enter presses the focused button, as Space does

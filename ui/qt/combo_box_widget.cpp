@@ -71,7 +71,7 @@ ComboBoxWidget::ComboBoxWidget(ComboBox& model, FormView& view)
     disconnect(lineEdit(), &QLineEdit::returnPressed, this, nullptr);
 
     connect(lineEdit(), &QLineEdit::textEdited, this, [this](const QString& text) {
-        view_.deliver([this, text] { model_.setText(text.toStdString()); });
+        view_.deliver([this, text] { model_.setText(text.toStdString()); }, EventCause::Typing);
     });
     connect(this, &QComboBox::activated, this, [this](int index) {
         view_.deliver([this, index] { model_.pick(index); });

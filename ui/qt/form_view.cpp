@@ -1,6 +1,9 @@
 #include "ui/qt/form_view.h"
 
+#include <QAbstractItemView>
+#include <QAccessible>
 #include <QApplication>
+#include <QComboBox>
 #include <QMessageBox>
 #include <QPaintEvent>
 #include <QTimer>
@@ -8,6 +11,7 @@
 #include <exception>
 
 #include "ui/drawing/form_drawing.h"
+#include "ui/qt/accessible_picture.h"
 #include "ui/qt/artwork.h"
 #include "ui/qt/button_widget.h"
 #include "ui/qt/combo_box_widget.h"
@@ -41,6 +45,9 @@ FormView::FormView(Form& form, QWidget* parent) : QWidget(parent), form_(form) {
         QApplication::exit(1);
     };
 
+    // First, so that it lies below every control, in the accessible tree as on screen.
+    picture_ = new AccessiblePicture(this);
+    picture_->setGeometry(rect());
     createWidgets();
     overlay_ = new DragOverlay(this);
     overlay_->setGeometry(rect());
@@ -72,7 +79,7 @@ void FormView::createWidgets() {
         auto* clock = new QTimer(this);
         clock->setObjectName(QString::fromStdString(timer->name()));
         connect(clock, &QTimer::timeout, this,
-                [this, timer] { deliver([timer] { timer->tick(); }); });
+                [this, timer] { deliver([timer] { timer->tick(); }, EventCause::Tick); });
         timers_.push_back({timer, clock, 0});
     }
 }
@@ -103,14 +110,28 @@ void FormView::setErrorReporter(std::function<void(const QString&)> reporter) {
     reportError_ = std::move(reporter);
 }
 
+void FormView::setDeliveryListener(std::function<void(EventCause)> listener) {
+    deliveryListener_ = std::move(listener);
+}
+
+void FormView::setPictureDescription(const std::string& name, const std::string& description) {
+    picture_->setDescription(QString::fromStdString(name), QString::fromStdString(description));
+}
+
+void FormView::announce(const std::string& text) {
+    picture_->announce(QString::fromStdString(text));
+}
+
 void FormView::setFormOptions(std::function<drawing::FormOptions()> source) {
     optionsSource_ = std::move(source);
     syncFromModel();
 }
 
-void FormView::deliver(const std::function<void()>& event) {
+void FormView::deliver(const std::function<void()>& event, EventCause cause) {
     try {
         event();
+        if (deliveryListener_)
+            deliveryListener_(cause);
     } catch (const std::exception& error) {
         syncFromModel();
         reportError_(QString::fromUtf8(error.what()));
@@ -130,10 +151,26 @@ void FormView::syncFromModel(bool everything) {
         const QString name = QString::fromStdString(binding.control->accessibleName());
         if (binding.widget->accessibleName() != name)
             binding.widget->setAccessibleName(name);
+        // A value's words go before the description: Qt has no place of their own for them.
         const QString description =
-            QString::fromStdString(binding.control->accessibleDescription());
+            QString::fromStdString(binding.control->accessibleDescriptionWithValue());
         if (binding.widget->accessibleDescription() != description) {
             binding.widget->setAccessibleDescription(description);
+        }
+        const QVariant pressed = binding.control->accessiblePressed()
+                                     ? QVariant(*binding.control->accessiblePressed())
+                                     : QVariant();
+        if (binding.widget->property("accessiblePressed") != pressed) {
+            binding.widget->setProperty("accessiblePressed", pressed);
+            QAccessible::State changed;
+            changed.checked = true;
+            QAccessibleStateChangeEvent event(binding.widget, changed);
+            QAccessible::updateAccessibility(&event);
+        }
+        // An open list is named after its list.
+        if (auto* combo = qobject_cast<QComboBox*>(binding.widget)) {
+            if (combo->view()->accessibleName() != name)
+                combo->view()->setAccessibleName(name);
         }
     }
     for (auto& binding : timers_) {
@@ -203,6 +240,8 @@ void FormView::resizeEvent(QResizeEvent* event) {
         geometry_.fitForm(form_.clientWidth(), form_.clientHeight(), width(), height());
     if (style_ != nullptr)
         style_->setZoom(zoom);
+    if (picture_ != nullptr)
+        picture_->setGeometry(rect());
     if (overlay_ != nullptr) {
         overlay_->setGeometry(rect());
         syncFromModel(true);

@@ -9,9 +9,11 @@
 #include "ui/drawing/primitives.h"
 #include "ui/drawing/text_fitter.h"
 #include "ui/drawing/view_geometry.h"
+#include "ui/event_cause.h"
 #include "ui/form.h"
 
 class QTimer;
+class AccessiblePicture;
 class DragOverlay;
 class ButtonWidget;
 class ScaledStyle;
@@ -38,7 +40,17 @@ public:
 
     // Runs one model event with everything it raises, then updates the screen. A broken
     // invariant inside it is reported, never swallowed.
-    void deliver(const std::function<void()>& event);
+    void deliver(const std::function<void()>& event, EventCause cause = EventCause::User);
+    // Told after every delivered event, with what brought it, before the screen is brought in
+    // step: what it changes shows with the event.
+    void setDeliveryListener(std::function<void(EventCause)> listener);
+
+    // The picture for a screen reader: the accessible object of the painted picture, with its
+    // name and description, and words said once after a change (the program's own words: the
+    // view only hands them over).
+    void setPictureDescription(const std::string& name, const std::string& description);
+    void announce(const std::string& text);
+    const AccessiblePicture& accessiblePicture() const { return *picture_; }
     // Raises the form's Load event.
     void load();
 
@@ -87,6 +99,8 @@ private:
     std::vector<WidgetBinding> widgets_;
     std::vector<TimerBinding> timers_;
     DragOverlay* overlay_ = nullptr;
+    AccessiblePicture* picture_ = nullptr;
+    std::function<void(EventCause)> deliveryListener_;
     ScaledStyle* style_ = nullptr;
     std::function<void(const QString&)> reportError_;
     std::function<drawing::FormOptions()> optionsSource_;

@@ -49,8 +49,9 @@ ButtonElement::ButtonElement(Button& model, WebFormView& view)
 }
 
 void ButtonElement::syncFromModel() {
-    const drawing::ViewGeometry& geometry = view_.geometry();
-    const drawing::PixelRect box = geometry.toWidgetRect(model_.box());
+    const drawing::ViewGeometry& geometry = view_.geometryOf(model_.box());
+    // A phasor tip keeps its drawn size on a phone: a touch beside it picks it.
+    const drawing::PixelRect box = view_.widgetRect(model_.box(), !model_.graphical());
     dom::place(button_, box);
     dom::setShown(button_, model_.visible());
     if (model_.graphical()) {
@@ -74,7 +75,28 @@ void ButtonElement::pressed(const val& event) {
     swallowClick_ = false;
     if (dragging_)
         return;  // a second finger during a drag
-    const double twipsPerPixel = 1.0 / view_.geometry().pixelsPerTwip();
+    press(event);
+}
+
+bool ButtonElement::pressedBeside(const val& touch) {
+    if (!model_.graphical() || !model_.visible() || dragging_)
+        return false;
+    swallowClick_ = false;
+    return press(touch);
+}
+
+void ButtonElement::arrangementChanged() {
+    if (!dragging_)
+        return;
+    dragging_ = false;
+    if (button_["hasPointerCapture"].typeOf().as<std::string>() == "function" &&
+        button_.call<bool>("hasPointerCapture", pointerId_)) {
+        button_.call<void>("releasePointerCapture", pointerId_);
+    }
+}
+
+bool ButtonElement::press(const val& event) {
+    const double twipsPerPixel = 1.0 / view_.geometryOf(model_.box()).pixelsPerTwip();
     // From the button's outer corner, as the model measures a press (offsetX would start inside
     // the border).
     const val corner = button_.call<val>("getBoundingClientRect");
@@ -86,13 +108,14 @@ void ButtonElement::pressed(const val& event) {
     const int shift = shiftCode(event);
     view_.deliver([&] { model_.mouseDown(code, shift, x, y); });
     if (view_.form().dragSource() != &model_)
-        return;
+        return false;
     dragging_ = true;
     pointerId_ = event["pointerId"].as<int>();
     val::module_property("capturePointer")(button_, pointerId_);
     button_.call<void>("focus");
     event.call<void>("preventDefault");
     view_.dragMoved(event["clientX"].as<double>(), event["clientY"].as<double>());
+    return true;
 }
 
 void ButtonElement::moved(const val& event) {

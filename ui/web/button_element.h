@@ -17,9 +17,14 @@ public:
     emscripten::val element() const override { return button_; }
     emscripten::val focusElement() const override { return button_; }
     void syncFromModel() override;
+    bool pressedBeside(const emscripten::val& touch) override;
+    void arrangementChanged() override;
 
 private:
     void pressed(const emscripten::val& event);
+    // The press of `event` on the button: MouseDown, and where it begins a drag, the pointer
+    // taken for it. Returns whether the drag began.
+    bool press(const emscripten::val& event);
     void moved(const emscripten::val& event);
     void released(const emscripten::val& event);
     void cancelled(const emscripten::val& event);

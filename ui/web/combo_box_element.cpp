@@ -60,7 +60,7 @@ ComboBoxElement::ComboBoxElement(ComboBox& model, WebFormView& view)
 }
 
 void ComboBoxElement::syncFromModel() {
-    const drawing::ViewGeometry& geometry = view_.geometry();
+    const drawing::ViewGeometry& geometry = view_.geometryOf(model_.box());
     if (shownItems_ != model_.items()) {
         shownItems_ = model_.items();
         list_.set("textContent", val(""));
@@ -86,7 +86,7 @@ void ComboBoxElement::syncFromModel() {
     dom::setStyle(box_, "fontSize", font);
     dom::setStyle(list_, "fontSize", font);
     dom::setStyle(list_, "color", dom::cssColour(model_.textColour()));
-    dom::place(box_, geometry.toWidgetRect(model_.box()));
+    dom::place(box_, view_.widgetRect(model_.box()));
     dom::setShown(box_, model_.visible());
     if (!model_.visible())
         closeList();
@@ -96,7 +96,7 @@ void ComboBoxElement::syncFromModel() {
 
 void ComboBoxElement::typed() {
     const std::string text = input_["value"].as<std::string>();
-    view_.deliver([this, &text] { model_.setText(text); });
+    view_.deliver([this, &text] { model_.setText(text); }, EventCause::Typing);
 }
 
 void ComboBoxElement::keyDown(const val& event) {
@@ -160,6 +160,8 @@ void ComboBoxElement::openList() {
     if (open_ || shownItems_.empty() || !model_.visible())
         return;
     open_ = true;
+    // Named after its list, whose caption a demonstration may have changed.
+    dom::setAttribute(list_, "aria-label", model_.accessibleName());
     dom::setAttribute(input_, "aria-expanded", "true");
     dom::setShown(list_, true);
     placeList();
@@ -178,11 +180,11 @@ void ComboBoxElement::closeList() {
 
 // Below the box where there is room, else above it, as a desktop drop-down does.
 void ComboBoxElement::placeList() {
-    const drawing::PixelRect box = view_.geometry().toWidgetRect(model_.box());
+    const drawing::PixelRect box = view_.widgetRect(model_.box());
     dom::setStyle(list_, "left", std::to_string(box.left) + "px");
     dom::setStyle(list_, "minWidth", std::to_string(box.width) + "px");
     const double listHeight = list_["offsetHeight"].as<double>();
-    const double stageHeight = view_.stage()["clientHeight"].as<double>();
+    const double stageHeight = view_.arrangement().height();
     const double top = box.top + box.height + listHeight <= stageHeight || box.top < listHeight
                            ? box.top + box.height
                            : box.top - listHeight;

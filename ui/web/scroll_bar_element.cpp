@@ -32,6 +32,8 @@ ScrollBarElement::ScrollBarElement(ScrollBar& model, WebFormView& view)
     bar_.set("tabIndex", 0);
     dom::setAttribute(bar_, "role", "scrollbar");
     dom::setAttribute(bar_, "aria-orientation", "horizontal");
+    // What a scroll bar moves: the picture.
+    dom::setAttribute(bar_, "aria-controls", "picture");
     for (val* part : {&leftArrow_, &track_, &rightArrow_}) bar_.call<void>("appendChild", *part);
     track_.call<void>("appendChild", thumb_);
     DomEvents::listen(bar_, "pointerdown", [this](val event) { pressed(event); });
@@ -44,10 +46,16 @@ ScrollBarElement::ScrollBarElement(ScrollBar& model, WebFormView& view)
 }
 
 ScrollBarElement::Layout ScrollBarElement::layout() const {
-    const drawing::PixelRect box = view_.geometry().toWidgetRect(model_.box());
+    const drawing::PixelRect box = view_.widgetRect(model_.box());
     Layout parts;
     parts.width = box.width;
     parts.arrow = std::min<double>(box.height, std::floor(box.width / 3.0));
+    // On a phone each arrow is a finger's target, even where that leaves the thumb a narrow
+    // track (the amplitudes' short bars).
+    if (view_.arrangement().kind() != drawing::Arrangement::Kind::Uniform) {
+        parts.arrow = std::max(parts.arrow, std::min(drawing::Arrangement::kFingerTarget,
+                                                     std::floor((box.width - 6) / 2.0)));
+    }
     parts.thumb = std::max(1.0, std::min<double>(box.height, parts.trackLength() / 2));
     return parts;
 }
@@ -63,7 +71,7 @@ void ScrollBarElement::syncFromModel() {
     dom::setAttribute(bar_, "aria-valuemin", std::to_string(model_.min()));
     dom::setAttribute(bar_, "aria-valuemax", std::to_string(model_.max()));
     dom::setAttribute(bar_, "aria-valuenow", std::to_string(model_.value()));
-    dom::place(bar_, view_.geometry().toWidgetRect(model_.box()));
+    dom::place(bar_, view_.widgetRect(model_.box()));
     dom::setShown(bar_, model_.visible());
     const Layout parts = layout();
     dom::setStyle(leftArrow_, "width", dom::pixels(parts.arrow));
@@ -76,6 +84,12 @@ void ScrollBarElement::syncFromModel() {
         pressed_ = Part::None;
         repeat_->stop();
     }
+}
+
+// A held arrow or a dragged thumb is let go: the bar is somewhere else now.
+void ScrollBarElement::arrangementChanged() {
+    pressed_ = Part::None;
+    repeat_->stop();
 }
 
 double ScrollBarElement::pointerX(const val& event) const {

@@ -23,6 +23,7 @@ public:
     emscripten::val element() const override { return bar_; }
     emscripten::val focusElement() const override { return bar_; }
     void syncFromModel() override;
+    void arrangementChanged() override;
 
 private:
     enum class Part { None, LeftArrow, RightArrow, Track, Thumb };

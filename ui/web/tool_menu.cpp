@@ -73,8 +73,8 @@ ToolMenu::ToolMenu(val stage, std::vector<MenuEntry> tools)
         dom::setAttribute(item, "role", roleOf(tool.kind));
         dom::setAttribute(item, "tabindex", "-1");
         dom::setAttribute(item, "aria-keyshortcuts", ariaKeys(tool.key));
-        // Not every screen reader reads aria-keyshortcuts: the name carries the key too.
-        dom::setAttribute(item, "aria-label", tool.label + " (" + keyText(tool.key) + ")");
+        // Not every screen reader reads aria-keyshortcuts: the name, made of what the entry
+        // shows, carries the key too ("Copy picture Ctrl+C").
         if (!tool.hint.empty()) {
             dom::setAttribute(item, "title", tool.hint);
             dom::setAttribute(item, "aria-description", tool.hint);
@@ -82,9 +82,10 @@ ToolMenu::ToolMenu(val stage, std::vector<MenuEntry> tools)
         val label = dom::create("span", "tool-menu-label");
         dom::setText(label, tool.label);
         val keys = dom::create("span", "tool-menu-shortcut");
-        dom::setAttribute(keys, "aria-hidden", "true");
         dom::setText(keys, keyText(tool.key));
         item.call<void>("appendChild", label);
+        // A blank between the two, which the menu's layout takes no room for.
+        item.call<void>("appendChild", dom::document().call<val>("createTextNode", val(" ")));
         item.call<void>("appendChild", keys);
         // A press on an entry leaves the focus where it is until the entry runs.
         DomEvents::listen(item, "mousedown", [](val event) { event.call<void>("preventDefault"); });

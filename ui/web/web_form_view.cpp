@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cmath>
 #include <exception>
+#include <optional>
+#include <utility>
 
 #include "ui/drawing/form_drawing.h"
 #include "ui/drawing/svg_writer.h"
@@ -40,6 +42,17 @@ WebFormView::WebFormView(Form& form, val host) : form_(form) {
     }
     layout();
     DomEvents::listen(val::global("window"), "resize", [this](val) { layout(); });
+    // A keyboard that slides up shrinks the visual viewport only, on some phones.
+    const val visual = val::global("window")["visualViewport"];
+    if (!visual.isUndefined() && !visual.isNull())
+        DomEvents::listen(visual, "resize", [this](val) { layout(); });
+    DomEvents::listen(canvas_, "pointerdown", [this](val event) { touchedPicture(event); });
+    // The page scrolls under a finger on a phone, but not under one that took a tip.
+    DomEvents::listen(canvas_, "touchstart", [this](val event) {
+        if (touchTookTip_)
+            event.call<void>("preventDefault");
+        touchTookTip_ = false;
+    });
     watchDevicePixelRatio();
 }
 
@@ -54,7 +67,19 @@ void WebFormView::createStage(val host) {
     canvas_.set("id", val("picture"));
     dom::setAttribute(canvas_, "role", "img");
     dom::setAttribute(canvas_, "aria-label", "The demonstration's picture");
+    // Out of the reading order: the canvas's description, and nothing else.
+    pictureDescription_ = dom::create("div", "description");
+    pictureDescription_.set("id", val("pictureDescription"));
+    dom::setAttribute(pictureDescription_, "hidden", "");
+    dom::setAttribute(canvas_, "aria-describedby", "pictureDescription");
+    // The one polite live region: what the picture did, said once after a change.
+    liveRegion_ = dom::create("div", "live-region");
+    liveRegion_.set("id", val("pictureNews"));
+    dom::setAttribute(liveRegion_, "role", "status");
+    dom::setAttribute(liveRegion_, "aria-live", "polite");
     stage_.call<void>("appendChild", canvas_);
+    stage_.call<void>("appendChild", pictureDescription_);
+    stage_.call<void>("appendChild", liveRegion_);
     context_ = canvas_.call<val>("getContext", val("2d"), [] {
         val options = val::object();
         options.set("alpha", false);
@@ -74,6 +99,10 @@ void WebFormView::createStage(val host) {
         paint();
     });
     host.call<void>("appendChild", stage_);
+    // The page's note that the program is starting (ui/web/shell.html) has done its work.
+    const val starting = dom::document().call<val>("getElementById", val("starting"));
+    if (!starting.isNull())
+        starting.call<void>("remove");
 }
 
 void WebFormView::createElements() {
@@ -96,8 +125,11 @@ void WebFormView::createElements() {
         return a->control().tabIndex() < b->control().tabIndex();
     });
     for (WindowedElement* element : order) {
+        // A description belongs to its control alone: hidden from the reading order, it is read
+        // only as the control's description, and not at all while the control is hidden.
         val description = dom::create("span", "description");
         description.set("id", element->control().name() + "-description");
+        dom::setAttribute(description, "hidden", "");
         stage_.call<void>("appendChild", description);
         element->description = description;
         dom::setAttribute(element->focusElement(), "aria-describedby",
@@ -111,8 +143,8 @@ void WebFormView::createElements() {
     stage_.call<void>("appendChild", errorBox_);
 
     for (Timer* timer : form_.timers()) {
-        auto clock =
-            std::make_unique<IntervalClock>([this, timer] { deliver([timer] { timer->tick(); }); });
+        auto clock = std::make_unique<IntervalClock>(
+            [this, timer] { deliver([timer] { timer->tick(); }, EventCause::Tick); });
         timers_.push_back({timer, std::move(clock), 0});
     }
 }
@@ -121,11 +153,14 @@ void WebFormView::load() {
     deliver([this] { form_.load(); });
 }
 
-void WebFormView::deliver(const std::function<void()>& event) {
+void WebFormView::deliver(const std::function<void()>& event, EventCause cause) {
     if (!error_.empty())
         return;  // the program has stopped
     try {
         event();
+        // Before the page is brought in step: what the listener changes shows with the event.
+        if (deliveryListener_)
+            deliveryListener_(cause);
     } catch (const std::exception& failure) {
         syncFromModel();
         reportError(failure.what());
@@ -136,6 +171,25 @@ void WebFormView::deliver(const std::function<void()>& event) {
         return;
     }
     syncFromModel();
+}
+
+void WebFormView::setDeliveryListener(std::function<void(EventCause)> listener) {
+    deliveryListener_ = std::move(listener);
+}
+
+void WebFormView::setPictureDescription(const std::string& name, const std::string& description) {
+    dom::setAttribute(canvas_, "aria-label", name);
+    dom::setText(pictureDescription_, description);
+}
+
+// The region speaks when its text changes: the same words twice need it emptied in between,
+// which a screen reader takes as nothing said.
+void WebFormView::announce(const std::string& text) {
+    if (text.empty())
+        return;
+    if (liveRegion_["textContent"].as<std::string>() == text)
+        liveRegion_.set("textContent", val(""));
+    liveRegion_.set("textContent", val(text));
 }
 
 // As the desktop's message box: the user is told, and the program stops (its clocks and its
@@ -163,9 +217,16 @@ void WebFormView::syncFromModel(bool everything) {
             element->syncFromModel();
             element->seenRevision = control.revision();
         }
-        // Names follow the labels' captions, which any handler may change.
-        dom::setAttribute(element->focusElement(), "aria-label", control.accessibleName());
+        // Names follow the labels' captions, which any handler may change; a value in words and
+        // a switch's state follow the picture.
+        const val focus = element->focusElement();
+        dom::setAttribute(focus, "aria-label", control.accessibleName());
         dom::setText(element->description, control.accessibleDescription());
+        if (!control.accessibleValue().empty())
+            dom::setAttribute(focus, "aria-valuetext", control.accessibleValue());
+        if (control.accessiblePressed())
+            dom::setAttribute(focus, "aria-pressed",
+                              *control.accessiblePressed() ? "true" : "false");
     }
     syncTimers(everything);
     if (form_.cancelDragOfHiddenSource())
@@ -186,6 +247,14 @@ void WebFormView::syncFromModel(bool everything) {
     } else if (!dirty.isEmpty()) {
         schedulePaint(dirty);
     }
+    // A part that comes or goes (the histogram's controls) re-arranges a phone's page.
+    if (partsSource_ && arrangement_.kind() != drawing::Arrangement::Kind::Uniform) {
+        std::vector<drawing::FormPart> parts = partsSource_();
+        if (parts != parts_) {
+            parts_ = std::move(parts);
+            layout();
+        }
+    }
 }
 
 void WebFormView::syncTimers(bool everything) {
@@ -203,23 +272,103 @@ void WebFormView::syncTimers(bool everything) {
     }
 }
 
-// The whole picture scales uniformly to fill the page, centred; the model stays in twips and
-// only the twips-to-pixel factor changes.
+// On a large screen the whole picture scales uniformly to fill the page, centred; on a phone its
+// parts stand where the arrangement puts them, and the page scrolls where they need more room
+// than it has. The model stays in twips and only the mappings change.
 void WebFormView::layout() {
-    const double width = stage_["clientWidth"].as<double>();
-    const double height = stage_["clientHeight"].as<double>();
-    geometry_.fitForm(form_.clientWidth(), form_.clientHeight(), width, height);
-    double ratio = val::global("window")["devicePixelRatio"].as<double>();
+    const val window = val::global("window");
+    double ratio = window["devicePixelRatio"].as<double>();
     if (!(ratio > 0))
         ratio = 1;
-    geometry_.setDevicePixelRatio(ratio);
-    canvas_.set("width", std::max(1L, std::lround(width * ratio)));
-    canvas_.set("height", std::max(1L, std::lround(height * ratio)));
-    dom::setStyle(canvas_, "width", dom::pixels(width));
-    dom::setStyle(canvas_, "height", dom::pixels(height));
+    if (partsSource_)
+        parts_ = partsSource_();
+    drawing::Arrangement next;
+    double width = 0;
+    for (const char* overflow : {"hidden", "auto"}) {
+        dom::setStyle(stage_, "overflowY", overflow);
+        width = stage_["clientWidth"].as<double>();
+        double height = stage_["clientHeight"].as<double>();
+        // What a keyboard leaves of the screen, where it shrinks only the visual viewport (as
+        // tall as the layout viewport while a pinch zooms in).
+        const val visual = window["visualViewport"];
+        if (!visual.isUndefined() && !visual.isNull()) {
+            height = std::min(height, visual["height"].as<double>() * visual["scale"].as<double>());
+        }
+        next = drawing::Arrangement::of(form_.clientWidth(), form_.clientHeight(), width, height,
+                                        parts_);
+        // Scrolling takes a scroll bar's width from a desktop browser: arranged once more in what
+        // is left.
+        if (next.height() <= height + 0.5)
+            break;
+    }
+    if (next.kind() == drawing::Arrangement::Kind::Uniform)
+        dom::setStyle(stage_, "overflowY", "hidden");
+    next.setDevicePixelRatio(ratio);
+    if (!(next == arrangement_) && form_.dragSource() != nullptr) {
+        // The tip under the finger is somewhere else now: the drag ends without a drop.
+        for (auto& element : elements_) element->arrangementChanged();
+        dragCancelled();
+    }
+    arrangement_ = std::move(next);
+    stage_["classList"].call<void>("toggle", val("phone"),
+                                   arrangement_.kind() != drawing::Arrangement::Kind::Uniform);
+    const double contentWidth = arrangement_.width();
+    const double contentHeight = arrangement_.height();
+    canvas_.set("width", std::max(1L, std::lround(contentWidth * ratio)));
+    canvas_.set("height", std::max(1L, std::lround(contentHeight * ratio)));
+    dom::setStyle(canvas_, "width", dom::pixels(contentWidth));
+    dom::setStyle(canvas_, "height", dom::pixels(contentHeight));
     // A new canvas size clears it: everything is painted anew, the window's margins too.
     pendingPaint_ = {};
     syncFromModel(true);
+}
+
+void WebFormView::setPartsSource(std::function<std::vector<drawing::FormPart>()> source) {
+    partsSource_ = std::move(source);
+    layout();
+}
+
+// A finger is broader than a phasor tip, which a phone shows a few pixels across: a touch on the
+// picture within kTouchReach CSS pixels of a tip's centre (a 44 x 44 area) presses the nearest
+// such tip. A mouse or a pen still needs the tip itself.
+void WebFormView::touchedPicture(val event) {
+    constexpr double kTouchReach = 22;
+    if (event["pointerType"].as<std::string>() != "touch" || form_.dragSource() != nullptr)
+        return;
+    const PointF page = stagePoint(event["clientX"].as<double>(), event["clientY"].as<double>());
+    std::vector<std::pair<double, WindowedElement*>> near;
+    for (auto& element : elements_) {
+        const BoxControl& control = element->control();
+        if (!control.visible())
+            continue;
+        const drawing::PixelRect box = widgetRect(control.box(), false);
+        const double dx = page.x - (box.left + box.width / 2.0);
+        const double dy = page.y - (box.top + box.height / 2.0);
+        if (std::abs(dx) <= std::max(kTouchReach, box.width / 2.0) &&
+            std::abs(dy) <= std::max(kTouchReach, box.height / 2.0)) {
+            near.emplace_back(std::hypot(dx, dy), element.get());
+        }
+    }
+    // Nearest first; there are three tips at most.
+    while (!near.empty()) {
+        const auto nearest =
+            std::min_element(near.begin(), near.end(),
+                             [](const auto& a, const auto& b) { return a.first < b.first; });
+        WindowedElement* element = nearest->second;
+        near.erase(nearest);
+        if (element->pressedBeside(event)) {
+            // The touch is the tip's now, not the start of a long press on the picture.
+            event.call<void>("stopPropagation");
+            touchTookTip_ = true;
+            return;
+        }
+    }
+}
+
+PointF WebFormView::stagePoint(double clientX, double clientY) const {
+    const val box = stage_.call<val>("getBoundingClientRect");
+    return {clientX - box["left"].as<double>() + stage_["scrollLeft"].as<double>(),
+            clientY - box["top"].as<double>() + stage_["scrollTop"].as<double>()};
 }
 
 // A change of the page's zoom or a move to another screen changes the device pixel ratio, and
@@ -262,29 +411,65 @@ void WebFormView::paint() {
     const bool everything = region.left <= 0 && region.top <= 0 &&
                             region.right() >= form_.clientWidth() &&
                             region.bottom() >= form_.clientHeight();
-    const double ratio = geometry_.devicePixelRatio();
+    if (arrangement_.kind() == drawing::Arrangement::Kind::Uniform) {
+        paintRegion(arrangement_.regions().front(), region, everything);
+        return;
+    }
+    if (everything) {
+        // The page between and beside the parts.
+        context_.call<void>("setTransform", 1, 0, 0, 1, 0, 0);
+        context_.set("fillStyle", dom::cssColour(background()));
+        context_.call<void>("fillRect", 0, 0, canvas_["width"], canvas_["height"]);
+    }
+    for (const drawing::Region& part : arrangement_.regions()) {
+        const double left = std::max(region.left, part.twips.left);
+        const double top = std::max(region.top, part.twips.top);
+        const RectF dirty{left, top, std::min(region.right(), part.twips.right()) - left,
+                          std::min(region.bottom(), part.twips.bottom()) - top};
+        if (!dirty.isEmpty())
+            paintRegion(part, dirty, false);
+    }
+}
+
+// Paints what changed of one region through its mapping: the changed part in whole device
+// pixels (a clip through a pixel would blend the old picture into the new), a pixel wider for
+// antialiased edges, kept inside the region's place in the page and out of its holes.
+void WebFormView::paintRegion(const drawing::Region& part, const RectF& dirty, bool whole) {
+    const drawing::ViewGeometry& geometry = part.geometry;
+    const double ratio = geometry.devicePixelRatio();
+    const bool uniform = arrangement_.kind() == drawing::Arrangement::Kind::Uniform;
     context_.call<void>("setTransform", 1, 0, 0, 1, 0, 0);
     context_.call<void>("save");
-    if (!everything) {
-        // The changed part in whole device pixels (a clip through a pixel would blend the old
-        // picture into the new), a pixel wider for antialiased edges.
-        const RectF pixels = geometry_.toPixels(region);
-        const double left = std::floor(pixels.left * ratio) - 1;
-        const double top = std::floor(pixels.top * ratio) - 1;
-        const double right = std::ceil(pixels.right() * ratio) + 1;
-        const double bottom = std::ceil(pixels.bottom() * ratio) + 1;
+    const auto devicePixels = [ratio](const RectF& pixels, double margin) {
+        const double left = std::floor(pixels.left * ratio) - margin;
+        const double top = std::floor(pixels.top * ratio) - margin;
+        return RectF{left, top, std::ceil(pixels.right() * ratio) + margin - left,
+                     std::ceil(pixels.bottom() * ratio) + margin - top};
+    };
+    if (!whole) {
+        const RectF changed = devicePixels(geometry.toPixels(dirty), 1);
         context_.call<void>("beginPath");
-        context_.call<void>("rect", left, top, right - left, bottom - top);
+        context_.call<void>("rect", changed.left, changed.top, changed.width, changed.height);
         context_.call<void>("clip");
+    }
+    if (!uniform) {
+        const RectF place = devicePixels(part.page(), 0);
+        context_.call<void>("beginPath");
+        context_.call<void>("rect", place.left, place.top, place.width, place.height);
+        for (const RectF& hole : part.holes) {
+            const RectF cut = devicePixels(geometry.toPixels(hole), 0);
+            context_.call<void>("rect", cut.left, cut.top, cut.width, cut.height);
+        }
+        context_.call<void>("clip", val("evenodd"));
     }
     context_.set("fillStyle", dom::cssColour(background()));
     context_.call<void>("fillRect", 0, 0, canvas_["width"], canvas_["height"]);
     // Everything a pixel outside the clip may touch, in twips.
-    const double pixel = 1.0 / geometry_.pixelsPerTwip();
-    const RectF reach = everything ? RectF{-1e9, -1e9, 2e9, 2e9} : region.adjusted(2 * pixel);
+    const double pixel = 1.0 / geometry.pixelsPerTwip();
+    const RectF reach = whole ? RectF{-1e9, -1e9, 2e9, 2e9} : dirty.adjusted(2 * pixel);
     std::vector<drawing::Primitive> primitives;
-    drawPicture(reach, geometry_, primitives);
-    CanvasPainter painter(context_, geometry_);
+    drawPicture(reach, geometry, primitives);
+    CanvasPainter painter(context_, geometry);
     painter.paint(primitives);
     context_.call<void>("restore");
 }
@@ -307,7 +492,7 @@ void WebFormView::setFormOptions(std::function<drawing::FormOptions()> source) {
 // device pixel ratio of 2, finer pixels.
 drawing::ViewGeometry WebFormView::pictureGeometry(double factor) const {
     drawing::ViewGeometry geometry;
-    geometry.set(geometry_.pixelsPerTwip(), {0, 0});
+    geometry.set(this->geometry().pixelsPerTwip(), {0, 0});
     geometry.setDevicePixelRatio(factor);
     return geometry;
 }
@@ -385,13 +570,17 @@ void WebFormView::closeNotice() {
     dom::setShown(notice_, false);
 }
 
-void WebFormView::dragMoved(double pageX, double pageY) {
+void WebFormView::dragMoved(double clientX, double clientY) {
     const Button* source = form_.dragSource();
     if (source == nullptr)
         return;
-    const drawing::PointF twips = geometry_.toTwips(drawing::PointF{pageX, pageY});
-    const bool accepted = form_.acceptsDrop(twips.x, twips.y);
-    dom::place(outline_, geometry_.dragOutline(source->box(), drawing::PointF{pageX, pageY}));
+    const PointF page = stagePoint(clientX, clientY);
+    const std::optional<PointF> twips = arrangement_.toTwips(page);
+    const bool accepted = twips && form_.acceptsDrop(twips->x, twips->y);
+    // The outline has the size the tip would have where it is: in the region under the pointer.
+    const drawing::ViewGeometry& geometry =
+        twips ? geometryOf(RectF{twips->x, twips->y, 0, 0}) : geometryOf(source->box());
+    dom::place(outline_, geometry.dragOutline(source->box(), page));
     outline_["classList"].call<void>("toggle", val("refused"), !accepted);
     dom::setShown(outline_, true);
     val element = elementOf(source->name());
@@ -399,9 +588,11 @@ void WebFormView::dragMoved(double pageX, double pageY) {
         dom::setStyle(element, "cursor", accepted ? "grabbing" : "not-allowed");
 }
 
-void WebFormView::dragReleased(double pageX, double pageY) {
+void WebFormView::dragReleased(double clientX, double clientY) {
     hideDragFeedback();
-    const drawing::PointF twips = geometry_.toTwips(drawing::PointF{pageX, pageY});
+    // Between the parts of a phone's page there is no window: a drop there is outside it.
+    const PointF twips =
+        arrangement_.toTwips(stagePoint(clientX, clientY)).value_or(PointF{-1, -1});
     deliver([this, twips] { form_.drop(twips.x, twips.y); });
 }
 
@@ -433,7 +624,8 @@ void WebFormView::tick(const std::string& name, int count) {
     if (binding == nullptr)
         return;
     Timer* timer = binding->timer;
-    for (int i = 0; i < count && error_.empty(); ++i) deliver([timer] { timer->tick(); });
+    for (int i = 0; i < count && error_.empty(); ++i)
+        deliver([timer] { timer->tick(); }, EventCause::Tick);
 }
 
 bool WebFormView::clockRunning(const std::string& name) const {

@@ -8,10 +8,12 @@
 #include <string>
 #include <vector>
 
+#include "ui/drawing/arrangement.h"
 #include "ui/drawing/form_drawing.h"
 #include "ui/drawing/primitives.h"
 #include "ui/drawing/text_fitter.h"
 #include "ui/drawing/view_geometry.h"
+#include "ui/event_cause.h"
 #include "ui/form.h"
 #include "ui/web/canvas_text_measurer.h"
 #include "ui/web/interval_clock.h"
@@ -20,7 +22,9 @@
 // The window in a browser page: a stage that fills the page, with a canvas for the form's
 // windowless controls and a DOM element for every windowed control above it. It turns DOM events
 // and the browser's timers into the model's events and, after each, brings the elements in step
-// and repaints what changed.
+// and repaints what changed. On a large screen the form is scaled uniformly to fit; on a phone its
+// parts stand where drawing::Arrangement puts them, each region of the form painted and its
+// controls placed through its own mapping.
 class WebFormView {
 public:
     // The window's background and the labels': the desktop's button face.
@@ -32,23 +36,45 @@ public:
     WebFormView& operator=(const WebFormView&) = delete;
 
     Form& form() { return form_; }
-    const drawing::ViewGeometry& geometry() const { return geometry_; }
+    const drawing::Arrangement& arrangement() const { return arrangement_; }
+    // The picture's mapping from twips to the page (the whole form's on a large screen).
+    const drawing::ViewGeometry& geometry() const {
+        return arrangement_.regions().front().geometry;
+    }
+    // The mapping of the region that shows a control's box, and the box in the page.
+    const drawing::ViewGeometry& geometryOf(const RectF& box) const {
+        return arrangement_.regionOf(box).geometry;
+    }
+    drawing::PixelRect widgetRect(const RectF& box, bool growForFinger = true) const {
+        return arrangement_.widgetRect(box, growForFinger);
+    }
+    // The parts of the form that a phone places on its own (drawing::Arrangement), read after
+    // every event; without a source the form is always one region, scaled to fit.
+    void setPartsSource(std::function<std::vector<drawing::FormPart>()> source);
     emscripten::val stage() const { return stage_; }
     // Fits captions to their boxes in the program's face, for the canvas and the buttons alike.
     drawing::TextFitter& fitter() { return fitter_; }
 
     // Runs one model event with everything it raises, then updates the page. A broken invariant
     // inside it is shown in the page and stops the program, never swallowed.
-    void deliver(const std::function<void()>& event);
+    void deliver(const std::function<void()>& event, EventCause cause = EventCause::User);
+    // Told after every delivered event, with what brought it.
+    void setDeliveryListener(std::function<void(EventCause)> listener);
+
+    // The picture for a screen reader: its name and the description it holds (the canvas's
+    // accessible name and description), and words said politely, once, through the page's one
+    // live region. Both are the program's own words: the view only hands them over.
+    void setPictureDescription(const std::string& name, const std::string& description);
+    void announce(const std::string& text);
     // Raises the form's Load event.
     void load();
     // The error that stopped the program, empty while it runs.
     const std::string& error() const { return error_; }
     void reportError(const std::string& message);
 
-    // The drag of a button, at a point in the page's CSS pixels.
-    void dragMoved(double pageX, double pageY);
-    void dragReleased(double pageX, double pageY);
+    // The drag of a button, at a point of the browser's viewport (an event's clientX, clientY).
+    void dragMoved(double clientX, double clientY);
+    void dragReleased(double clientX, double clientY);
     void dragCancelled();
 
     // Paints what changed at once rather than at the next animation frame.
@@ -90,10 +116,15 @@ private:
     void syncFromModel(bool everything = false);
     void syncTimers(bool everything);
     void layout();
+    // A point of the viewport in the stage's content, which scrolls on a phone.
+    PointF stagePoint(double clientX, double clientY) const;
+    // A finger on the picture beside a phasor tip picks the nearest tip.
+    void touchedPicture(emscripten::val event);
     void watchDevicePixelRatio();
     void hideDragFeedback();
     void schedulePaint(const RectF& region);
     void paint();
+    void paintRegion(const drawing::Region& region, const RectF& dirty, bool whole);
     // Every timer of the form has its binding, in the form's order; null for no such timer.
     const TimerBinding* timerNamed(const std::string& name) const;
     void drawPicture(const RectF& region, const drawing::ViewGeometry& geometry,
@@ -102,9 +133,14 @@ private:
     drawing::Rgba background() const;
 
     Form& form_;
-    drawing::ViewGeometry geometry_;
+    drawing::Arrangement arrangement_ = drawing::Arrangement::of(0, 0, 0, 0, {});
+    std::function<std::vector<drawing::FormPart>()> partsSource_;
+    std::vector<drawing::FormPart> parts_;
     emscripten::val stage_ = emscripten::val::null();
     emscripten::val canvas_ = emscripten::val::null();
+    emscripten::val pictureDescription_ = emscripten::val::null();
+    emscripten::val liveRegion_ = emscripten::val::null();
+    std::function<void(EventCause)> deliveryListener_;
     emscripten::val outline_ = emscripten::val::null();
     emscripten::val errorBox_ = emscripten::val::null();
     emscripten::val notice_ = emscripten::val::null();
@@ -121,6 +157,7 @@ private:
     std::map<std::string, const Control*> controlsByName_;
     RectF pendingPaint_;
     bool paintRequested_ = false;
+    bool touchTookTip_ = false;
     std::string error_;
     std::function<drawing::FormOptions()> optionsSource_;
     drawing::FormOptions options_;

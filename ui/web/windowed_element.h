@@ -20,6 +20,11 @@ public:
     // Brings geometry, visibility, texts, colours and fonts in step with the model, without
     // raising any event.
     virtual void syncFromModel() = 0;
+    // A touch on the picture beside the control, within a finger's reach of it: returns whether
+    // the control took it as a press on itself (a phasor tip does: its drag begins).
+    virtual bool pressedBeside(const emscripten::val& /*touch*/) { return false; }
+    // The page was arranged anew: a press or a drag in progress ends, without a drop.
+    virtual void arrangementChanged() {}
 
     // The view's bookkeeping: the revision last brought in step, and the hidden element that
     // holds the description a screen reader reads.

@@ -1,0 +1,53 @@
+#pragma once
+
+#include <cstddef>
+#include <deque>
+#include <vector>
+
+#include "ui/rect_f.h"
+
+class Form1;
+
+// The fading record: the received envelope of every frame of "Rayleigh" or "Ricean" since the
+// record was switched on (or the rays last changed), kept for its statistics; the last
+// kShownFrames of it are drawn as a strip chart in decibels against its running rms level.
+namespace fading_record {
+
+inline constexpr int kShownFrames = 300;
+inline constexpr std::size_t kKeptFrames = 100000;
+// Where the chart stands: the picture's free space below the histogram's controls.
+inline constexpr RectF kArea{7440, 5520, 4140, 1590};
+// The chart's range of decibels, top to bottom.
+inline constexpr double kTopDecibels = 10;
+inline constexpr double kBottomDecibels = -30;
+
+class Record {
+public:
+    void clear();
+    void add(double envelope);
+    std::size_t frames() const { return envelopes_.size(); }
+    // The root mean square of the kept envelopes; 0 while there are none.
+    double rms() const;
+    // The last kShownFrames envelopes (fewer at first), oldest first.
+    std::vector<double> shown() const;
+    // The share of the kept frames whose envelope lies below the threshold, `decibels` against
+    // rms(); 0 while there are none.
+    double fractionBelow(double decibels) const;
+
+private:
+    std::deque<double> envelopes_;
+    double sumOfSquares_ = 0;
+};
+
+// The share of frames that theory expects below an envelope of `threshold` twips, for the rays
+// the window has now: Rayleigh's 1 - exp(-r^2 / Omega), Omega the sum of the squared ray lengths,
+// in "Rayleigh"; Rice's distribution with the direct ray as its line of sight and the scattered
+// rays' power in "Ricean"; for one ray, 0 or 1 as its length lies above or below.
+double theoryBelow(const Form1& form, double threshold);
+
+// Rice's distribution: the probability that the envelope of a direct component of length `nu`
+// plus scattered power `scattered` (= 2 sigma^2, the mean square of the scattered part) lies
+// below `r`, as a Poisson mixture of central chi-square distributions (1 - Marcum's Q1).
+double riceBelow(double nu, double scattered, double r);
+
+}  // namespace fading_record

@@ -1,0 +1,80 @@
+// The page read by axe-core as a screen reader or a keyboard user meets it: every WCAG 2.0, 2.1
+// and 2.2 A and AA rule and axe's best practices, for each demonstration on a phone held upright
+// and sideways and on a laptop, with the tools' menu open and with a list's entries dropped down.
+import { test } from 'node:test';
+import assert from 'node:assert/strict';
+import { createRequire } from 'node:module';
+import { AxeBuilder } from '@axe-core/playwright';
+import { launch, openPage, healthOf, assertHealthy } from './browser.mjs';
+
+const browser = await launch();
+test.after(() => browser.close());
+
+const sizes = [
+    { width: 390, height: 844, deviceScaleFactor: 3, hasTouch: true },
+    { width: 844, height: 390, deviceScaleFactor: 3, hasTouch: true },
+    { width: 1280, height: 800, deviceScaleFactor: 1 },
+];
+const demos = ['Plane Wave', 'Group Velocity', 'Polarisation', 'Rayleigh', 'Ricean', 'Phasors'];
+const tags = ['wcag2a', 'wcag2aa', 'wcag21a', 'wcag21aa', 'wcag22aa', 'best-practice'];
+
+// axe waits between its rules on setTimeout, which never fires while the page's clock is stopped.
+// This copy of axe (the one @axe-core/playwright ships) waits on the browser's task scheduler
+// instead, which the clock leaves alone: the page holds still, frame for frame, while it is read.
+const axe = createRequire(import.meta.resolve('@axe-core/playwright'))('axe-core');
+const axeSource = `(function (setTimeout, clearTimeout) { ${axe.source} })(
+    (run, delay, ...args) => {
+        const timer = new AbortController();
+        scheduler.postTask(() => run(...args), { delay, signal: timer.signal }).catch(() => {});
+        return timer;
+    },
+    (timer) => timer?.abort?.());`;
+
+// What a developer needs to mend each violation: the rule, how bad, what axe says and where.
+function describe(violations) {
+    return violations.map((v) => [
+        `${v.id} (${v.impact}): ${v.help}`,
+        ...v.nodes.map((node) => [
+            `    ${node.target.map((t) => [t].flat().join(' >>> ')).join(' >> ')}`,
+            ...(node.failureSummary ?? '').split('\n').map((line) => `        ${line}`),
+        ].join('\n')),
+    ].join('\n')).join('\n');
+}
+
+// The whole page through axe's rules; a list of every violation, by the state it was found in.
+async function violationsOf(page, when) {
+    const { violations } = await new AxeBuilder({ page, axeSource }).withTags(tags).analyze();
+    return violations.length === 0 ? [] : [`${when}:\n${describe(violations)}`];
+}
+
+test('every demonstration, the tools\' menu and an open list meet WCAG 2.2 AA and axe\'s best practices', async () => {
+    const found = [];
+    for (const size of sizes) {
+        const at = `${size.width} x ${size.height}`;
+        const { page, context, watch } = await openPage(browser, size);
+        for (const demo of demos) {
+            await page.locator('[id="cmbDemo"]').fill(demo);
+            await page.evaluate(() => window.propagationTest.paint());
+            found.push(...await violationsOf(page, `${demo} at ${at}`));
+        }
+
+        // The menu, opened from the keyboard on a button, is scanned while it is shown.
+        await page.focus('[id="cmdStart"]');
+        await page.keyboard.press('Shift+F10');
+        assert.equal(await page.locator('[id="toolMenu"]').isVisible(), true, `the menu opens at ${at}`);
+        found.push(...await violationsOf(page, `the tools' menu at ${at}`));
+        await page.keyboard.press('Escape');
+        assert.equal(await page.locator('[id="toolMenu"]').isVisible(), false, `the menu closes at ${at}`);
+
+        // A list's entries, dropped down by its arrow.
+        await page.locator('[id="cmbDemo"] ~ .combo-arrow').click();
+        await page.evaluate(() => window.propagationTest.paint());
+        assert.equal(await page.locator('[id="cmbDemo-list"]').isVisible(), true, `the list opens at ${at}`);
+        found.push(...await violationsOf(page, `the open list of demonstrations at ${at}`));
+        await page.keyboard.press('Escape');
+
+        assertHealthy(assert, await healthOf(page, watch));
+        await context.close();
+    }
+    assert.ok(found.length === 0, `axe found violations:\n${found.join('\n')}`);
+});
