@@ -91,21 +91,30 @@ Overlay fadingRecord(const Form1& form) {
 }
 
 // The path of the sum over the last cycle, in the sum's purple, and its caption at the top right,
-// where the polarisation shows nothing.
+// where the polarisation shows nothing: the kind and the turn on one line, the axial ratio and the
+// tilt below, so that the words keep the captions' size in the width there is.
 void polarisationEllipse(const Form1& form, std::vector<Overlay>& out) {
     const Rgba purple = Rgba::from(form.cmdPhasor[2].backColour());
     Overlay path;
     path.area = {0, 0, 7380, form.clientHeight()};
     path.lines.push_back({polarisation::trail(form), purple, 1, false, true});
     out.push_back(std::move(path));
+    const std::string text = polarisation::caption(polarisation::figureOf(form));
+    const std::size_t split = text.find(", axial ratio");
     Overlay caption;
-    caption.area = {7440, 300, 4140, 420};
-    caption.captions.push_back(
-        {{7440, 345, 4140, 330},
-         polarisation::caption(polarisation::figureOf(form)),
-         kCaptionPoints,
-         purple,
-         "Elliptical, left-handed (counter-clockwise), axial ratio 10.00, tilt -90\u00b0"});
+    caption.area = {7440, 300, 4140, 750};
+    caption.captions.push_back({{7440, 345, 4140, 330},
+                                text.substr(0, split),
+                                kCaptionPoints,
+                                purple,
+                                "Elliptical, left-handed (counter-clockwise)"});
+    if (split != std::string::npos) {
+        caption.captions.push_back({{7440, 675, 4140, 330},
+                                    text.substr(split + 2),
+                                    kCaptionPoints,
+                                    purple,
+                                    "axial ratio 10.00, tilt -90\u00b0"});
+    }
     out.push_back(std::move(caption));
 }
 

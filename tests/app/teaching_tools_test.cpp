@@ -341,6 +341,13 @@ TEST(PolarisationEllipse, FigureNumbersMatchTheTrailOfTheSum) {
         EXPECT_NEAR(direction, f.tiltDegrees, 8);
         EXPECT_EQ(polarisation::caption(f),
                   "Elliptical, left-handed (counter-clockwise), axial ratio 2.41, tilt -45\u00b0");
+        // On the picture the caption is two lines, so that it keeps the captions' size.
+        form->tools.setEllipse(true);
+        const auto lines = formOptions(*form).overlays.at(1).captions;
+        ASSERT_EQ(lines.size(), 2u);
+        EXPECT_EQ(lines[0].text, "Elliptical, left-handed (counter-clockwise)");
+        EXPECT_EQ(lines[1].text, "axial ratio 2.41, tilt -45\u00b0");
+        EXPECT_GE(lines[1].box.top, lines[0].box.bottom());
     }
 }
 
