@@ -295,9 +295,8 @@ void Form1::connectEvents() {
 }
 
 void Form1::Form_Load() {
-    const char* const names[] = {"Group Velocity", "Polarisation", "Plane Wave",
-                                 "Rayleigh",       "Ricean",       "Phasors"};
-    for (int position = 0; position < 6; ++position) cmbDemo.addItem(names[position], position);
+    for (int position = 0; position < 6; ++position)
+        cmbDemo.addItem(kDemoNames[position], position);
     cmbDemo.setText("Plane Wave");
     SetupDemo();
 }

@@ -80,6 +80,9 @@ public:
     void advanceOneFrame();
 
     bool demoIs(const char* name) const { return cmbDemo.text() == name; }
+    // The demonstrations, in the order Form_Load puts them into cmbDemo.
+    static constexpr const char* kDemoNames[] = {"Group Velocity", "Polarisation", "Plane Wave",
+                                                 "Rayleigh",       "Ricean",       "Phasors"};
 
 private:
     void createControls();

@@ -22,12 +22,6 @@ constexpr Rgba kTrace{0, 0, 176, 255};      // dark blue: apart from the rays an
 constexpr Rgba kThreshold{208, 0, 0, 255};  // red, as the theory curve
 constexpr double kCaptionPoints = 9;        // 12 pixels at the design size
 
-// A number to the nearest whole one, halves away from zero, never "-0".
-std::string whole(double value) {
-    const long rounded = std::lround(value);
-    return std::to_string(rounded == 0 ? 0 : rounded);
-}
-
 // The strip chart of the fading record in the free space below the histogram's controls: the
 // envelope of the last frames in dB against its running rms, the 0 dB line, the threshold, and
 // the share of frames below it against the theory.
@@ -75,7 +69,7 @@ Overlay fadingRecord(const Form1& form) {
                                 kCaptionPoints, kBlack, ""});
     const double threshold = rms * std::pow(10.0, tools.threshold() / 20.0);
     const std::string stats =
-        "Below " + whole(tools.threshold()) +
+        "Below " + number_rules::wholeText(tools.threshold()) +
         " dB: " + number_rules::fixedText(100 * record.fractionBelow(tools.threshold()), 1) +
         " % of " + std::to_string(record.frames()) + " frames; theory " +
         number_rules::fixedText(100 * fading_record::theoryBelow(form, threshold), 1) + " %";
@@ -126,9 +120,10 @@ Overlay phasorNumbers(const Form1& form) {
     const double tops[] = {2415, 4455, 6495};
     for (int k = 0; k < 3; ++k) {
         const picture_description::TipNumbers tip = picture_description::tipNumbers(form, k);
-        std::string text = std::string(names[k]) + ": " + whole(tip.length) + " twips";
+        std::string text =
+            std::string(names[k]) + ": " + number_rules::wholeText(tip.length) + " twips";
         if (tip.length > 0)
-            text += ", phase " + whole(tip.phaseDegrees) + "\u00b0";
+            text += ", phase " + number_rules::wholeText(tip.phaseDegrees) + "\u00b0";
         overlay.captions.push_back({{180, tops[k], 3300, 330},
                                     text,
                                     kCaptionPoints,

@@ -141,7 +141,7 @@ std::string Narration::onTick(double now) {
     const bool mayTell = now - lastEvent_ >= kEventGap;
     std::string event;
     const int rays = fading::rayCount(form_);
-    if ((form_.demoIs("Rayleigh") || form_.demoIs("Ricean")) && rays >= 2) {
+    if (fading::isShown(form_) && rays >= 2) {
         const std::vector<Sentence> sentences = picture_description::describe(form_);
         const Sentence* signal = findTopic(sentences, "signal");
         const bool deep = signal != nullptr && signal->text.find("deep fade") != std::string::npos;

@@ -32,17 +32,25 @@ public:
     // The whole description, on demand.
     std::string describeAll();
 
-    // What an edition gives the narration to speak through: its clock (milliseconds), the view's
-    // two ways of handing words over, and a way to run something after a delay (milliseconds).
-    struct Voice {
-        std::function<double()> now;
-        std::function<void(const std::string& name, const std::string& description)> describe;
-        std::function<void(const std::string& words)> say;
-        std::function<void(double delay, std::function<void()> action)> later;
-    };
-    // Speaks through `voice` from now on: the picture's description at once, and after every
-    // event that heard() is told of, its words, typed text's once the pause has passed.
-    void speakThrough(Voice voice);
+    // What an edition gives the narration: its clock (milliseconds) and a way to run something
+    // after a delay (milliseconds).
+    using Clock = std::function<double()>;
+    using Later = std::function<void(double delay, std::function<void()> action)>;
+    // Speaks through an edition's view from now on: the picture's name and description at once
+    // (the view's setPictureDescription), and after every event the view delivers (it tells of
+    // each through setDeliveryListener) the words of the change (its announce), typed text's
+    // once the pause has passed.
+    template <class View>
+    void speakThrough(View& view, Clock now, Later later) {
+        speakThrough({.now = std::move(now),
+                      .describe =
+                          [&view](const std::string& name, const std::string& description) {
+                              view.setPictureDescription(name, description);
+                          },
+                      .say = [&view](const std::string& words) { view.announce(words); },
+                      .later = std::move(later)});
+        view.setDeliveryListener([this](EventCause cause) { heard(cause); });
+    }
     void heard(EventCause cause);
     void sayAll();
 
@@ -51,6 +59,13 @@ public:
     const std::string& description() const { return description_; }
 
 private:
+    struct Voice {
+        Clock now;
+        std::function<void(const std::string& name, const std::string& description)> describe;
+        std::function<void(const std::string& words)> say;
+        Later later;
+    };
+    void speakThrough(Voice voice);
     std::string changes();
     std::string onTick(double now);
     void updateTexts();

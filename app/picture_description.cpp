@@ -1,7 +1,9 @@
 #include "app/picture_description.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
+#include <iterator>
 
 #include "app/form1.h"
 #include "demos/fading/fading.h"
@@ -21,15 +23,6 @@ using number_rules::numericValue;
 
 std::string quoted(const std::string& text) {
     return "\"" + text + "\"";
-}
-
-bool isDemo(const std::string& text) {
-    for (const char* demo :
-         {"Plane Wave", "Group Velocity", "Polarisation", "Rayleigh", "Ricean", "Phasors"}) {
-        if (text == demo)
-            return true;
-    }
-    return false;
 }
 
 class Writer {
@@ -182,19 +175,6 @@ void polarisationOf(const Form1& form, Writer& w) {
 
 // ---- fading
 
-double rmsOf(const Form1& form, int rays, int from = 1) {
-    double power = 0;
-    for (int i = from; i <= rays; ++i) power += form.Trace1[i] * form.Trace1[i];
-    return std::sqrt(power);
-}
-
-double envelopeOf(const Form1& form) {
-    const Line& resultant = form.lnePol[5];
-    const double dx = double{resultant.x1()} - resultant.x2();
-    const double dy = double{resultant.y1()} - resultant.y2();
-    return std::sqrt(dx * dx + dy * dy);
-}
-
 void fadingOf(const Form1& form, Writer& w) {
     const bool ricean = form.demoIs("Ricean");
     const int rays = fading::rayCount(form);
@@ -218,9 +198,9 @@ void fadingOf(const Form1& form, Writer& w) {
               "Ray 1 is the direct path, " + spoken(fading::directLength(form), 0) +
                   " twips long (\"Fixed\" at " + spoken(form.hscFixed.value(), 0) + ").");
     }
-    const double rms = rmsOf(form, rays);
+    const double rms = std::sqrt(fading::rayPower(form));
     if (rays >= 2 && rms > 0) {
-        const double envelope = envelopeOf(form);
+        const double envelope = fading::envelope(form);
         const double decibels = envelope > 0 ? 20 * std::log10(envelope / rms) : -1e9;
         const char* words = decibels >= 3    ? "strong"
                             : decibels > -3  ? "about at its average"
@@ -231,7 +211,7 @@ void fadingOf(const Form1& form, Writer& w) {
                                  spoken(decibels, 0) + " decibels against its average."
                            : std::string("The signal is now in a deep fade: the rays cancel."),
               true);
-        const double scattered = rmsOf(form, rays, ricean ? 2 : 1);
+        const double scattered = std::sqrt(fading::rayPower(form, ricean ? 2 : 1));
         const double ratio =
             ricean && scattered > 0
                 ? fading::directLength(form) * fading::directLength(form) / (scattered * scattered)
@@ -417,7 +397,9 @@ std::string spoken(double value, int decimals) {
 
 std::string name(const Form1& form) {
     const std::string& demo = form.cmbDemo.text();
-    return isDemo(demo) ? "Picture of " + demo : std::string("Picture of the demonstrations");
+    const bool named = std::any_of(std::begin(Form1::kDemoNames), std::end(Form1::kDemoNames),
+                                   [&demo](const char* name) { return demo == name; });
+    return named ? "Picture of " + demo : std::string("Picture of the demonstrations");
 }
 
 std::vector<Sentence> describe(const Form1& form) {
@@ -429,7 +411,7 @@ std::vector<Sentence> describe(const Form1& form) {
         groupVelocity(form, w);
     } else if (demo == "Polarisation") {
         polarisationOf(form, w);
-    } else if (demo == "Rayleigh" || demo == "Ricean") {
+    } else if (fading::isShown(form)) {
         fadingOf(form, w);
     } else if (demo == "Phasors") {
         phasorsOf(form, w);

@@ -58,11 +58,11 @@ void TeachingTools::toggleTheory() {
 }
 
 bool TeachingTools::recordShown() const {
-    return record_ && (form_.demoIs("Rayleigh") || form_.demoIs("Ricean"));
+    return record_ && fading::isShown(form_);
 }
 
 bool TeachingTools::recordCanToggle() const {
-    return record_ || form_.demoIs("Rayleigh") || form_.demoIs("Ricean");
+    return record_ || fading::isShown(form_);
 }
 
 void TeachingTools::setFadingRecord(bool on) {
@@ -85,10 +85,7 @@ void TeachingTools::frameAdvanced() {
         recordData_.clear();
         recordedFor_ = of;
     }
-    const Line& resultant = form_.lnePol[5];
-    const double dx = double{resultant.x1()} - resultant.x2();
-    const double dy = double{resultant.y1()} - resultant.y2();
-    recordData_.add(std::sqrt(dx * dx + dy * dy));
+    recordData_.add(fading::envelope(form_));
 }
 
 bool TeachingTools::ellipseShown() const {

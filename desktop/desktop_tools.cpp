@@ -21,17 +21,11 @@ DesktopTools::DesktopTools(FormView& view, Form1& form)
                       [&view](const std::function<void()>& action) { view.deliver(action); })) {
     view_.setFormOptions([&form] { return formOptions(form); });
     clock_.start();
-    narration_.speakThrough({.now = [this] { return double(clock_.elapsed()); },
-                             .describe =
-                                 [this](const std::string& name, const std::string& description) {
-                                     view_.setPictureDescription(name, description);
-                                 },
-                             .say = [this](const std::string& words) { view_.announce(words); },
-                             .later =
-                                 [this](double delay, std::function<void()> action) {
-                                     QTimer::singleShot(int(delay), &view_, std::move(action));
-                                 }});
-    view_.setDeliveryListener([this](EventCause cause) { narration_.heard(cause); });
+    narration_.speakThrough(
+        view_, [this] { return double(clock_.elapsed()); },
+        [this](double delay, std::function<void()> action) {
+            QTimer::singleShot(int(delay), &view_, std::move(action));
+        });
 }
 
 void DesktopTools::describePicture() {

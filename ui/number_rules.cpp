@@ -126,6 +126,11 @@ bool fitsSingle(double value) {
     return std::isfinite(value) && std::fabs(value) <= FLT_MAX;
 }
 
+std::string wholeText(double value) {
+    const long whole = std::lround(value);
+    return std::to_string(whole == 0 ? 0 : whole);
+}
+
 std::string fixedText(double value, int decimals) {
     return cFormat("%.*f", decimals, value);
 }

@@ -41,6 +41,8 @@ bool fitsSingle(double value);
 // locale writes ("1.5" under a German locale too), and read back by numericValue.
 // The value to `decimals` places, rounded to the nearest, halves to even ("2.50").
 std::string fixedText(double value, int decimals);
+// The value to the nearest whole number, halves away from zero, never "-0" ("-45" for -45.3).
+std::string wholeText(double value);
 // The shortest text that reads back as the value, plain ("2400", "0.5") or with an exponent
 // ("1e+20"), whichever is shorter, plain on a tie; "-0" for minus zero. Not for non-finite values.
 std::string shortestText(double value);

@@ -25,18 +25,11 @@ std::string pageAddress() {
 
 PageTools::PageTools(Form1& form, WebFormView& view) : form_(form), view_(view), narration_(form) {
     view_.setFormOptions([&form] { return formOptions(form); });
-    narration_.speakThrough({.now = [] { return val::global("performance").call<double>("now"); },
-                             .describe =
-                                 [this](const std::string& name, const std::string& description) {
-                                     view_.setPictureDescription(name, description);
-                                 },
-                             .say = [this](const std::string& words) { view_.announce(words); },
-                             .later =
-                                 [](double delay, std::function<void()> action) {
-                                     val::global("setTimeout")(
-                                         DomEvents::function([action](val) { action(); }), delay);
-                                 }});
-    view_.setDeliveryListener([this](EventCause cause) { narration_.heard(cause); });
+    narration_.speakThrough(
+        view_, [] { return val::global("performance").call<double>("now"); },
+        [](double delay, std::function<void()> action) {
+            val::global("setTimeout")(DomEvents::function([action](val) { action(); }), delay);
+        });
     menu_ = std::make_unique<ToolMenu>(
         view_.stage(), tool_catalogue::menu(
                            form_, *this, tool_catalogue::Edition::Browser,

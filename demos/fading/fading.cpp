@@ -27,6 +27,24 @@ double directLength(const Form1& form) {
     return number_rules::multiplyInt16(steps, 2000) / 10.0;
 }
 
+bool isShown(const Form1& form) {
+    return form.demoIs("Rayleigh") || form.demoIs("Ricean");
+}
+
+double envelope(const Form1& form) {
+    const Line& resultant = form.lnePol[5];
+    const double dx = double{resultant.x1()} - resultant.x2();
+    const double dy = double{resultant.y1()} - resultant.y2();
+    return std::sqrt(dx * dx + dy * dy);
+}
+
+double rayPower(const Form1& form, int first) {
+    const int rays = rayCount(form);
+    double power = 0;
+    for (int i = first; i <= rays; ++i) power += form.Trace1[i] * form.Trace1[i];
+    return power;
+}
+
 int rayCount(const Form1& form) {
     const std::string& text = form.cmbOne.text();
     if (text == "One")
@@ -120,10 +138,7 @@ void drawFrame(Form1& form) {
     resultant.setY2(form.lnePlot[1].y1());
     resultant.setVisible(true);
 
-    const double dx = double{resultant.x1()} - resultant.x2();
-    const double dy = double{resultant.y1()} - resultant.y2();
-    const double envelope = std::sqrt(dx * dx + dy * dy);
-    const double bin = histogram::binOf(envelope);
+    const double bin = histogram::binOf(envelope(form));
     if (histogram::isOn(form) && bin < histogram::kBins) {
         histogram::count(form, static_cast<int>(bin));
     }

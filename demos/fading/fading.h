@@ -16,5 +16,13 @@ int rayCount(const Form1& form);
 
 // The length of the direct component of "Ricean" in twips, as hscFixed stands.
 double directLength(const Form1& form);
+// Whether the window shows "Rayleigh" or "Ricean".
+bool isShown(const Form1& form);
+// The received envelope as the last frame drew it: the length of the closing line lnePol(5), in
+// twips.
+double envelope(const Form1& form);
+// The power of the rays from ray `first` to the last one, as the last frame drew them: the sum of
+// their squared lengths (twips squared).
+double rayPower(const Form1& form, int first = 1);
 
 }  // namespace fading

@@ -69,14 +69,9 @@ double theoryBelow(const Form1& form, double threshold) {
         return 0;
     if (rays == 1)
         return form.Trace1[1] < threshold ? 1 : 0;
-    if (form.demoIs("Ricean")) {
-        double scattered = 0;
-        for (int i = 2; i <= rays; ++i) scattered += form.Trace1[i] * form.Trace1[i];
-        return riceBelow(fading::directLength(form), scattered, threshold);
-    }
-    double power = 0;
-    for (int i = 1; i <= rays; ++i) power += form.Trace1[i] * form.Trace1[i];
-    return 1 - std::exp(-threshold * threshold / power);
+    if (form.demoIs("Ricean"))
+        return riceBelow(fading::directLength(form), fading::rayPower(form, 2), threshold);
+    return 1 - std::exp(-threshold * threshold / fading::rayPower(form));
 }
 
 }  // namespace fading_record

@@ -135,10 +135,7 @@ std::vector<PointF> trail(const Form1& form) {
 std::string caption(const Figure& figure) {
     const std::string turn =
         figure.clockwise ? "right-handed (clockwise)" : "left-handed (counter-clockwise)";
-    const auto degrees = [](double value) {
-        const long whole = std::lround(value);
-        return std::to_string(whole == 0 ? 0 : whole) + "\u00b0";
-    };
+    const auto degrees = [](double value) { return number_rules::wholeText(value) + "\u00b0"; };
     switch (figure.kind) {
         case Figure::Kind::None:
             return "No field: the sum stays on the centre";
