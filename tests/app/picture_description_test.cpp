@@ -320,55 +320,6 @@ TEST_F(Described, ATypedNameOfNoDemonstrationAndTheProjectorAreSaid) {
 
 // Every kind of sentence is spoken by one of these set-ups: no branch of the description is
 // silent for ever.
-TEST(PictureDescription, EverySentenceIsMadeByOneSetUp) {
-    std::set<Kind> made;
-    const char* setups[] = {"demo=Plane+Wave&one=20&two=0.0&paused",
-                            "demo=Plane+Wave&one=Two&two=-1&projector",
-                            "demo=Plane+Wave&two=0.5",
-                            "demo=Group+Velocity",
-                            "demo=Group+Velocity&one=0.5&two=2.0",
-                            "demo=Group+Velocity&one=2.0&two=0.5",
-                            "demo=Group+Velocity&one=0.0",
-                            "demo=Group+Velocity&two=0.0",
-                            "demo=Group+Velocity&one=0.0&two=0.0",
-                            "demo=Polarisation",
-                            "demo=Polarisation&two=Vertical&phase=90",
-                            "demo=Polarisation&two=Vertical&phase=45",
-                            "demo=Polarisation&two=Horizontal&phase=180",
-                            "demo=Rayleigh&one=One",
-                            "demo=Rayleigh&one=Many",
-                            "demo=Rayleigh&one=Ten&histogram",
-                            "demo=Rayleigh&one=Ten&rate=20&histogram&theory=Rayleigh",
-                            "demo=Ricean&one=Ten&fixed=10",
-                            "demo=Ricean&one=Ten&fixed=0",
-                            "demo=Phasors",
-                            "demo=Phasors&tip1=1600,150&tip2=1600,2200",
-                            "demo=Phasors&tip1=1600,150&tip2=1600,5070",
-                            "demo=Phasors&tip1=1600,150&tip2=3040,3640",
-                            "demo=Phasors&tip1=1600,150&tip2=3040,2200",
-                            "demo=Rayleigh&one=Ten&paused",
-                            "demo=Rayleigh&one=Ten&record",
-                            "demo=Polarisation&ellipse",
-                            "demo=Phasors&numbers",
-                            "demo=Nothing"};
-    for (const char* setup : setups) {
-        for (const int ticks : {0, 300, 3000}) {
-            Form1 form;
-            form.load();
-            const ParsedSetup parsed = SetupSettings::fromFragment(setup);
-            ASSERT_EQ(parsed.settings.apply(form, [](const std::function<void()>& a) { a(); }), "");
-            for (int t = 0; t < ticks; ++t) {
-                form.tmrOne.tick();
-                for (const Sentence& s : picture_description::describe(form)) made.insert(s.kind);
-            }
-            for (const Sentence& s : picture_description::describe(form)) made.insert(s.kind);
-        }
-    }
-    for (int k = 0; k < picture_description::kKinds; ++k) {
-        EXPECT_TRUE(made.contains(static_cast<Kind>(k))) << "no set-up makes kind " << k;
-    }
-}
-
 TEST(PictureDescription, NumbersAreSpokenAsAPersonSaysThem) {
     using picture_description::spoken;
     EXPECT_EQ(spoken(-45, 0), "minus 45");
