@@ -168,11 +168,11 @@ void Form1::createControls() {
 
     lnePol.setName("lnePol");
     const double polPoints[6][4] = {
-        {0, 420, 1200, 900},   {0, 480, 1200, 960},   {60, 600, 1260, 1080},
+        {0, 420, 1200, 900},    {0, 480, 1200, 960},    {60, 600, 1260, 1080},
         {120, 720, 1320, 1200}, {180, 900, 1380, 1380}, {180, 1020, 1380, 1500},
     };
-    const Colour polColours[] = {colours::kGreen,  colours::kGreen,  colours::kBlue,
-                                 colours::kBlue,   colours::kPurple, colours::kPurple};
+    const Colour polColours[] = {colours::kGreen, colours::kGreen,  colours::kBlue,
+                                 colours::kBlue,  colours::kPurple, colours::kPurple};
     for (int i = 0; i < 6; ++i) {
         const auto& p = polPoints[i];
         lnePol[i].setPoints(p[0], p[1], p[2], p[3]);
@@ -232,8 +232,10 @@ void Form1::nameForScreenReaders() {
     hscFixed.setAccessibleDescription("Strength of the direct component");
     const char* const handles[] = {"Phasor 1 tip", "Phasor 2 tip", "Resultant tip"};
     for (int i = 0; i < 3; ++i) cmdPhasor[i].setAccessibleName(handles[i]);
-    cmdPhasor[0].setAccessibleDescription("Drag it, or move it with the arrow keys, to set phasor 1");
-    cmdPhasor[1].setAccessibleDescription("Drag it, or move it with the arrow keys, to set phasor 2");
+    cmdPhasor[0].setAccessibleDescription(
+        "Drag it, or move it with the arrow keys, to set phasor 1");
+    cmdPhasor[1].setAccessibleDescription(
+        "Drag it, or move it with the arrow keys, to set phasor 2");
     cmdPhasor[2].setAccessibleDescription("The sum of phasor 1 and phasor 2");
 }
 
@@ -301,9 +303,13 @@ void Form1::Form_Load() {
     SetupDemo();
 }
 
-void Form1::cmbDemo_Change() { SetupDemo(); }
+void Form1::cmbDemo_Change() {
+    SetupDemo();
+}
 
-void Form1::cmbDemo_Click() { cmbDemo_Change(); }
+void Form1::cmbDemo_Click() {
+    cmbDemo_Change();
+}
 
 void Form1::cmbOne_Change() {
     OptionValue = number_rules::numericValue(cmbOne.text());
@@ -312,7 +318,9 @@ void Form1::cmbOne_Change() {
     }
 }
 
-void Form1::cmbOne_Click() { cmbOne_Change(); }
+void Form1::cmbOne_Click() {
+    cmbOne_Change();
+}
 
 // The caption is the state: "Start" means paused.
 void Form1::cmdStart_Click() {
@@ -326,7 +334,8 @@ void Form1::cmdStart_Click() {
 }
 
 void Form1::tmrOne_Timer() {
-    if (!tmrOne.enabled()) return;
+    if (!tmrOne.enabled())
+        return;
     advanceOneFrame();
 }
 
@@ -372,19 +381,30 @@ void Form1::resetToNeutralState() {
 // matches none (a partly typed one) leaves the window in the neutral state.
 void Form1::SetupDemo() {
     resetToNeutralState();
-    if (demoIs("Plane Wave")) plane_wave::setUp(*this);
-    if (demoIs("Group Velocity")) group_velocity::setUp(*this);
-    if (demoIs("Polarisation")) polarisation::setUp(*this);
-    if (demoIs("Ricean") || demoIs("Rayleigh")) fading::setUp(*this);
-    if (demoIs("Phasors")) phasors::setUp(*this);
+    if (demoIs("Plane Wave"))
+        plane_wave::setUp(*this);
+    if (demoIs("Group Velocity"))
+        group_velocity::setUp(*this);
+    if (demoIs("Polarisation"))
+        polarisation::setUp(*this);
+    if (demoIs("Ricean") || demoIs("Rayleigh"))
+        fading::setUp(*this);
+    if (demoIs("Phasors"))
+        phasors::setUp(*this);
 }
 
 // The two wave demonstrations compute their samples first, then share one drawing step.
 void Form1::DrawFrame() {
-    if (demoIs("Group Velocity")) group_velocity::computeFrame(*this);
-    if (demoIs("Plane Wave")) plane_wave::computeFrame(*this);
-    if (demoIs("Group Velocity") || demoIs("Plane Wave")) wave_trace::drawFrame(*this);
-    if (demoIs("Polarisation")) polarisation::drawFrame(*this);
-    if (demoIs("Ricean") || demoIs("Rayleigh")) fading::drawFrame(*this);
-    if (demoIs("Phasors")) phasors::drawFrame(*this);
+    if (demoIs("Group Velocity"))
+        group_velocity::computeFrame(*this);
+    if (demoIs("Plane Wave"))
+        plane_wave::computeFrame(*this);
+    if (demoIs("Group Velocity") || demoIs("Plane Wave"))
+        wave_trace::drawFrame(*this);
+    if (demoIs("Polarisation"))
+        polarisation::drawFrame(*this);
+    if (demoIs("Ricean") || demoIs("Rayleigh"))
+        fading::drawFrame(*this);
+    if (demoIs("Phasors"))
+        phasors::drawFrame(*this);
 }

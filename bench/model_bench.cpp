@@ -18,7 +18,8 @@ void prepare(Form1& form, const std::string& demo) {
         form.cmbOne.setText("Ten");
         form.cmdHist.click();
     }
-    if (demo == "Polarisation") form.cmbTwo.setText("Right-Hand Circular");
+    if (demo == "Polarisation")
+        form.cmbTwo.setText("Right-Hand Circular");
     if (demo == "Phasors") {
         form.cmdPhasor[0].mouseDown(Button::kLeftButton, 0, 0, 0);
         form.drop(2700, 900);

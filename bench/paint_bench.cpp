@@ -28,7 +28,8 @@ void BM_PaintWindow(benchmark::State& state) {
             form.cmbOne.setText("Ten");
             form.cmdHist.click();
         }
-        if (demo == "Polarisation") form.cmbTwo.setText("Right-Hand Circular");
+        if (demo == "Polarisation")
+            form.cmbTwo.setText("Right-Hand Circular");
     });
     for (int i = 0; i < 20; ++i) view.deliver([&] { form.tmrOne.tick(); });
 
@@ -64,7 +65,8 @@ BENCHMARK(BM_TickAndRepaint)->DenseRange(0, 5)->Unit(benchmark::kMicrosecond);
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication application(argc, argv);
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();

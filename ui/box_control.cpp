@@ -12,7 +12,9 @@ std::string trimmedCaption(std::string caption) {
 }  // namespace
 
 std::string BoxControl::accessibleName() const {
-    if (labelledBy_ != nullptr) return trimmedCaption(labelledBy_->displayText());
-    if (!accessibleName_.empty()) return accessibleName_;
+    if (labelledBy_ != nullptr)
+        return trimmedCaption(labelledBy_->displayText());
+    if (!accessibleName_.empty())
+        return accessibleName_;
     return trimmedCaption(displayText());
 }

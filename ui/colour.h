@@ -8,8 +8,8 @@ public:
     constexpr Colour() = default;
     constexpr explicit Colour(std::uint32_t bgr) : bgr_(bgr & 0xFFFFFFu) {}
     static constexpr Colour fromRgb(int red, int green, int blue) {
-        return Colour(static_cast<std::uint32_t>((blue & 0xFF) << 16 | (green & 0xFF) << 8 |
-                                                 (red & 0xFF)));
+        return Colour(
+            static_cast<std::uint32_t>((blue & 0xFF) << 16 | (green & 0xFF) << 8 | (red & 0xFF)));
     }
 
     constexpr std::uint32_t bgr() const { return bgr_; }

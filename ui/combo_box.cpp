@@ -5,12 +5,16 @@
 #include "ui/program_error.h"
 
 void ComboBox::setText(std::string text) {
-    if (text == text_) return;
+    if (text == text_)
+        return;
     setProperty(text_, text);
-    if (onChange) onChange();
+    if (onChange)
+        onChange();
 }
 
-void ComboBox::addItem(std::string item) { addItem(std::move(item), static_cast<int>(items_.size())); }
+void ComboBox::addItem(std::string item) {
+    addItem(std::move(item), static_cast<int>(items_.size()));
+}
 
 void ComboBox::addItem(std::string item, int position) {
     if (position < 0 || position > static_cast<int>(items_.size())) {
@@ -29,7 +33,8 @@ int ComboBox::currentIndex() const {
 void ComboBox::turnWheel(int notches) {
     for (; notches != 0; notches += notches > 0 ? -1 : 1) {
         const int index = currentIndex() + (notches > 0 ? -1 : 1);
-        if (index < 0 || index >= static_cast<int>(items_.size())) return;
+        if (index < 0 || index >= static_cast<int>(items_.size()))
+            return;
         pick(index);
     }
 }
@@ -39,5 +44,6 @@ void ComboBox::pick(int position) {
         throw ProgramError(name() + ": no list entry " + std::to_string(position));
     }
     setProperty(text_, items_[static_cast<std::size_t>(position)]);
-    if (onClick) onClick();
+    if (onClick)
+        onClick();
 }

@@ -44,7 +44,8 @@ protected:
 
     template <class T>
     void setProperty(T& field, const T& value) {
-        if (field == value) return;
+        if (field == value)
+            return;
         const bool wasVisible = visible_;
         const RectF before = paintBounds();
         field = value;

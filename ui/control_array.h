@@ -24,15 +24,16 @@ public:
     // Names the elements "name(0)" to "name(N-1)".
     void setName(const std::string& name) {
         name_ = name;
-        for (int i = 0; i < N; ++i) items_[static_cast<std::size_t>(i)].setName(name + "(" + std::to_string(i) + ")");
+        for (int i = 0; i < N; ++i)
+            items_[static_cast<std::size_t>(i)].setName(name + "(" + std::to_string(i) + ")");
     }
     const std::string& name() const { return name_; }
 
 private:
     std::size_t checked(int index) const {
         if (index < 0 || index >= N) {
-            throw ProgramError("index " + std::to_string(index) + " is outside " + name_ + "(0 to " +
-                               std::to_string(N - 1) + ")");
+            throw ProgramError("index " + std::to_string(index) + " is outside " + name_ +
+                               "(0 to " + std::to_string(N - 1) + ")");
         }
         return static_cast<std::size_t>(index);
     }

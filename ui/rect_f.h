@@ -26,8 +26,10 @@ struct RectF {
         return {left - margin, top - margin, width + 2 * margin, height + 2 * margin};
     }
     RectF united(const RectF& other) const {
-        if (isEmpty()) return other;
-        if (other.isEmpty()) return *this;
+        if (isEmpty())
+            return other;
+        if (other.isEmpty())
+            return *this;
         const double l = std::min(left, other.left);
         const double t = std::min(top, other.top);
         return {l, t, std::max(right(), other.right()) - l, std::max(bottom(), other.bottom()) - t};

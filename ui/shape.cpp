@@ -5,7 +5,8 @@
 #include "ui/twips.h"
 
 RectF Shape::drawnBox() const {
-    if (kind_ == Kind::Rectangle) return box();
+    if (kind_ == Kind::Rectangle)
+        return box();
     const double side = std::min(width(), height());
     return {left() + (width() - side) / 2, top() + (height() - side) / 2, side, side};
 }

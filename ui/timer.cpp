@@ -3,12 +3,15 @@
 #include "ui/program_error.h"
 
 void Timer::setInterval(int milliseconds) {
-    if (milliseconds < 0) throw ProgramError(name_ + ".Interval cannot be negative");
-    if (milliseconds != interval_) ++revision_;
+    if (milliseconds < 0)
+        throw ProgramError(name_ + ".Interval cannot be negative");
+    if (milliseconds != interval_)
+        ++revision_;
     interval_ = milliseconds;
 }
 
 void Timer::setEnabled(bool enabled) {
-    if (enabled != enabled_) ++revision_;
+    if (enabled != enabled_)
+        ++revision_;
     enabled_ = enabled;
 }

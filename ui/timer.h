@@ -22,7 +22,8 @@ public:
     std::function<void()> onTimer;
     // One period has passed.
     void tick() {
-        if (enabled_ && onTimer) onTimer();
+        if (enabled_ && onTimer)
+            onTimer();
     }
 
 private:

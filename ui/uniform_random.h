@@ -11,9 +11,7 @@ class UniformRandom {
 public:
     static constexpr std::uint32_t kSeed = 5489u;
 
-    double next() {
-        return static_cast<double>(engine_() >> 8) * (1.0 / 16777216.0);
-    }
+    double next() { return static_cast<double>(engine_() >> 8) * (1.0 / 16777216.0); }
 
 private:
     std::mt19937 engine_{kSeed};

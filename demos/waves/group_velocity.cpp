@@ -25,7 +25,8 @@ void computeFrame(Form1& form) {
     for (int i = 0; i <= 95; ++i) {
         const double x = i - 24;
         double envelope = std::cos((x - form.OptionValue * form.FrameCount) * kPi / 30);
-        if (envelope < 0) envelope = 0;
+        if (envelope < 0)
+            envelope = 0;
         const double carrier = std::cos((x - phaseVelocity * form.FrameCount) * kPi / 4);
         form.Trace1[i] = wave_trace::boundedSample(carrier * envelope);
     }

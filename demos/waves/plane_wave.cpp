@@ -30,7 +30,8 @@ void computeFrame(Form1& form) {
         const double amplitude = std::exp((-i / 50.0) * attenuation);
         const double x = i - 24;
         // The 1e-8 keeps the divisor off zero for a wavelength of "0" or a word.
-        const double carrier = std::cos((x - form.FrameCount) * kPi / 4 / (wavelength + 0.00000001));
+        const double carrier =
+            std::cos((x - form.FrameCount) * kPi / 4 / (wavelength + 0.00000001));
         form.Trace1[i] = wave_trace::boundedSample(carrier * amplitude);
     }
 }

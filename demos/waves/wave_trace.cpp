@@ -58,7 +58,8 @@ void drawFrame(Form1& form) {
 }
 
 double boundedSample(double sample) {
-    if (std::isnan(sample)) return 0.0;
+    if (std::isnan(sample))
+        return 0.0;
     return std::clamp(sample, -kSampleLimit, kSampleLimit);
 }
 

@@ -62,8 +62,8 @@ TEST_F(PhasorTest, SetUpLaysOutTracesAndCentresTheHandles) {
     for (const auto& axis : form.lnePhasor) EXPECT_TRUE(axis.visible());
     for (const auto& shaft : form.lnePol) EXPECT_FALSE(shaft.visible()) << "no frame drawn yet";
     for (const Control* hidden : std::initializer_list<const Control*>{
-             &form.lblOne, &form.lblTwo, &form.cmbOne, &form.cmbTwo, &form.lblThree,
-             &form.hscPhase, &form.lblFour, &form.hscAmp1, &form.Line1, &form.Shape1[0]}) {
+             &form.lblOne, &form.lblTwo, &form.cmbOne, &form.cmbTwo, &form.lblThree, &form.hscPhase,
+             &form.lblFour, &form.hscAmp1, &form.Line1, &form.Shape1[0]}) {
         EXPECT_FALSE(hidden->visible()) << hidden->name();
     }
 }
@@ -98,8 +98,10 @@ TEST_F(PhasorTest, FirstFrameHasThreeZeroPhasors) {
 }
 
 TEST_F(PhasorTest, TracesAreTheSinusoidsOfTheTipsAndTheirSum) {
-    const Point offsets[][2] = {{{300, 420}, {-180, 60}},    {{0, 600}, {0, -600}},
-                                {{-540, -120}, {900, -1500}}, {{2400, 3000}, {-4200, 60}},
+    const Point offsets[][2] = {{{300, 420}, {-180, 60}},
+                                {{0, 600}, {0, -600}},
+                                {{-540, -120}, {900, -1500}},
+                                {{2400, 3000}, {-4200, 60}},
                                 {{60, -60}, {0, 0}}};
     for (const auto& pair : offsets) {
         placeTip(0, pair[0].x, pair[0].y);
@@ -111,7 +113,8 @@ TEST_F(PhasorTest, TracesAreTheSinusoidsOfTheTipsAndTheirSum) {
             for (int i = 0; i <= 95; ++i) {
                 const double a = i * kPi / 8;
                 EXPECT_NEAR((*traces[k])[i], pair[k].y * std::cos(a) + pair[k].x * std::sin(a),
-                            1e-6 * std::max(length, 1.0)) << k << ", " << i;
+                            1e-6 * std::max(length, 1.0))
+                    << k << ", " << i;
             }
             EXPECT_NEAR((*traces[k])[0], pair[k].y, 1e-6 * std::max(length, 1.0))
                 << "the first point is the tip's height";
@@ -177,8 +180,8 @@ TEST_F(PhasorTest, DropCentresTheHandleThenSnapsItDownOntoTheGrid) {
         float left, top;
     };
     const Case cases[] = {
-        {0, 1560, 1560, 1380, 1380},     // centre at (1507.5, 1507.5)
-        {0, 60, 1560, -120, 1380},       // floor, not truncation towards zero
+        {0, 1560, 1560, 1380, 1380},             // centre at (1507.5, 1507.5)
+        {0, 60, 1560, -120, 1380},               // floor, not truncation towards zero
         {1, 127.5 + 60 * 30, 4000, 1800, 3840},  // on the grid already: unchanged
         {1, 6000, 6000, 5820, 5820},
         {0, 11800, 9000, 11640, 8820},
@@ -202,8 +205,10 @@ TEST_F(PhasorTest, DropUsesTheSizeOfTheFirstHandleForEvery) {
 }
 
 TEST_F(PhasorTest, OnlyALeftPressOnATipHandleStartsADrag) {
-    const std::pair<int, int> noDrag[] = {{0, Button::kRightButton}, {0, Button::kMiddleButton},
-                                          {1, Button::kRightButton}, {2, Button::kLeftButton},
+    const std::pair<int, int> noDrag[] = {{0, Button::kRightButton},
+                                          {0, Button::kMiddleButton},
+                                          {1, Button::kRightButton},
+                                          {2, Button::kLeftButton},
                                           {2, Button::kRightButton}};
     for (const auto& [handle, button] : noDrag) {
         const float left = form.cmdPhasor[handle].left();

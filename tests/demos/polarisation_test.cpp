@@ -67,9 +67,9 @@ TEST_F(PolarisationTest, SetUpFillsTheListsAndShowsTheFigure) {
     EXPECT_EQ(form.lblTwo.caption(), "Component 2");
     EXPECT_EQ(form.lblFour.caption(), " 0 degrees") << "the echo is not rewritten by the set-up";
     for (const Control* shown : std::initializer_list<const Control*>{
-             &form.lblOne, &form.cmbOne, &form.lblTwo, &form.cmbTwo, &form.lblThree,
-             &form.lblFour, &form.hscPhase, &form.hscAmp1, &form.hscAmp2, &form.Line1,
-             &form.Line2, &form.Shape1[0], &form.Shape1[1], &form.Shape1[2]}) {
+             &form.lblOne, &form.cmbOne, &form.lblTwo, &form.cmbTwo, &form.lblThree, &form.lblFour,
+             &form.hscPhase, &form.hscAmp1, &form.hscAmp2, &form.Line1, &form.Line2,
+             &form.Shape1[0], &form.Shape1[1], &form.Shape1[2]}) {
         EXPECT_TRUE(shown->visible()) << shown->name();
     }
     for (int i = 0; i < 6; ++i) {

@@ -20,11 +20,13 @@ struct EventCounter {
         auto click = combo.onClick;
         combo.onChange = [this, change] {
             ++changes;
-            if (change) change();
+            if (change)
+                change();
         };
         combo.onClick = [this, click] {
             ++clicks;
-            if (click) click();
+            if (click)
+                click();
         };
     }
     int changes = 0;
@@ -226,8 +228,8 @@ TEST_F(FormViewTest, TabOrderFollowsTheTabIndices) {
         form.hscPhase.setVisible(true);
         form.cmdHist.setVisible(true);
     });
-    const char* order[] = {"cmbOne",  "cmbTwo",  "cmdStart", "cmbDemo",  "hscPhase",
-                           "hscAmp2", "hscAmp1", "cmdHist",  "hscRate",  "hscFixed",
+    const char* order[] = {"cmbOne",       "cmbTwo",       "cmdStart",    "cmbDemo", "hscPhase",
+                           "hscAmp2",      "hscAmp1",      "cmdHist",     "hscRate", "hscFixed",
                            "cmdPhasor(0)", "cmdPhasor(1)", "cmdPhasor(2)"};
     QWidget* current = widget(order[0]);
     for (std::size_t i = 1; i < std::size(order); ++i) {

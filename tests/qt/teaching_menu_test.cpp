@@ -226,8 +226,8 @@ namespace {
 // description on the D key; "Histogram" a switch; an open list named after its list.
 TEST_F(TeachingMenuTest, PictureIsDescribedAndChangesAreAnnouncedOnce) {
     const AccessiblePicture& picture = view.accessiblePicture();
-    QAccessibleInterface* image = QAccessible::queryAccessibleInterface(
-        const_cast<AccessiblePicture*>(&picture));
+    QAccessibleInterface* image =
+        QAccessible::queryAccessibleInterface(const_cast<AccessiblePicture*>(&picture));
     ASSERT_NE(image, nullptr);
     EXPECT_EQ(image->role(), QAccessible::Graphic);
     EXPECT_EQ(image->text(QAccessible::Name), "Picture of Plane Wave");

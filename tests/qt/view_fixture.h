@@ -1,11 +1,11 @@
 #pragma once
 
+#include <gtest/gtest.h>
 #include <QImage>
 #include <QScrollBar>
 #include <QStyle>
 #include <QStyleOption>
 #include <QWidget>
-#include <gtest/gtest.h>
 
 #include "app/form1.h"
 #include "ui/qt/form_view.h"
@@ -15,7 +15,8 @@
 class ViewFixture : public ::testing::Test {
 protected:
     ViewFixture() : view(form) {
-        view.setErrorReporter([](const QString& message) { ADD_FAILURE() << message.toStdString(); });
+        view.setErrorReporter(
+            [](const QString& message) { ADD_FAILURE() << message.toStdString(); });
         view.load();
         view.show();
     }

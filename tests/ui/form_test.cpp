@@ -199,10 +199,8 @@ TEST(DragAndDrop, ControlsThatTakeDropsKeepThemFromTheWindow) {
         {5500, 200, Form::DropResult::Dropped},         // empty window
         {3000, 1000, Form::DropResult::Dropped},        // on a line
         {500, 2500, Form::DropResult::Dropped},         // on a shape
-        {-1, 200, Form::DropResult::Outside},
-        {6000, 200, Form::DropResult::Outside},
-        {1e30, -1e30, Form::DropResult::Outside},
-        {std::nan(""), 0, Form::DropResult::Outside},
+        {-1, 200, Form::DropResult::Outside},          {6000, 200, Form::DropResult::Outside},
+        {1e30, -1e30, Form::DropResult::Outside},      {std::nan(""), 0, Form::DropResult::Outside},
     };
     for (const Case& c : cases) {
         TestForm form;

@@ -73,9 +73,8 @@ ComboBoxWidget::ComboBoxWidget(ComboBox& model, FormView& view)
     connect(lineEdit(), &QLineEdit::textEdited, this, [this](const QString& text) {
         view_.deliver([this, text] { model_.setText(text.toStdString()); }, EventCause::Typing);
     });
-    connect(this, &QComboBox::activated, this, [this](int index) {
-        view_.deliver([this, index] { model_.pick(index); });
-    });
+    connect(this, &QComboBox::activated, this,
+            [this](int index) { view_.deliver([this, index] { model_.pick(index); }); });
 }
 
 void ComboBoxWidget::syncFromModel() {
@@ -97,9 +96,12 @@ void ComboBoxWidget::syncFromModel() {
     const bool typed = lineEdit()->text() == text;
     const int cursor = lineEdit()->cursorPosition();
     const int index = findText(text, Qt::MatchExactly | Qt::MatchCaseSensitive);
-    if (currentIndex() != index) setCurrentIndex(index);
-    if (lineEdit()->text() != text) setEditText(text);
-    if (typed) lineEdit()->setCursorPosition(cursor);
+    if (currentIndex() != index)
+        setCurrentIndex(index);
+    if (lineEdit()->text() != text)
+        setEditText(text);
+    if (typed)
+        lineEdit()->setCursorPosition(cursor);
 
     // A new palette or font sends the widget through the style again: only when they change.
     const QColor textColour = toQColor(model_.textColour());
@@ -111,12 +113,14 @@ void ComboBoxWidget::syncFromModel() {
     }
     const drawing::ViewGeometry& geometry = view_.viewGeometry();
     const QFont font = dialogFont(geometry.fontPixels(model_.fontPoints()));
-    if (this->font() != font) setFont(font);
+    if (this->font() != font)
+        setFont(font);
     setGeometry(toQRect(geometry.toWidgetRect(model_.box())));
     setVisible(model_.visible());
 }
 
 void ComboBoxWidget::wheelEvent(QWheelEvent* event) {
     const int notches = takeFocusedWheel(*this, *event, notches_);
-    if (notches != 0) view_.deliver([this, notches] { model_.turnWheel(notches); });
+    if (notches != 0)
+        view_.deliver([this, notches] { model_.turnWheel(notches); });
 }

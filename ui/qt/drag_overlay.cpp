@@ -10,7 +10,8 @@ DragOverlay::DragOverlay(QWidget* parent) : QWidget(parent) {
 }
 
 void DragOverlay::showOutline(const QRect& outline, bool accepted) {
-    if (outline == outline_ && accepted == accepted_) return;
+    if (outline == outline_ && accepted == accepted_)
+        return;
     update(outline_.adjusted(-2, -2, 2, 2));
     outline_ = outline;
     accepted_ = accepted;
@@ -23,7 +24,8 @@ void DragOverlay::hideOutline() {
 }
 
 void DragOverlay::paintEvent(QPaintEvent*) {
-    if (outline_.isNull()) return;
+    if (outline_.isNull())
+        return;
     QPainter painter(this);
     // Black and white dashes show on every background; grey where the drop would be refused.
     const QRect r = outline_.adjusted(0, 0, -1, -1);

@@ -27,5 +27,6 @@ void ScrollBarWidget::syncFromModel() {
 
 void ScrollBarWidget::wheelEvent(QWheelEvent* event) {
     const int notches = takeFocusedWheel(*this, *event, notches_);
-    if (notches != 0) view_.deliver([this, notches] { model_.turnWheel(notches); });
+    if (notches != 0)
+        view_.deliver([this, notches] { model_.turnWheel(notches); });
 }

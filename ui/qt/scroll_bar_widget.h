@@ -2,8 +2,8 @@
 
 #include <QScrollBar>
 
-#include "ui/wheel_notches.h"
 #include "ui/scroll_bar.h"
+#include "ui/wheel_notches.h"
 
 class FormView;
 

@@ -16,5 +16,6 @@ inline int takeFocusedWheel(const QWidget& control, QWheelEvent& event, WheelNot
     }
     event.accept();
     const QPoint delta = event.angleDelta();
-    return pending.take((std::abs(delta.x()) > std::abs(delta.y()) ? delta.x() : delta.y()) / 120.0);
+    return pending.take((std::abs(delta.x()) > std::abs(delta.y()) ? delta.x() : delta.y()) /
+                        120.0);
 }
