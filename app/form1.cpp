@@ -342,7 +342,7 @@ void Form1::tmrOne_Timer() {
 void Form1::advanceOneFrame() {
     FrameCount = FrameCount + 1.0;
     DrawFrame();
-    tools.frameAdvanced();  // the fading record keeps the frame, where it is on
+    lesson.frameAdvanced();  // the fading record keeps the frame, where it is on
 }
 
 void Form1::hscPhase_Change() {

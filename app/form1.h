@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/teaching_tools.h"
+#include "app/lesson_state.h"
 #include "ui/form.h"
 #include "ui/uniform_random.h"
 #include "ui/value_array.h"
@@ -61,7 +61,7 @@ public:
     UniformRandom random;
 
     // The lecturer's tools (one step, slow motion, theory curve); unused, they change nothing.
-    TeachingTools tools{*this};
+    LessonState lesson{*this};
 
     // Event handlers of the window.
     void Form_Load();

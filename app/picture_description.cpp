@@ -266,7 +266,7 @@ void fadingOf(const Form1& form, Writer& w) {
               (rms > 0 ? ", " + spoken(peak * 100.0 / rms, 2) + " of the average level" : "") +
               ", and the bars at least half as tall reach from " + spoken(low * 100.0, 0) + " to " +
               spoken(high * 100.0, 0) + " twips.");
-    const std::vector<PointF> curve = form.tools.theoryCurve();
+    const std::vector<PointF> curve = form.lesson.theoryCurve();
     const double scale = histogram::barScale(form);
     if (curve.size() == static_cast<std::size_t>(histogram::kBins) && scale > 0) {
         // The share of the frames that would have to move to other bins for the bars to match
@@ -277,7 +277,7 @@ void fadingOf(const Form1& form, Writer& w) {
             apart += std::abs(form.HistBins[k] - expected);
         }
         const double share = apart / (2 * total);
-        const bool rice = form.tools.theory() == TeachingTools::Theory::Ricean;
+        const bool rice = form.lesson.theory() == LessonState::Theory::Ricean;
         w.add(Kind::Theory, "theory",
               "The red curve of the " + std::string(rice ? "Rice" : "Rayleigh") +
                   " distribution lies over the bars; they are " +
@@ -420,19 +420,19 @@ std::vector<Sentence> describe(const Form1& form) {
               "The demo list holds " + quoted(demo) +
                   ", which names no demonstration: the picture stays as it was.");
     }
-    if (form.tools.paused()) {
+    if (form.lesson.paused()) {
         w.add(Kind::Paused, "animation",
               "The animation is paused: \"Start\" runs it again, and the full stop key steps one "
               "frame.");
     } else {
         const char* pace = "ten frames a second";
-        if (form.tools.speed() == TeachingTools::Speed::Half)
+        if (form.lesson.speed() == LessonState::Speed::Half)
             pace = "five frames a second, half speed";
-        if (form.tools.speed() == TeachingTools::Speed::Quarter)
+        if (form.lesson.speed() == LessonState::Speed::Quarter)
             pace = "two and a half frames a second, quarter speed";
         w.add(Kind::Running, "animation", std::string("The animation runs at ") + pace + ".");
     }
-    const TeachingTools& tools = form.tools;
+    const LessonState& tools = form.lesson;
     if (tools.recordShown()) {
         const fading_record::Record& record = tools.record();
         const double threshold = record.rms() * std::pow(10.0, tools.threshold() / 20.0);
@@ -459,7 +459,7 @@ std::vector<Sentence> describe(const Form1& form) {
         w.add(Kind::PhasorNumbers, "numbers",
               "Each phasor's length and phase, and the sum's, are written below its diagram.");
     }
-    if (form.tools.projector()) {
+    if (form.lesson.projector()) {
         w.add(Kind::Projector, "projector",
               "Projector contrast is on: a white background and lines at least 2 pixels wide.");
     }

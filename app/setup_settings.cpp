@@ -13,15 +13,13 @@
 
 namespace {
 
-using Speed = TeachingTools::Speed;
-using Theory = TeachingTools::Theory;
-
-using Point = SetupSettings::Point;
+using Speed = LessonState::Speed;
+using Theory = LessonState::Theory;
 
 // A flag, or an optional value of one of the types that Rules knows.
 using Field =
     std::variant<bool SetupSettings::*, std::optional<std::string> SetupSettings::*,
-                 std::optional<int> SetupSettings::*, std::optional<Point> SetupSettings::*,
+                 std::optional<int> SetupSettings::*, std::optional<PointF> SetupSettings::*,
                  std::optional<Speed> SetupSettings::*, std::optional<Theory> SetupSettings::*>;
 
 struct Setting {
@@ -118,7 +116,7 @@ std::optional<double> decimalFrom(std::string_view text) {
     return number_rules::wholeDecimal(unpadded(text));
 }
 
-std::optional<Point> pointFrom(std::string_view text) {
+std::optional<PointF> pointFrom(std::string_view text) {
     const std::size_t comma = text.find(',');
     if (comma == std::string_view::npos)
         return std::nullopt;
@@ -126,7 +124,7 @@ std::optional<Point> pointFrom(std::string_view text) {
     const auto y = decimalFrom(text.substr(comma + 1));
     if (!x || !y)
         return std::nullopt;
-    return Point{*x, *y};
+    return PointF{*x, *y};
 }
 
 std::string quoted(std::string_view text) {
@@ -221,9 +219,9 @@ struct Rules<int> {
 };
 
 template <>
-struct Rules<Point> {
-    static std::optional<Point> read(const std::string& text) { return pointFrom(text); }
-    static std::string write(const Point& p) {
+struct Rules<PointF> {
+    static std::optional<PointF> read(const std::string& text) { return pointFrom(text); }
+    static std::string write(const PointF& p) {
         return number_rules::shortestText(p.x) + "," + number_rules::shortestText(p.y);
     }
     static constexpr const char* kExpected = "X,Y (two numbers of twips, such as 6000,1500)";
@@ -384,20 +382,20 @@ SetupSettings SetupSettings::fromWindow(const Form1& form) {
         const Button& handle = form.cmdPhasor[k];
         if (!handle.visible() || phasors::tipAtOrigin(form, k))
             continue;
-        (k == 0 ? s.tip1 : s.tip2) = Point{double{handle.left()} + double{handle.width()} / 2,
-                                           double{handle.top()} + double{handle.height()} / 2};
+        (k == 0 ? s.tip1 : s.tip2) = PointF{double{handle.left()} + double{handle.width()} / 2,
+                                            double{handle.top()} + double{handle.height()} / 2};
     }
-    if (form.tools.speed() != Speed::Normal)
-        s.speed = form.tools.speed();
-    if (form.tools.theory() != Theory::Off)
-        s.theory = form.tools.theory();
-    s.projector = form.tools.projector();
-    s.record = form.tools.fadingRecord();
-    if (form.tools.threshold() != TeachingTools::kDefaultThreshold)
-        s.threshold = form.tools.threshold();
-    s.ellipse = form.tools.ellipse();
-    s.numbers = form.tools.phasorNumbers();
-    s.paused = form.tools.paused();
+    if (form.lesson.speed() != Speed::Normal)
+        s.speed = form.lesson.speed();
+    if (form.lesson.theory() != Theory::Off)
+        s.theory = form.lesson.theory();
+    s.projector = form.lesson.projector();
+    s.record = form.lesson.fadingRecord();
+    if (form.lesson.threshold() != LessonState::kDefaultThreshold)
+        s.threshold = form.lesson.threshold();
+    s.ellipse = form.lesson.ellipse();
+    s.numbers = form.lesson.phasorNumbers();
+    s.paused = form.lesson.paused();
     return s;
 }
 
@@ -441,13 +439,13 @@ std::string SetupSettings::apply(Form1& form, const Deliver& deliver) const {
         }
     }
 
-    if (threshold && (*threshold < TeachingTools::kLowestThreshold ||
-                      *threshold > TeachingTools::kHighestThreshold ||
-                      *threshold % TeachingTools::kThresholdStep != 0)) {
+    if (threshold && (*threshold < LessonState::kLowestThreshold ||
+                      *threshold > LessonState::kHighestThreshold ||
+                      *threshold % LessonState::kThresholdStep != 0)) {
         return "threshold: " + std::to_string(*threshold) + " is not a multiple of " +
-               std::to_string(TeachingTools::kThresholdStep) + " from " +
-               std::to_string(TeachingTools::kLowestThreshold) + " to " +
-               std::to_string(TeachingTools::kHighestThreshold);
+               std::to_string(LessonState::kThresholdStep) + " from " +
+               std::to_string(LessonState::kLowestThreshold) + " to " +
+               std::to_string(LessonState::kHighestThreshold);
     }
 
     if (demo)
@@ -462,10 +460,10 @@ std::string SetupSettings::apply(Form1& form, const Deliver& deliver) const {
     }
     if (histogram)
         deliver([&] { form.cmdHist.click(); });
-    const std::pair<const std::optional<Point>&, int> tips[] = {{tip1, 0}, {tip2, 1}};
+    const std::pair<const std::optional<PointF>&, int> tips[] = {{tip1, 0}, {tip2, 1}};
     for (const auto& entry : tips) {
         // Named, not bound: a lambda may not capture a structured binding in C++20.
-        const std::optional<Point>& tip = entry.first;
+        const std::optional<PointF>& tip = entry.first;
         const int handle = entry.second;
         if (!tip)
             continue;
@@ -475,22 +473,22 @@ std::string SetupSettings::apply(Form1& form, const Deliver& deliver) const {
         });
     }
     if (speed)
-        deliver([&] { form.tools.setSpeed(*speed); });
+        deliver([&] { form.lesson.setSpeed(*speed); });
     if (theory)
-        deliver([&] { form.tools.setTheory(*theory); });
+        deliver([&] { form.lesson.setTheory(*theory); });
     if (projector)
-        deliver([&] { form.tools.setProjector(true); });
+        deliver([&] { form.lesson.setProjector(true); });
     if (record)
-        deliver([&] { form.tools.setFadingRecord(true); });
+        deliver([&] { form.lesson.setFadingRecord(true); });
     if (threshold)
-        deliver([&] { form.tools.setThreshold(*threshold); });
+        deliver([&] { form.lesson.setThreshold(*threshold); });
     if (ellipse)
-        deliver([&] { form.tools.setEllipse(true); });
+        deliver([&] { form.lesson.setEllipse(true); });
     if (numbers)
-        deliver([&] { form.tools.setPhasorNumbers(true); });
+        deliver([&] { form.lesson.setPhasorNumbers(true); });
     if (paused) {
         deliver([&] {
-            if (!form.tools.paused())
+            if (!form.lesson.paused())
                 form.cmdStart.click();
         });
     }

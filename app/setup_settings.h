@@ -6,7 +6,7 @@
 #include <string_view>
 #include <vector>
 
-#include "app/teaching_tools.h"
+#include "app/lesson_state.h"
 #include "ui/point_f.h"
 
 class Form1;
@@ -20,8 +20,6 @@ struct ParsedSetup;
 // as the user makes it, so the window behaves as if a lecturer had clicked it together.
 class SetupSettings {
 public:
-    using Point = PointF;  // twips in the client area
-
     // A setting that is not given leaves the window as it stands.
     std::optional<std::string> demo;  // cmbDemo: picked when it is an entry of the list, else typed
     std::optional<std::string> one;   // cmbOne, the same way
@@ -30,11 +28,11 @@ public:
     std::optional<int> rate;          // hscRate ("Speed ")
     std::optional<int> fixed;         // hscFixed ("Fixed")
     bool histogram = false;           // a click on "Histogram"
-    std::optional<Point> tip1;        // the tip of phasor 1 dragged and dropped here
-    std::optional<Point> tip2;        // the tip of phasor 2
+    std::optional<PointF> tip1;       // the tip of phasor 1 dragged and dropped here
+    std::optional<PointF> tip2;       // the tip of phasor 2
     bool paused = false;              // ends paused, as a click on "Pause" leaves the window
-    std::optional<TeachingTools::Speed> speed;
-    std::optional<TeachingTools::Theory> theory;
+    std::optional<LessonState::Speed> speed;
+    std::optional<LessonState::Theory> theory;
     bool projector = false;
     bool record = false;           // the fading record
     std::optional<int> threshold;  // the record's threshold, dB

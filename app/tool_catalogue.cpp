@@ -8,20 +8,20 @@ namespace tool_catalogue {
 namespace {
 
 using Kind = MenuEntry::Kind;
-using Speed = TeachingTools::Speed;
+using Speed = LessonState::Speed;
 
 template <Speed speed>
 void setSpeed(Form1& form) {
-    form.tools.setSpeed(speed);
+    form.lesson.setSpeed(speed);
 }
 
 template <Speed speed>
-bool isSpeed(const Form1& form, const ToolServices&) {
-    return form.tools.speed() == speed;
+bool isSpeed(const Form1& form, const EditionServices&) {
+    return form.lesson.speed() == speed;
 }
 
 template <int factor>
-void savePicture(ToolServices& services) {
+void savePicture(EditionServices& services) {
     services.savePicture(factor);
 }
 
@@ -29,8 +29,8 @@ constexpr Tool kTools[] = {
     {.id = "toolStep",
      .label = "Step one frame",
      .key = {"."},
-     .change = [](Form1& form) { form.tools.stepOneFrame(); },
-     .enabled = [](const Form1& form) { return form.tools.paused(); },
+     .change = [](Form1& form) { form.lesson.stepOneFrame(); },
+     .enabled = [](const Form1& form) { return form.lesson.paused(); },
      .hint = "While paused: the next frame, exactly as one tick of the timer draws it."},
     {.id = "toolSpeedNormal",
      .label = "Normal speed",
@@ -59,11 +59,11 @@ constexpr Tool kTools[] = {
      .key = {"T"},
      .kind = Kind::Check,
      .separatorBefore = true,
-     .change = [](Form1& form) { form.tools.toggleTheory(); },
-     .enabled = [](const Form1& form) { return form.tools.theoryCanToggle(); },
+     .change = [](Form1& form) { form.lesson.toggleTheory(); },
+     .enabled = [](const Form1& form) { return form.lesson.theoryCanToggle(); },
      .checked =
-         [](const Form1& form, const ToolServices&) {
-             return form.tools.theory() != TeachingTools::Theory::Off;
+         [](const Form1& form, const EditionServices&) {
+             return form.lesson.theory() != LessonState::Theory::Off;
          },
      .hint = "Over the histogram of \"Rayleigh\" or \"Ricean\". For the bars to meet the curve, "
              "raise \"Speed\" to 20 before pressing \"Histogram\" (frames counted stay counted), "
@@ -72,70 +72,72 @@ constexpr Tool kTools[] = {
      .label = "Projector contrast",
      .key = {"P"},
      .kind = Kind::Check,
-     .change = [](Form1& form) { form.tools.toggleProjector(); },
-     .checked = [](const Form1& form, const ToolServices&) { return form.tools.projector(); },
+     .change = [](Form1& form) { form.lesson.toggleProjector(); },
+     .checked = [](const Form1& form, const EditionServices&) { return form.lesson.projector(); },
      .hint = "A white background, and every line and border at least 2 pixels wide."},
     {.id = "toolFadingRecord",
      .label = "Fading record",
      .key = {"R"},
      .kind = Kind::Check,
      .separatorBefore = true,
-     .change = [](Form1& form) { form.tools.toggleFadingRecord(); },
-     .enabled = [](const Form1& form) { return form.tools.recordCanToggle(); },
-     .checked = [](const Form1& form, const ToolServices&) { return form.tools.fadingRecord(); },
+     .change = [](Form1& form) { form.lesson.toggleFadingRecord(); },
+     .enabled = [](const Form1& form) { return form.lesson.recordCanToggle(); },
+     .checked = [](const Form1& form,
+                   const EditionServices&) { return form.lesson.fadingRecord(); },
      .hint = "In \"Rayleigh\" and \"Ricean\": the envelope of the last 300 frames in dB, and the "
              "share of frames below the threshold against the theory. Raise \"Speed\" for the "
              "statistics of many independent fades."},
     {.id = "toolThresholdDown",
      .label = "Lower the record's threshold",
      .key = {"["},
-     .change = [](Form1& form) { form.tools.lowerThreshold(); },
+     .change = [](Form1& form) { form.lesson.lowerThreshold(); },
      .enabled =
          [](const Form1& form) {
-             return form.tools.recordShown() &&
-                    form.tools.threshold() > TeachingTools::kLowestThreshold;
+             return form.lesson.recordShown() &&
+                    form.lesson.threshold() > LessonState::kLowestThreshold;
          },
      .hint = "5 dB lower, down to -30 dB."},
     {.id = "toolThresholdUp",
      .label = "Raise the record's threshold",
      .key = {"]"},
-     .change = [](Form1& form) { form.tools.raiseThreshold(); },
+     .change = [](Form1& form) { form.lesson.raiseThreshold(); },
      .enabled =
          [](const Form1& form) {
-             return form.tools.recordShown() &&
-                    form.tools.threshold() < TeachingTools::kHighestThreshold;
+             return form.lesson.recordShown() &&
+                    form.lesson.threshold() < LessonState::kHighestThreshold;
          },
      .hint = "5 dB higher, up to +5 dB."},
     {.id = "toolEllipse",
      .label = "Polarisation ellipse",
      .key = {"E"},
      .kind = Kind::Check,
-     .change = [](Form1& form) { form.tools.toggleEllipse(); },
-     .enabled = [](const Form1& form) { return form.tools.ellipseCanToggle(); },
-     .checked = [](const Form1& form, const ToolServices&) { return form.tools.ellipse(); },
+     .change = [](Form1& form) { form.lesson.toggleEllipse(); },
+     .enabled = [](const Form1& form) { return form.lesson.ellipseCanToggle(); },
+     .checked = [](const Form1& form, const EditionServices&) { return form.lesson.ellipse(); },
      .hint = "In \"Polarisation\": the path of the sum over the last cycle, and its kind, "
              "handedness, axial ratio and tilt."},
     {.id = "toolPhasorNumbers",
      .label = "Phasor numbers",
      .key = {"N"},
      .kind = Kind::Check,
-     .change = [](Form1& form) { form.tools.togglePhasorNumbers(); },
-     .enabled = [](const Form1& form) { return form.tools.numbersCanToggle(); },
-     .checked = [](const Form1& form, const ToolServices&) { return form.tools.phasorNumbers(); },
+     .change = [](Form1& form) { form.lesson.togglePhasorNumbers(); },
+     .enabled = [](const Form1& form) { return form.lesson.numbersCanToggle(); },
+     .checked = [](const Form1& form,
+                   const EditionServices&) { return form.lesson.phasorNumbers(); },
      .hint = "In \"Phasors\": each phasor's length in twips and phase in degrees, and the "
              "sum's, below the diagrams."},
     {.id = "toolDescribe",
      .label = "Describe the picture",
      .key = {"D"},
      .separatorBefore = true,
-     .service = [](ToolServices& services) { services.describePicture(); },
+     .service = [](EditionServices& services) { services.describePicture(); },
      .hint = "The whole picture in words, read by the screen reader; after each change it says "
              "what changed."},
     {.id = "toolCopyPicture",
      .label = "Copy picture",
      .key = {"C", true},
      .separatorBefore = true,
-     .service = [](ToolServices& services) { services.copyPicture(); }},
+     .service = [](EditionServices& services) { services.copyPicture(); }},
     {.id = "toolSavePicture",
      .label = "Save picture",
      .key = {"S", true},
@@ -151,12 +153,13 @@ constexpr Tool kTools[] = {
      .key = {"F11"},
      .kind = Kind::Check,
      .separatorBefore = true,
-     .service = [](ToolServices& services) { services.toggleFullScreen(); },
-     .checked = [](const Form1&, const ToolServices& services) { return services.fullScreen(); }},
+     .service = [](EditionServices& services) { services.toggleFullScreen(); },
+     .checked = [](const Form1&,
+                   const EditionServices& services) { return services.fullScreen(); }},
     {.id = "toolCopySetUp",
      .label = "Copy set-up",
      .key = {"C", true, true},
-     .service = [](ToolServices& services) { services.copySetUp(); },
+     .service = [](EditionServices& services) { services.copySetUp(); },
      .hint = "The set-up on screen, as it opens again."},
 };
 
@@ -217,7 +220,8 @@ MenuKey keyIn(const Tool& tool, Edition edition) {
     return d != nullptr && !d->key.key.empty() ? d->key : tool.key;
 }
 
-std::vector<MenuEntry> menu(Form1& form, ToolServices& services, Edition edition, Deliver deliver) {
+std::vector<MenuEntry> menu(Form1& form, EditionServices& services, Edition edition,
+                            Deliver deliver) {
     std::vector<MenuEntry> entries;
     for (const Tool& tool : kTools) {
         MenuEntry entry;

@@ -12,9 +12,9 @@ class Form1;
 
 // What only an edition can do for a tool: its clipboard, its files and its screen. The desktop
 // program and the browser page each provide them in their own way.
-class ToolServices {
+class EditionServices {
 public:
-    virtual ~ToolServices() = default;
+    virtual ~EditionServices() = default;
     // The picture as it shows, on the clipboard.
     virtual void copyPicture() = 0;
     // The picture as a PNG at `factor` times its size on screen (1 or 2), and as an SVG drawing.
@@ -43,10 +43,10 @@ struct Tool {
     // A tool changes the window (run inside the view's deliver, so that it repaints after it) or
     // asks the edition for a service; one of the two is set.
     void (*change)(Form1&) = nullptr;
-    void (*service)(ToolServices&) = nullptr;
+    void (*service)(EditionServices&) = nullptr;
     // Null: always enabled; never on.
     bool (*enabled)(const Form1&) = nullptr;
-    bool (*checked)(const Form1&, const ToolServices&) = nullptr;
+    bool (*checked)(const Form1&, const EditionServices&) = nullptr;
     // A sentence more on what the student does with it; may be empty.
     std::string_view hint = {};
 };
@@ -72,7 +72,8 @@ MenuKey keyIn(const Tool& tool, Edition edition);
 using Deliver = std::function<void(const std::function<void()>&)>;
 
 // The menu of an edition, bound to its window and its services.
-std::vector<MenuEntry> menu(Form1& form, ToolServices& services, Edition edition, Deliver deliver);
+std::vector<MenuEntry> menu(Form1& form, EditionServices& services, Edition edition,
+                            Deliver deliver);
 
 // "propagation-demos-ricean": a saved picture's name, after the demonstration on show.
 std::string pictureFileName(const Form1& form);

@@ -5,7 +5,7 @@
 
 #include "app/form1.h"
 #include "app/setup_settings.h"
-#include "desktop/desktop_tools.h"
+#include "desktop/desktop_services.h"
 #include "ui/qt/form_view.h"
 
 // bench/ builds this same file as its start-up probe, which ends after the first painted frame,
@@ -38,7 +38,7 @@ int main(int argc, char* argv[]) {
 
     Form1 form;
     FormView window(form);
-    DesktopTools tools(window, form);
+    DesktopServices tools(window, form);
 #ifdef PROPAGATION_QUIT_AFTER_FIRST_PAINT
     QuitAfterFirstPaint quit;
     window.installEventFilter(&quit);

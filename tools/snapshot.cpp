@@ -15,7 +15,7 @@
 #include <vector>
 
 #include "app/form1.h"
-#include "app/form_options.h"
+#include "app/lesson_layer.h"
 #include "app/setup_settings.h"
 #include "ui/qt/form_view.h"
 #include "ui/qt/picture_files.h"
@@ -58,7 +58,7 @@ int main(int argc, char* argv[]) {
 
     Form1 form;
     FormView window(form);
-    window.setFormOptions([&form] { return formOptions(form); });
+    window.setLessonLayer([&form] { return lessonLayer(form); });
     window.resize(size[0].toInt(), size[1].toInt());
     window.load();
     const auto deliver = [&](const std::function<void()>& action) { window.deliver(action); };

@@ -3,7 +3,7 @@
 #include "app/form1.h"
 #include "app/form_parts.h"
 #include "ui/web/web_form_view.h"
-#include "web/page_tools.h"
+#include "web/page_services.h"
 
 // The test page (propagation-demos-test.html) is built from this same file with the hook that
 // its tests drive; the page that users get has none.
@@ -19,7 +19,7 @@ int main() {
     view.setPartsSource([] { return formParts(form); });
     emscripten::val::global("document").set("title", form.caption());
     view.load();
-    static PageTools tools(form, view);
+    static PageServices tools(form, view);
     tools.applyAddressSetup();
 #ifdef PROPAGATION_TEST_HOOK
     web_test_hook::install(form, view, tools);

@@ -16,7 +16,7 @@
 #include "ui/drawing/form_drawing.h"
 #include "ui/program_error.h"
 #include "ui/web/web_form_view.h"
-#include "web/page_tools.h"
+#include "web/page_services.h"
 
 using emscripten::val;
 
@@ -26,7 +26,7 @@ val boxValue(const RectF& box);
 
 Form1* theForm = nullptr;
 WebFormView* theView = nullptr;
-PageTools* theTools = nullptr;
+PageServices* thePage = nullptr;
 std::unique_ptr<InvariantChecker> checker;
 // How often each event was raised, by "control.Event" ("cmbOne.Change", "Form.DragDrop").
 std::map<std::string, int> raised;
@@ -194,7 +194,7 @@ val cutAtRegionEdges() {
 
 // The teaching tools' state, which no control shows.
 val tools() {
-    const TeachingTools& t = theForm->tools;
+    const LessonState& t = theForm->lesson;
     static const char* const speeds[] = {"Normal", "Half", "Quarter"};
     static const char* const theories[] = {"Off", "Rayleigh", "Ricean"};
     val out = val::object();
@@ -218,7 +218,7 @@ val catalogue() {
         entry.set("kind", val(kinds[static_cast<int>(tool.kind)]));
         entry.set("hint", std::string(tool.hint));
         entry.set("enabled", tool.enabled == nullptr || tool.enabled(*theForm));
-        entry.set("checked", tool.checked != nullptr && tool.checked(*theForm, *theTools));
+        entry.set("checked", tool.checked != nullptr && tool.checked(*theForm, *thePage));
         out.call<void>("push", entry);
     }
     return out;
@@ -312,10 +312,10 @@ EMSCRIPTEN_BINDINGS(web_test_hook) {
 
 namespace web_test_hook {
 
-void install(Form1& form, WebFormView& view, PageTools& tools) {
+void install(Form1& form, WebFormView& view, PageServices& tools) {
     theForm = &form;
     theView = &view;
-    theTools = &tools;
+    thePage = &tools;
     checker = std::make_unique<InvariantChecker>(form);
     countEvents(form);
     val hook = val::object();

@@ -1,7 +1,7 @@
 #pragma once
 
 class Form1;
-class PageTools;
+class PageServices;
 class WebFormView;
 
 // window.propagationTest, on the test page only: what the browser tests read and drive without a
@@ -32,6 +32,6 @@ class WebFormView;
 //   breakInvariant(text)   runs an event that throws ProgramError(text), as a program fault would
 namespace web_test_hook {
 
-void install(Form1& form, WebFormView& view, PageTools& tools);
+void install(Form1& form, WebFormView& view, PageServices& tools);
 
 }  // namespace web_test_hook

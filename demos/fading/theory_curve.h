@@ -18,8 +18,6 @@ enum class Theory { Off, Rayleigh, Ricean };
 // Red: it stands out against the teal and light blue bars and the grey window face.
 inline constexpr Colour kColour{0x0000FF};
 
-using Point = PointF;  // twips
-
 // One point per bar, left to right, at the bar's horizontal centre and at the top that a bar of
 // the expected count would have. Empty while there is nothing to compare: theory Off, the
 // histogram off, nothing counted since its last press, no ray ("Ricean": fewer than two rays,

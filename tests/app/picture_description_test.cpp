@@ -262,7 +262,7 @@ TEST_F(Described, HistogramTellsItsPeakAndWidthAndHowCloseTheTheoryCurveIs) {
               std::string::npos)
         << said(Kind::Histogram);
     EXPECT_FALSE(has(Kind::Theory));
-    window->tools.setTheory(TeachingTools::Theory::Rayleigh);
+    window->lesson.setTheory(LessonState::Theory::Rayleigh);
     tick(3000);
     EXPECT_NE(said(Kind::Theory).find("close to it"), std::string::npos) << said(Kind::Theory);
 

@@ -11,8 +11,8 @@
 
 namespace {
 
-using Speed = TeachingTools::Speed;
-using Theory = TeachingTools::Theory;
+using Speed = LessonState::Speed;
+using Theory = LessonState::Theory;
 
 // A window that counts the actions delivered to it.
 struct CountingWindow {
@@ -181,8 +181,8 @@ TEST(SetupSettingsApply, MakesEachSettingAsTheUsersOwnActionInTheFixedOrder) {
             form.cmbDemo.text() + "|" + form.cmbOne.text() + "|" +
             std::to_string(form.hscRate.value()) + "|" + (form.Line3.visible() ? "histogram" : "") +
             "|" + std::to_string(form.tmrOne.interval()) + "|" +
-            (form.tools.theory() == Theory::Rayleigh ? "theory" : "") + "|" +
-            (form.tools.projector() ? "projector" : "") + "|" + form.cmdStart.caption());
+            (form.lesson.theory() == Theory::Rayleigh ? "theory" : "") + "|" +
+            (form.lesson.projector() ? "projector" : "") + "|" + form.cmdStart.caption());
     };
     EXPECT_EQ(parsed.settings.apply(form, deliver), "");
     const std::vector<std::string> want = {
@@ -284,7 +284,7 @@ TEST(SetupSettingsFragment, DecodesWhatABrowserWritesIntoTheAddress) {
     EXPECT_EQ(parsed.settings.demo, "Plane Wave");
     EXPECT_EQ(parsed.settings.one, "1.5");
     EXPECT_EQ(parsed.settings.two, "a b+c");
-    EXPECT_EQ(parsed.settings.tip1, (SetupSettings::Point{1.5, -2}));
+    EXPECT_EQ(parsed.settings.tip1, (PointF{1.5, -2}));
 }
 
 }  // namespace

@@ -60,7 +60,7 @@ double countedFrames(const Form1& form) {
 // The curve read back as counts on the bars' scale (3000 twips for the largest count); each point
 // must sit on the centre of its bar (Left 7440 + 120 b, Width 135).
 Counts curveCounts(const Form1& form) {
-    const std::vector<theory_curve::Point> curve = form.tools.theoryCurve();
+    const std::vector<PointF> curve = form.lesson.theoryCurve();
     EXPECT_EQ(curve.size(), 32u);
     const double peak = *std::max_element(form.HistBins.begin(), form.HistBins.end());
     Counts counts{};
@@ -100,7 +100,7 @@ Agreement rayleighAgreement(const std::string& rays) {
     form.cmbOne.setText(rays);
     form.hscRate.setValue(20);
     form.cmdHist.click();
-    form.tools.setTheory(Theory::Rayleigh);
+    form.lesson.setTheory(Theory::Rayleigh);
 
     constexpr int kBatches = 50;
     constexpr int kFrames = 200;
@@ -181,10 +181,10 @@ TEST(TheoryCurve, RiceanCurveIsTheRiceCountPerBarEvenWhereI0OverflowsAndFollowsT
     form.cmbOne.pick(1);   // "Two"
     form.hscFixed.setValue(10);
     form.hscRate.setValue(20);
-    EXPECT_EQ(form.tools.theory(), Theory::Off);
-    form.tools.setTheory(Theory::Ricean);
+    EXPECT_EQ(form.lesson.theory(), Theory::Off);
+    form.lesson.setTheory(Theory::Ricean);
     for (int t = 0; t < 50; ++t) form.tmrOne.tick();
-    EXPECT_TRUE(form.tools.theoryCurve().empty()) << "no curve while the histogram is off";
+    EXPECT_TRUE(form.lesson.theoryCurve().empty()) << "no curve while the histogram is off";
 
     form.cmdHist.click();
     for (int t = 0; t < 50; ++t) form.tmrOne.tick();
@@ -203,7 +203,7 @@ TEST(TheoryCurve, RiceanCurveIsTheRiceCountPerBarEvenWhereI0OverflowsAndFollowsT
         expectCountsNear(curveCounts(form),
                          expectedCounts(600, powerOfRays(form, 2, 5) / 2, countedFrames(form)));
     }
-    form.tools.setTheory(Theory::Rayleigh);
+    form.lesson.setTheory(Theory::Rayleigh);
     form.cmbOne.pick(4);  // "Ten"
     form.hscFixed.setValue(10);
     {
@@ -211,23 +211,23 @@ TEST(TheoryCurve, RiceanCurveIsTheRiceCountPerBarEvenWhereI0OverflowsAndFollowsT
         const double power = 2000.0 * 2000 + powerOfRays(form, 2, 10);
         expectCountsNear(curveCounts(form), expectedCounts(0, power / 2, countedFrames(form)));
     }
-    form.tools.setTheory(Theory::Ricean);
+    form.lesson.setTheory(Theory::Ricean);
 
     form.cmbOne.pick(0);  // "One": a lone direct ray has a constant envelope
-    EXPECT_TRUE(form.tools.theoryCurve().empty());
+    EXPECT_TRUE(form.lesson.theoryCurve().empty());
     form.cmbOne.setText("4");  // names no number of rays
-    EXPECT_TRUE(form.tools.theoryCurve().empty());
+    EXPECT_TRUE(form.lesson.theoryCurve().empty());
     form.cmbOne.pick(4);  // "Ten"
-    EXPECT_EQ(form.tools.theoryCurve().size(), 32u);
+    EXPECT_EQ(form.lesson.theoryCurve().size(), 32u);
     form.cmdHist.click();
-    EXPECT_TRUE(form.tools.theoryCurve().empty()) << "nothing counted since the press";
+    EXPECT_TRUE(form.lesson.theoryCurve().empty()) << "nothing counted since the press";
     form.cmdStart.click();
     form.tmrOne.tick();
-    EXPECT_EQ(form.tools.theoryCurve().size(), 32u);
+    EXPECT_EQ(form.lesson.theoryCurve().size(), 32u);
     form.cmbDemo.pick(5);  // "Phasors" keeps the counts and "Ten", but hides the histogram
     ASSERT_GT(countedFrames(form), 0);
-    EXPECT_TRUE(form.tools.theoryCurve().empty());
-    EXPECT_EQ(form.tools.theory(), Theory::Ricean) << "the chosen theory stays";
+    EXPECT_TRUE(form.lesson.theoryCurve().empty());
+    EXPECT_EQ(form.lesson.theory(), Theory::Ricean) << "the chosen theory stays";
 }
 
 }  // namespace

@@ -49,7 +49,7 @@ struct Drawing {
         geometry.setDevicePixelRatio(devicePixelRatio);
     }
     std::vector<Primitive> draw(const Form& form, const RectF& region = {0, 0, 6000, 3000},
-                                const drawing::FormOptions& options = {}) {
+                                const drawing::LessonLayer& options = {}) {
         std::vector<Primitive> out;
         drawing::drawForm(form, region, geometry, fitter, face, out, options);
         return out;
@@ -87,9 +87,9 @@ TEST(FormDrawing, WideTraceSharesOneDiscAtEachJointOfOneColour) {
     EXPECT_EQ(kinds, "LDDLDLDD");
     const auto discs = only<drawing::Disc>(items);
     ASSERT_EQ(discs.size(), 5u);
-    EXPECT_EQ(discs[1].centre, (drawing::PointF{1000, 1200}));
-    EXPECT_EQ(discs[2].centre, (drawing::PointF{2000, 1000}));
-    EXPECT_EQ(discs[3].centre, (drawing::PointF{2000, 1000}));
+    EXPECT_EQ(discs[1].centre, (PointF{1000, 1200}));
+    EXPECT_EQ(discs[2].centre, (PointF{2000, 1000}));
+    EXPECT_EQ(discs[3].centre, (PointF{2000, 1000}));
     EXPECT_EQ(discs[3].colour, drawing::Rgba::from(colours::kBlue));
     EXPECT_DOUBLE_EQ(discs[0].radius, 15);
 }
@@ -202,7 +202,7 @@ TEST(FormDrawing, LabelCaptionGetsTheLargestSizeThatFitsItsBoxOnce) {
 TEST(FormDrawing, CurveIsAThinPathOnTopClippedToItsArea) {
     DrawingForm form;
     Drawing drawing;
-    drawing::FormOptions options;
+    drawing::LessonLayer options;
     options.curveArea = {1000, 500, 2000, 1000};  // 1000..3000 by 500..1500
     options.curveColour = {255, 0, 0, 255};
     // In, far above the area (out of it), back in, and out of the bottom right.
@@ -242,7 +242,7 @@ TEST(FormDrawing, ProjectorWidensThinStrokesAndWhitensTheBackground) {
     form.trace[0].setBorderWidth(3);
     form.trace[1].setDotted(true);
     Drawing drawing;
-    drawing::FormOptions projector;
+    drawing::LessonLayer projector;
     projector.projector = true;
     const std::vector<Primitive> list = drawing.draw(form, {0, 0, 6000, 3000}, projector);
     const auto lines = only<drawing::Line>(list);
@@ -271,8 +271,8 @@ TEST(FormDrawing, ProjectorWidensThinStrokesAndWhitensTheBackground) {
 // flag changes; nothing when the tools' picture stays as it was.
 TEST(FormDrawing, ChangedOptionsRepaintTheCurveAreaOrEverything) {
     const RectF client{0, 0, 6000, 3000};
-    drawing::FormOptions before;
-    drawing::FormOptions after;
+    drawing::LessonLayer before;
+    drawing::LessonLayer after;
     EXPECT_TRUE(drawing::changedArea(before, after, client).isEmpty());
     after.curve = {{1200, 1400}, {1600, 1000}};
     after.curveArea = {1000, 500, 2000, 1000};

@@ -3,7 +3,7 @@
 #include <QTemporaryDir>
 #include <variant>
 
-#include "app/form_options.h"
+#include "app/lesson_layer.h"
 #include "app/setup_settings.h"
 #include "demos/fading/fading_record.h"
 #include "ui/qt/picture_files.h"
@@ -41,7 +41,7 @@ using SvgPictureTest = ViewFixture;
 TEST_F(SvgPictureTest, RenderedSvgAgreesWithThePaintedPictureWithinAPixel) {
     const QString rsvg = QStandardPaths::findExecutable("rsvg-convert");
     ASSERT_FALSE(rsvg.isEmpty()) << "rsvg-convert (Debian package librsvg2-bin) is needed";
-    view.setFormOptions([this] { return formOptions(form); });
+    view.setLessonLayer([this] { return lessonLayer(form); });
     for (const char* setUp : {"--demo Rayleigh --one Ten --histogram --theory Rayleigh",
                               "--demo Phasors --tip1 2400,780 --tip2 900,3000 --projector",
                               "--demo Polarisation --one Horizontal --two Vertical --phase 45",
@@ -85,7 +85,7 @@ TEST_F(SvgPictureTest, RenderedSvgAgreesWithThePaintedPictureWithinAPixel) {
                 excluded << toQRect(geometry.toWidgetRect((*label)->box())).adjusted(-1, -1, 1, 1);
             }
         }
-        for (const drawing::Overlay& overlay : formOptions(form).overlays) {
+        for (const drawing::Overlay& overlay : lessonLayer(form).overlays) {
             for (const drawing::Overlay::Caption& caption : overlay.captions)
                 excluded << toQRect(geometry.toWidgetRect(caption.box)).adjusted(-1, -1, 1, 1);
         }
@@ -127,18 +127,18 @@ namespace {
 TEST(DeeperToolPictures, DrawWhereTheyShouldAndOffLeaveThePictureAsItWas) {
     const struct {
         const char* setUp;
-        void (TeachingTools::*toggle)();
+        void (LessonState::*toggle)();
         RectF area;
         QColor colour;
     } tools[] = {
-        {"demo=Rayleigh&one=Ten&rate=20&paused", &TeachingTools::toggleFadingRecord,
+        {"demo=Rayleigh&one=Ten&rate=20&paused", &LessonState::toggleFadingRecord,
          fading_record::kArea, QColor(0, 0, 176)},
         {"demo=Polarisation&one=Horizontal&two=Vertical&phase=45&paused",
-         &TeachingTools::toggleEllipse,
+         &LessonState::toggleEllipse,
          {0, 0, 7380, 7200},
          QColor(192, 0, 192)},
         {"demo=Phasors&tip1=2400,780&tip2=900,3000&paused",
-         &TeachingTools::togglePhasorNumbers,
+         &LessonState::togglePhasorNumbers,
          {120, 2400, 3420, 4440},
          QColor(0, 192, 0)},
     };
@@ -155,17 +155,18 @@ TEST(DeeperToolPictures, DrawWhereTheyShouldAndOffLeaveThePictureAsItWas) {
         FormView view(form);
         FormView plainView(plain);
         for (auto [f, v] : {std::pair{&form, &view}, std::pair{&plain, &plainView}}) {
-            v->setFormOptions([f] { return formOptions(*f); });
+            v->setLessonLayer([f] { return lessonLayer(*f); });
             v->load();
             v->show();
             const ParsedSetup parsed = SetupSettings::fromFragment(tool.setUp);
             ASSERT_EQ(parsed.settings.apply(*f, [v](const auto& action) { v->deliver(action); }),
                       "");
         }
-        view.deliver([&] { (form.tools.*tool.toggle)(); });
+        view.deliver([&] { (form.lesson.*tool.toggle)(); });
         for (int i = 0; i < 40; ++i) {
-            view.deliver([&] { form.tools.stepOneFrame(); });  // a record keeps frames as they come
-            plainView.deliver([&] { plain.tools.stepOneFrame(); });
+            view.deliver(
+                [&] { form.lesson.stepOneFrame(); });  // a record keeps frames as they come
+            plainView.deliver([&] { plain.lesson.stepOneFrame(); });
         }
         const QImage on = render(view);
         int inColour = 0;
@@ -180,7 +181,7 @@ TEST(DeeperToolPictures, DrawWhereTheyShouldAndOffLeaveThePictureAsItWas) {
             }
         }
         EXPECT_GT(inColour, 20) << "the tool's colour in its area";
-        view.deliver([&] { (form.tools.*tool.toggle)(); });
+        view.deliver([&] { (form.lesson.*tool.toggle)(); });
         const QImage plainPicture = render(plainView);
         EXPECT_NE(on, plainPicture);
         EXPECT_EQ(render(view), plainPicture) << "off, the picture is the window's own";

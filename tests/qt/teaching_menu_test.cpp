@@ -1,4 +1,4 @@
-#include "desktop/desktop_tools.h"
+#include "desktop/desktop_services.h"
 
 #include <QAbstractItemView>
 #include <QAccessible>
@@ -68,7 +68,7 @@ protected:
             previous = at;
         }
     }
-    DesktopTools tools;
+    DesktopServices tools;
 };
 
 // The menu is the catalogue's: every tool under its desktop label and key, dimmed and ticked as
@@ -98,14 +98,14 @@ TEST_F(TeachingMenuTest, ShortcutWorksFromAButtonNotWhileTypingInAList) {
     auto* start = widget<QPushButton>("cmdStart");
     start->setFocus();
     QTest::keyClick(start, Qt::Key_Space);  // Pause
-    ASSERT_TRUE(form.tools.paused());
+    ASSERT_TRUE(form.lesson.paused());
     const double frame = form.FrameCount;
     QTest::keyClick(start, Qt::Key_Period);
     EXPECT_EQ(form.FrameCount, frame + 1);
     QTest::keyClick(start, Qt::Key_P);
-    EXPECT_TRUE(form.tools.projector());
+    EXPECT_TRUE(form.lesson.projector());
     QTest::keyClick(start, Qt::Key_2, Qt::ControlModifier);
-    EXPECT_EQ(form.tools.speed(), TeachingTools::Speed::Half);
+    EXPECT_EQ(form.lesson.speed(), LessonState::Speed::Half);
 
     auto* combo = widget<QComboBox>("cmbOne");
     combo->setFocus();
@@ -114,10 +114,10 @@ TEST_F(TeachingMenuTest, ShortcutWorksFromAButtonNotWhileTypingInAList) {
     QTest::keyClicks(combo->lineEdit(), ".5p");
     EXPECT_EQ(form.cmbOne.text(), "2.5p");
     EXPECT_EQ(form.FrameCount, frame + 1);
-    EXPECT_TRUE(form.tools.projector());
+    EXPECT_TRUE(form.lesson.projector());
     // Keys that typing has no use for still reach the tools.
     QTest::keyClick(combo->lineEdit(), Qt::Key_1, Qt::ControlModifier);
-    EXPECT_EQ(form.tools.speed(), TeachingTools::Speed::Normal);
+    EXPECT_EQ(form.lesson.speed(), LessonState::Speed::Normal);
 }
 
 // The menu opens from the keyboard where the focus is, and on a right click that reaches the window
@@ -167,7 +167,7 @@ TEST_F(TeachingMenuTest, F11TogglesFullScreen) {
 TEST_F(TeachingMenuTest, SavedPicturesHaveTheirSizesAndTheSvgParses) {
     countRayleigh();
     QTest::keyClick(&view, Qt::Key_T);
-    ASSERT_EQ(form.tools.theory(), TeachingTools::Theory::Rayleigh);
+    ASSERT_EQ(form.lesson.theory(), LessonState::Theory::Rayleigh);
     QTemporaryDir dir;
     const QString png = dir.filePath("a.png");
     const QString png2x = dir.filePath("b.png");

@@ -10,7 +10,7 @@ namespace drawing {
 namespace {
 
 // The narrowest line or border, in logical pixels: two for a projector.
-int thinnestPixels(const FormOptions& options) {
+int thinnestPixels(const LessonLayer& options) {
     return options.projector ? 2 : 1;
 }
 
@@ -194,7 +194,7 @@ std::vector<std::vector<PointF>> clipPolyline(const std::vector<PointF>& points,
     return runs;
 }
 
-RectF changedArea(const FormOptions& before, const FormOptions& after, const RectF& client) {
+RectF changedArea(const LessonLayer& before, const LessonLayer& after, const RectF& client) {
     if (before.projector != after.projector)
         return client;
     if (before == after)
@@ -221,7 +221,7 @@ RectF changedArea(const FormOptions& before, const FormOptions& after, const Rec
 
 void drawForm(const Form& form, const RectF& region, const ViewGeometry& geometry,
               TextFitter& fitter, Rgba buttonFace, std::vector<Primitive>& out,
-              const FormOptions& options) {
+              const LessonLayer& options) {
     FormDrawer drawer(geometry, fitter, windowBackground(options, buttonFace), out,
                       thinnestPixels(options));
     for (const auto& item : form.paintOrder()) {

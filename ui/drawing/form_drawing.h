@@ -41,7 +41,7 @@ struct Overlay {
 
 // What the teaching tools add to the form's own picture. The default adds nothing: the picture is
 // the form's alone.
-struct FormOptions {
+struct LessonLayer {
     // A picture for a projector: a white background instead of the button face (the window's and
     // the labels'), and every line and border at least 2 logical pixels wide; dotted lines stay
     // dotted, colours stay as they are.
@@ -54,7 +54,7 @@ struct FormOptions {
     // The other tools' drawings, in this order, above the curve.
     std::vector<Overlay> overlays;
 
-    friend bool operator==(const FormOptions&, const FormOptions&) = default;
+    friend bool operator==(const LessonLayer&, const LessonLayer&) = default;
 };
 
 // The projector's background.
@@ -62,14 +62,14 @@ inline constexpr Rgba kProjectorBackground{255, 255, 255, 255};
 
 // The colour a backend fills its dirty area with before painting: the button face, or white for
 // a projector. Pass the same face to drawForm.
-inline Rgba windowBackground(const FormOptions& options, Rgba buttonFace) {
+inline Rgba windowBackground(const LessonLayer& options, Rgba buttonFace) {
     return options.projector ? kProjectorBackground : buttonFace;
 }
 
 // What a change of the options leaves to repaint, in twips: nothing when they are equal, the
 // whole client area `client` when the projector flag changed, else the areas of the curve and of
 // the overlays that changed (old and new).
-RectF changedArea(const FormOptions& before, const FormOptions& after, const RectF& client);
+RectF changedArea(const LessonLayer& before, const LessonLayer& after, const RectF& client);
 
 // The segments of the polyline through `points` that lie inside `area`, as runs of connected
 // points: a run breaks where the polyline leaves the area.
@@ -84,6 +84,6 @@ std::vector<std::vector<PointF>> clipPolyline(const std::vector<PointF>& points,
 // before painting the list (windowBackground()). With `options`, the teaching tools' additions.
 void drawForm(const Form& form, const RectF& region, const ViewGeometry& geometry,
               TextFitter& fitter, Rgba buttonFace, std::vector<Primitive>& out,
-              const FormOptions& options = {});
+              const LessonLayer& options = {});
 
 }  // namespace drawing

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "ui/colour.h"
-#include "ui/drawing/point_f.h"
+#include "ui/point_f.h"
 #include "ui/rect_f.h"
 
 // The few plain shapes every picture of the program is made of. A backend (QPainter, a Canvas 2D,

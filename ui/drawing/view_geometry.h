@@ -4,7 +4,7 @@
 #include <cmath>
 
 #include "ui/drawing/pixel_rect.h"
-#include "ui/drawing/point_f.h"
+#include "ui/point_f.h"
 #include "ui/rect_f.h"
 #include "ui/twips.h"
 

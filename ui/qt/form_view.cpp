@@ -122,7 +122,7 @@ void FormView::announce(const std::string& text) {
     picture_->announce(QString::fromStdString(text));
 }
 
-void FormView::setFormOptions(std::function<drawing::FormOptions()> source) {
+void FormView::setLessonLayer(std::function<drawing::LessonLayer()> source) {
     optionsSource_ = std::move(source);
     syncFromModel();
 }
@@ -189,7 +189,7 @@ void FormView::syncFromModel(bool everything) {
         overlay_->hideOutline();
     RectF dirty = form_.takeDirtyRegion();
     if (optionsSource_) {
-        drawing::FormOptions options = optionsSource_();
+        drawing::LessonLayer options = optionsSource_();
         const RectF client{0, 0, form_.clientWidth(), form_.clientHeight()};
         dirty = dirty.united(drawing::changedArea(options_, options, client));
         options_ = std::move(options);
@@ -252,8 +252,8 @@ void FormView::dragMoved(QPoint position) {
     const Button* source = form_.dragSource();
     if (source == nullptr)
         return;
-    const drawing::PointF pointer = toPointF(QPointF(position));
-    const drawing::PointF twips = geometry_.toTwips(pointer);
+    const PointF pointer = toPointF(QPointF(position));
+    const PointF twips = geometry_.toTwips(pointer);
     const bool accepted = rect().contains(position) && form_.acceptsDrop(twips.x, twips.y);
     overlay_->showOutline(toQRect(geometry_.dragOutline(source->box(), pointer)), accepted);
     if (ButtonWidget* widget = draggedWidget()) {
@@ -265,7 +265,7 @@ void FormView::dragReleased(QPoint position) {
     if (ButtonWidget* widget = draggedWidget())
         widget->unsetCursor();
     overlay_->hideOutline();
-    const drawing::PointF twips = geometry_.toTwips(toPointF(QPointF(position)));
+    const PointF twips = geometry_.toTwips(toPointF(QPointF(position)));
     deliver([this, twips] { form_.drop(twips.x, twips.y); });
 }
 

@@ -56,8 +56,8 @@ public:
 
     // What the teaching tools add to the picture, asked for at every repaint and after every
     // event (a change repaints what it touches). None by default: the form's picture alone.
-    void setFormOptions(std::function<drawing::FormOptions()> source);
-    const drawing::FormOptions& formOptions() const { return options_; }
+    void setLessonLayer(std::function<drawing::LessonLayer()> source);
+    const drawing::LessonLayer& lessonLayer() const { return options_; }
 
     // How a program error reaches the user; by default a message box, then the program ends.
     void setErrorReporter(std::function<void(const QString&)> reporter);
@@ -103,6 +103,6 @@ private:
     std::function<void(EventCause)> deliveryListener_;
     ScaledStyle* style_ = nullptr;
     std::function<void(const QString&)> reportError_;
-    std::function<drawing::FormOptions()> optionsSource_;
-    drawing::FormOptions options_;  // as last painted or compared
+    std::function<drawing::LessonLayer()> optionsSource_;
+    drawing::LessonLayer options_;  // as last painted or compared
 };

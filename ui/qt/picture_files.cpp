@@ -20,9 +20,9 @@ std::string svg(const FormView& view) {
     const RectF client{0, 0, view.form().clientWidth(), view.form().clientHeight()};
     std::vector<drawing::Primitive> items;
     drawing::drawForm(view.form(), client, view.viewGeometry(), FormView::textFitter(), face, items,
-                      view.formOptions());
+                      view.lessonLayer());
     return drawing::toSvg(items, view.viewGeometry(), view.width(), view.height(),
-                          drawing::windowBackground(view.formOptions(), face));
+                          drawing::windowBackground(view.lessonLayer(), face));
 }
 
 }  // namespace

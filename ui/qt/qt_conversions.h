@@ -7,15 +7,15 @@
 
 #include "ui/colour.h"
 #include "ui/drawing/pixel_rect.h"
-#include "ui/drawing/point_f.h"
 #include "ui/drawing/primitives.h"
+#include "ui/point_f.h"
 #include "ui/rect_f.h"
 
 // The drawing layer's plain values as Qt's, and back.
-inline QPointF toQPointF(drawing::PointF point) {
+inline QPointF toQPointF(PointF point) {
     return QPointF(point.x, point.y);
 }
-inline drawing::PointF toPointF(QPointF point) {
+inline PointF toPointF(QPointF point) {
     return {point.x(), point.y()};
 }
 inline QRectF toQRectF(const RectF& r) {

@@ -234,7 +234,7 @@ void WebFormView::syncFromModel(bool everything) {
     RectF dirty = form_.takeDirtyRegion();
     if (optionsSource_) {
         // The tools' additions touch no control: what they change is painted for them.
-        drawing::FormOptions now = optionsSource_();
+        drawing::LessonLayer now = optionsSource_();
         dirty = dirty.united(
             drawing::changedArea(options_, now, {0, 0, form_.clientWidth(), form_.clientHeight()}));
         if (now.projector != options_.projector)
@@ -483,7 +483,7 @@ drawing::Rgba WebFormView::background() const {
     return drawing::windowBackground(options_, kButtonFace);
 }
 
-void WebFormView::setFormOptions(std::function<drawing::FormOptions()> source) {
+void WebFormView::setLessonLayer(std::function<drawing::LessonLayer()> source) {
     optionsSource_ = std::move(source);
     syncFromModel();
 }

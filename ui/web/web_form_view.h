@@ -91,7 +91,7 @@ public:
 
     // What the teaching tools add to the picture, read after every event; without a source the
     // picture is the form's alone.
-    void setFormOptions(std::function<drawing::FormOptions()> source);
+    void setLessonLayer(std::function<drawing::LessonLayer()> source);
     // The picture as it is on screen, on a canvas of its own `factor` times the size it has in
     // the page (CSS pixels), without the page's margins; and the same picture as SVG.
     emscripten::val renderPicture(double factor);
@@ -159,6 +159,6 @@ private:
     bool paintRequested_ = false;
     bool touchTookTip_ = false;
     std::string error_;
-    std::function<drawing::FormOptions()> optionsSource_;
-    drawing::FormOptions options_;
+    std::function<drawing::LessonLayer()> optionsSource_;
+    drawing::LessonLayer options_;
 };

@@ -1,4 +1,4 @@
-#include "desktop/desktop_tools.h"
+#include "desktop/desktop_services.h"
 
 #include <QClipboard>
 #include <QFileDialog>
@@ -7,19 +7,19 @@
 #include <QTimer>
 
 #include "app/form1.h"
-#include "app/form_options.h"
+#include "app/lesson_layer.h"
 #include "app/setup_settings.h"
 #include "ui/qt/form_view.h"
 #include "ui/qt/picture_files.h"
 
-DesktopTools::DesktopTools(FormView& view, Form1& form)
+DesktopServices::DesktopServices(FormView& view, Form1& form)
     : view_(view),
       form_(form),
       narration_(form),
       menu_(view, tool_catalogue::menu(
                       form, *this, tool_catalogue::Edition::Desktop,
                       [&view](const std::function<void()>& action) { view.deliver(action); })) {
-    view_.setFormOptions([&form] { return formOptions(form); });
+    view_.setLessonLayer([&form] { return lessonLayer(form); });
     clock_.start();
     narration_.speakThrough(
         view_, [this] { return double(clock_.elapsed()); },
@@ -28,15 +28,15 @@ DesktopTools::DesktopTools(FormView& view, Form1& form)
         });
 }
 
-void DesktopTools::describePicture() {
+void DesktopServices::describePicture() {
     narration_.sayAll();
 }
 
-void DesktopTools::copyPicture() {
+void DesktopServices::copyPicture() {
     QGuiApplication::clipboard()->setImage(picture_files::render(view_, view_.devicePixelRatioF()));
 }
 
-void DesktopTools::savePicture(int factor) {
+void DesktopServices::savePicture(int factor) {
     const QString png = factor > 1 ? "PNG image, twice the size (*.png)" : "PNG image (*.png)";
     const QString svg = "SVG drawing (*.svg)";
     QString filter = png;
@@ -58,11 +58,11 @@ void DesktopTools::savePicture(int factor) {
     }
 }
 
-bool DesktopTools::fullScreen() const {
+bool DesktopServices::fullScreen() const {
     return view_.window()->isFullScreen();
 }
 
-void DesktopTools::toggleFullScreen() {
+void DesktopServices::toggleFullScreen() {
     QWidget* window = view_.window();
     if (window->isFullScreen()) {
         window->showNormal();
@@ -71,7 +71,7 @@ void DesktopTools::toggleFullScreen() {
     }
 }
 
-void DesktopTools::copySetUp() {
+void DesktopServices::copySetUp() {
     QGuiApplication::clipboard()->setText(
         "propagation-demos " +
         QString::fromStdString(SetupSettings::fromWindow(form_).toCommandLine()));

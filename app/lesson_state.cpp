@@ -1,4 +1,4 @@
-#include "app/teaching_tools.h"
+#include "app/lesson_state.h"
 
 #include <algorithm>
 #include <cmath>
@@ -7,11 +7,11 @@
 #include "demos/fading/fading.h"
 #include "demos/fading/histogram.h"
 
-bool TeachingTools::paused() const {
+bool LessonState::paused() const {
     return !form_.tmrOne.enabled() && form_.cmdStart.caption() == "Start";
 }
 
-bool TeachingTools::stepOneFrame() {
+bool LessonState::stepOneFrame() {
     if (!paused())
         return false;
     form_.advanceOneFrame();
@@ -20,13 +20,13 @@ bool TeachingTools::stepOneFrame() {
 
 namespace {
 
-int intervalOf(TeachingTools::Speed speed) {
+int intervalOf(LessonState::Speed speed) {
     switch (speed) {
-        case TeachingTools::Speed::Half:
+        case LessonState::Speed::Half:
             return 200;
-        case TeachingTools::Speed::Quarter:
+        case LessonState::Speed::Quarter:
             return 400;
-        case TeachingTools::Speed::Normal:
+        case LessonState::Speed::Normal:
             break;
     }
     return 100;  // ten frames a second
@@ -34,16 +34,16 @@ int intervalOf(TeachingTools::Speed speed) {
 
 }  // namespace
 
-void TeachingTools::setSpeed(Speed speed) {
+void LessonState::setSpeed(Speed speed) {
     speed_ = speed;
     form_.tmrOne.setInterval(intervalOf(speed_));
 }
 
-std::vector<theory_curve::Point> TeachingTools::theoryCurve() const {
+std::vector<PointF> LessonState::theoryCurve() const {
     return theory_curve::points(form_, theory_);
 }
 
-TeachingTools::Theory TeachingTools::theoryOnShow() const {
+LessonState::Theory LessonState::theoryOnShow() const {
     if (!histogram::isOn(form_))
         return Theory::Off;
     if (form_.demoIs("Rayleigh"))
@@ -53,29 +53,29 @@ TeachingTools::Theory TeachingTools::theoryOnShow() const {
     return Theory::Off;
 }
 
-void TeachingTools::toggleTheory() {
+void LessonState::toggleTheory() {
     theory_ = theory_ != Theory::Off ? Theory::Off : theoryOnShow();
 }
 
-bool TeachingTools::recordShown() const {
+bool LessonState::recordShown() const {
     return record_ && fading::isShown(form_);
 }
 
-bool TeachingTools::recordCanToggle() const {
+bool LessonState::recordCanToggle() const {
     return record_ || fading::isShown(form_);
 }
 
-void TeachingTools::setFadingRecord(bool on) {
+void LessonState::setFadingRecord(bool on) {
     if (on && !record_)
         recordData_.clear();
     record_ = on;
 }
 
-void TeachingTools::setThreshold(int decibels) {
+void LessonState::setThreshold(int decibels) {
     threshold_ = std::clamp(decibels, kLowestThreshold, kHighestThreshold);
 }
 
-void TeachingTools::frameAdvanced() {
+void LessonState::frameAdvanced() {
     if (!recordShown() || fading::rayCount(form_) < 1)
         return;
     // A record is of one demonstration with the same rays: other rays, another record.
@@ -88,18 +88,18 @@ void TeachingTools::frameAdvanced() {
     recordData_.add(fading::envelope(form_));
 }
 
-bool TeachingTools::ellipseShown() const {
+bool LessonState::ellipseShown() const {
     return ellipse_ && form_.demoIs("Polarisation");
 }
 
-bool TeachingTools::ellipseCanToggle() const {
+bool LessonState::ellipseCanToggle() const {
     return ellipse_ || form_.demoIs("Polarisation");
 }
 
-bool TeachingTools::numbersShown() const {
+bool LessonState::numbersShown() const {
     return numbers_ && form_.demoIs("Phasors");
 }
 
-bool TeachingTools::numbersCanToggle() const {
+bool LessonState::numbersCanToggle() const {
     return numbers_ || form_.demoIs("Phasors");
 }

@@ -1,4 +1,4 @@
-#include "ui/web/page_services.h"
+#include "ui/web/browser_services.h"
 
 #include "ui/web/dom.h"
 #include "ui/web/dom_events.h"
@@ -24,7 +24,7 @@ bool available(const val& object, const char* member) {
 
 }  // namespace
 
-PageServices::PageServices() {
+BrowserServices::BrowserServices() {
     pngMade_ = DomEvents::function([this](val blob) {
         if (pngNames_.empty())
             return;
@@ -47,7 +47,7 @@ PageServices::PageServices() {
     });
 }
 
-void PageServices::saveBlob(const val& blob, const std::string& name) {
+void BrowserServices::saveBlob(const val& blob, const std::string& name) {
     const val url = val::global("URL").call<val>("createObjectURL", blob);
     val link = dom::create("a", "");
     link.set("href", url);
@@ -61,13 +61,13 @@ void PageServices::saveBlob(const val& blob, const std::string& name) {
         val::global("URL")["revokeObjectURL"].call<val>("bind", val::global("URL"), url), 60000);
 }
 
-void PageServices::savePng(const val& canvas, const std::string& name) {
+void BrowserServices::savePng(const val& canvas, const std::string& name) {
     pngNames_.push_back(name);
     canvas.call<void>("toBlob", pngMade_, val("image/png"));
 }
 
-void PageServices::saveText(const std::string& text, const std::string& type,
-                            const std::string& name) {
+void BrowserServices::saveText(const std::string& text, const std::string& type,
+                               const std::string& name) {
     val parts = val::array();
     parts.call<void>("push", text);
     val options = val::object();
@@ -75,12 +75,12 @@ void PageServices::saveText(const std::string& text, const std::string& type,
     saveBlob(val::global("Blob").new_(parts, options), name);
 }
 
-void PageServices::settle(val promise, Done done) {
+void BrowserServices::settle(val promise, Done done) {
     pending_ = std::move(done);
     promise.call<val>("then", fulfilled_, rejected_);
 }
 
-void PageServices::copyPng(const val& canvas, Done done) {
+void BrowserServices::copyPng(const val& canvas, Done done) {
     const val clipboard = val::global("navigator")["clipboard"];
     if (!available(clipboard, "write") || val::global("ClipboardItem").isUndefined()) {
         done("this browser lets no page put a picture on the clipboard");
@@ -95,7 +95,7 @@ void PageServices::copyPng(const val& canvas, Done done) {
     settle(clipboard.call<val>("write", list), std::move(done));
 }
 
-void PageServices::copyText(const std::string& text, Done done) {
+void BrowserServices::copyText(const std::string& text, Done done) {
     const val clipboard = val::global("navigator")["clipboard"];
     if (!available(clipboard, "writeText")) {
         done("this browser lets no page write to the clipboard here");
@@ -104,12 +104,12 @@ void PageServices::copyText(const std::string& text, Done done) {
     settle(clipboard.call<val>("writeText", text), std::move(done));
 }
 
-bool PageServices::fullScreen() {
+bool BrowserServices::fullScreen() {
     const val element = dom::document()["fullscreenElement"];
     return !element.isNull() && !element.isUndefined();
 }
 
-void PageServices::setFullScreen(const val& element, bool on, Done done) {
+void BrowserServices::setFullScreen(const val& element, bool on, Done done) {
     if (on == fullScreen()) {
         done("");
         return;

@@ -1,9 +1,9 @@
-#include "web/page_tools.h"
+#include "web/page_services.h"
 
 #include <emscripten/val.h>
 
 #include "app/form1.h"
-#include "app/form_options.h"
+#include "app/lesson_layer.h"
 #include "app/setup_settings.h"
 #include "ui/web/dom_events.h"
 #include "ui/web/web_form_view.h"
@@ -23,8 +23,9 @@ std::string pageAddress() {
 
 }  // namespace
 
-PageTools::PageTools(Form1& form, WebFormView& view) : form_(form), view_(view), narration_(form) {
-    view_.setFormOptions([&form] { return formOptions(form); });
+PageServices::PageServices(Form1& form, WebFormView& view)
+    : form_(form), view_(view), narration_(form) {
+    view_.setLessonLayer([&form] { return lessonLayer(form); });
     narration_.speakThrough(
         view_, [] { return val::global("performance").call<double>("now"); },
         [](double delay, std::function<void()> action) {
@@ -38,7 +39,7 @@ PageTools::PageTools(Form1& form, WebFormView& view) : form_(form), view_(view),
     DomEvents::listen(val::global("window"), "hashchange", [this](val) { applyAddressSetup(); });
 }
 
-void PageTools::copyPicture() {
+void PageServices::copyPicture() {
     services_.copyPng(view_.renderPicture(1), [this](const std::string& refusal) {
         if (refusal.empty()) {
             view_.showNotice("The picture is on the clipboard.", Notice::Information);
@@ -50,19 +51,19 @@ void PageTools::copyPicture() {
     });
 }
 
-void PageTools::savePicture(int factor) {
+void PageServices::savePicture(int factor) {
     const std::string name = tool_catalogue::pictureFileName(form_);
     services_.savePng(view_.renderPicture(factor), name + (factor > 1 ? "-2x" : "") + ".png");
-    PageServices::saveText(view_.pictureSvg(), "image/svg+xml", name + ".svg");
+    BrowserServices::saveText(view_.pictureSvg(), "image/svg+xml", name + ".svg");
 }
 
-bool PageTools::fullScreen() const {
-    return PageServices::fullScreen();
+bool PageServices::fullScreen() const {
+    return BrowserServices::fullScreen();
 }
 
-void PageTools::toggleFullScreen() {
-    services_.setFullScreen(val::global("document")["documentElement"], !PageServices::fullScreen(),
-                            [this](const std::string& refusal) {
+void PageServices::toggleFullScreen() {
+    services_.setFullScreen(val::global("document")["documentElement"],
+                            !BrowserServices::fullScreen(), [this](const std::string& refusal) {
                                 if (!refusal.empty()) {
                                     view_.showNotice("The browser did not change to full screen (" +
                                                          refusal +
@@ -72,7 +73,7 @@ void PageTools::toggleFullScreen() {
                             });
 }
 
-void PageTools::copySetUp() {
+void PageServices::copySetUp() {
     const std::string link = pageAddress() + "#" + SetupSettings::fromWindow(form_).toFragment();
     // The address bar shows the link as well: a reload gives this set-up back.
     val::global("history").call<void>("replaceState", val::null(), val(""), link);
@@ -87,7 +88,7 @@ void PageTools::copySetUp() {
     });
 }
 
-void PageTools::applyAddressSetup() {
+void PageServices::applyAddressSetup() {
     const std::string fragment = val::global("location")["hash"].as<std::string>();
     if (fragment.empty() || fragment == "#")
         return;
@@ -105,6 +106,6 @@ void PageTools::applyAddressSetup() {
     }
 }
 
-void PageTools::describePicture() {
+void PageServices::describePicture() {
     narration_.sayAll();
 }

@@ -5,7 +5,7 @@
 
 #include "app/narration.h"
 #include "app/tool_catalogue.h"
-#include "ui/web/page_services.h"
+#include "ui/web/browser_services.h"
 #include "ui/web/tool_menu.h"
 
 class Form1;
@@ -15,11 +15,11 @@ class WebFormView;
 // page does for it: the pictures downloaded and copied, the browser's full-screen mode, the
 // set-up carried in the page's address (propagation-demos.html#demo=Ricean&one=Ten&histogram),
 // and the picture told to a screen reader (the narration's words handed to the view).
-class PageTools : public ToolServices {
+class PageServices : public EditionServices {
 public:
-    PageTools(Form1& form, WebFormView& view);
-    PageTools(const PageTools&) = delete;
-    PageTools& operator=(const PageTools&) = delete;
+    PageServices(Form1& form, WebFormView& view);
+    PageServices(const PageServices&) = delete;
+    PageServices& operator=(const PageServices&) = delete;
 
     // Makes the set-up that the address's fragment names, as the user would; a fragment that
     // cannot be used is shown in the page, and then nothing of it is made.
@@ -35,7 +35,7 @@ public:
 private:
     Form1& form_;
     WebFormView& view_;
-    PageServices services_;
+    BrowserServices services_;
     Narration narration_;
     std::unique_ptr<ToolMenu> menu_;
 };

@@ -7,4 +7,4 @@ class Form1;
 // What the teaching tools in use add to the window's picture, for the drawing layer: the projector
 // contrast and the theory curve over the envelope histogram, clipped to the histogram's axes. Every
 // view (and tools/snapshot) draws the window with these.
-drawing::FormOptions formOptions(const Form1& form);
+drawing::LessonLayer lessonLayer(const Form1& form);

@@ -1,4 +1,4 @@
-#include "app/teaching_tools.h"
+#include "app/lesson_state.h"
 
 #include <gtest/gtest.h>
 
@@ -12,7 +12,7 @@
 #include <vector>
 
 #include "app/form1.h"
-#include "app/form_options.h"
+#include "app/lesson_layer.h"
 #include "app/setup_settings.h"
 #include "app/tool_catalogue.h"
 #include "demos/fading/fading_record.h"
@@ -20,7 +20,7 @@
 
 namespace {
 
-using Speed = TeachingTools::Speed;
+using Speed = LessonState::Speed;
 
 // Two windows given the same actions draw the same random numbers, so a frame too many or too
 // few in one of them shows in every ray of ten.
@@ -53,28 +53,28 @@ protected:
 TEST_F(StepAndSlowMotion, StepWhilePausedDrawsExactlyTheFrameOfOneTickAndNothingWhileRunning) {
     tick(a, 5);
     a.cmdStart.click();
-    ASSERT_TRUE(a.tools.paused());
-    for (int i = 0; i < 3; ++i) EXPECT_TRUE(a.tools.stepOneFrame());
+    ASSERT_TRUE(a.lesson.paused());
+    for (int i = 0; i < 3; ++i) EXPECT_TRUE(a.lesson.stepOneFrame());
     tick(b, 8);
     expectSameFrame();
     EXPECT_EQ(a.cmdStart.caption(), "Start") << "a step does not resume the animation";
     EXPECT_FALSE(a.tmrOne.enabled());
 
     a.cmdStart.click();
-    ASSERT_FALSE(a.tools.paused());
-    EXPECT_FALSE(a.tools.stepOneFrame());
+    ASSERT_FALSE(a.lesson.paused());
+    EXPECT_FALSE(a.lesson.stepOneFrame());
     expectSameFrame();
     EXPECT_EQ(a.random.next(), b.random.next()) << "a refused step drew no random number";
 }
 
 TEST_F(StepAndSlowMotion, SlowMotionChangesOnlyTheTickIntervalAndSurvivesAChangeOfDemonstration) {
-    EXPECT_EQ(a.tools.speed(), Speed::Normal);
-    a.tools.setSpeed(Speed::Quarter);
+    EXPECT_EQ(a.lesson.speed(), Speed::Normal);
+    a.lesson.setSpeed(Speed::Quarter);
     EXPECT_EQ(a.tmrOne.interval(), 400);
     a.cmbDemo.pick(0);  // "Group Velocity": its set-up starts the timer
     EXPECT_EQ(a.tmrOne.interval(), 400);
     EXPECT_TRUE(a.tmrOne.enabled());
-    a.tools.setSpeed(Speed::Half);
+    a.lesson.setSpeed(Speed::Half);
     EXPECT_EQ(a.tmrOne.interval(), 200);
 
     b.cmbDemo.pick(0);
@@ -85,7 +85,7 @@ TEST_F(StepAndSlowMotion, SlowMotionChangesOnlyTheTickIntervalAndSurvivesAChange
     }
     EXPECT_EQ(a.Shape1[0].box(), b.Shape1[0].box());
 
-    a.tools.setSpeed(Speed::Normal);
+    a.lesson.setSpeed(Speed::Normal);
     EXPECT_EQ(a.tmrOne.interval(), 100);
     a.cmbDemo.pick(4);  // "Ricean"
     EXPECT_EQ(a.tmrOne.interval(), 100);
@@ -94,31 +94,31 @@ TEST_F(StepAndSlowMotion, SlowMotionChangesOnlyTheTickIntervalAndSurvivesAChange
 // One rule for both editions' "Theory curve": the curve that fits the histogram on show, nothing
 // where none fits, and a curve once on can be turned off wherever the window now stands.
 TEST(TheoryToggle, PicksTheCurveOnShowAndCanAlwaysBeTurnedOff) {
-    using Theory = TeachingTools::Theory;
+    using Theory = LessonState::Theory;
     Form1 form;
     form.load();
-    EXPECT_FALSE(form.tools.theoryCanToggle()) << "Plane Wave has no histogram";
-    form.tools.toggleTheory();
-    EXPECT_EQ(form.tools.theory(), Theory::Off);
+    EXPECT_FALSE(form.lesson.theoryCanToggle()) << "Plane Wave has no histogram";
+    form.lesson.toggleTheory();
+    EXPECT_EQ(form.lesson.theory(), Theory::Off);
 
     form.cmbDemo.pick(4);  // "Ricean"
-    EXPECT_FALSE(form.tools.theoryCanToggle()) << "the histogram is hidden";
+    EXPECT_FALSE(form.lesson.theoryCanToggle()) << "the histogram is hidden";
     form.cmdHist.click();
-    ASSERT_TRUE(form.tools.theoryCanToggle());
-    form.tools.toggleTheory();
-    EXPECT_EQ(form.tools.theory(), Theory::Ricean);
+    ASSERT_TRUE(form.lesson.theoryCanToggle());
+    form.lesson.toggleTheory();
+    EXPECT_EQ(form.lesson.theory(), Theory::Ricean);
 
     form.cmbDemo.pick(0);  // "Group Velocity": no histogram, so no curve on show
-    EXPECT_EQ(form.tools.theoryOnShow(), Theory::Off);
-    ASSERT_TRUE(form.tools.theoryCanToggle());
-    form.tools.toggleTheory();
-    EXPECT_EQ(form.tools.theory(), Theory::Off);
-    EXPECT_FALSE(form.tools.theoryCanToggle());
+    EXPECT_EQ(form.lesson.theoryOnShow(), Theory::Off);
+    ASSERT_TRUE(form.lesson.theoryCanToggle());
+    form.lesson.toggleTheory();
+    EXPECT_EQ(form.lesson.theory(), Theory::Off);
+    EXPECT_FALSE(form.lesson.theoryCanToggle());
 
     form.cmbDemo.pick(3);  // "Rayleigh"
     form.cmdHist.click();
-    form.tools.toggleTheory();
-    EXPECT_EQ(form.tools.theory(), Theory::Rayleigh);
+    form.lesson.toggleTheory();
+    EXPECT_EQ(form.lesson.theory(), Theory::Rayleigh);
 }
 
 }  // namespace
@@ -211,9 +211,9 @@ protected:
         for (int i = 0; i < count; ++i) form.tmrOne.tick();
     }
     double theoryAtThreshold() const {
-        const fading_record::Record& record = form.tools.record();
+        const fading_record::Record& record = form.lesson.record();
         return fading_record::theoryBelow(
-            form, record.rms() * std::pow(10.0, form.tools.threshold() / 20.0));
+            form, record.rms() * std::pow(10.0, form.lesson.threshold() / 20.0));
     }
     Form1 form;
 };
@@ -222,23 +222,23 @@ protected:
 // and every frame below +5 dB; the theory says 0 and 1.
 TEST_F(FadingRecordTest, OneRayIsNeverBelowAThresholdUnderItsLengthAndAlwaysBelowOneAbove) {
     form.cmbDemo.pick(3);  // "Rayleigh", one ray
-    form.tools.setFadingRecord(true);
+    form.lesson.setFadingRecord(true);
     ticks(200);
-    const fading_record::Record& record = form.tools.record();
+    const fading_record::Record& record = form.lesson.record();
     EXPECT_EQ(record.frames(), 200u);
     EXPECT_NEAR(record.rms(), form.Trace1[1], 1.5) << "the chain's joints are whole twips";
     EXPECT_EQ(record.fractionBelow(-10), 0);
     EXPECT_EQ(theoryAtThreshold(), 0);
-    form.tools.setThreshold(5);
+    form.lesson.setThreshold(5);
     EXPECT_EQ(record.fractionBelow(5), 1);
     EXPECT_EQ(theoryAtThreshold(), 1);
     // Off, the picture has no record; the keys step the threshold and stop at its ends.
-    form.tools.setThreshold(-40);
-    EXPECT_EQ(form.tools.threshold(), TeachingTools::kLowestThreshold);
-    form.tools.raiseThreshold();
-    EXPECT_EQ(form.tools.threshold(), -25);
-    form.tools.setFadingRecord(false);
-    EXPECT_TRUE(formOptions(form).overlays.empty());
+    form.lesson.setThreshold(-40);
+    EXPECT_EQ(form.lesson.threshold(), LessonState::kLowestThreshold);
+    form.lesson.raiseThreshold();
+    EXPECT_EQ(form.lesson.threshold(), -25);
+    form.lesson.setFadingRecord(false);
+    EXPECT_TRUE(lessonLayer(form).overlays.empty());
 }
 
 // Ten rays at Speed 20 over 20000 frames against Rayleigh's 1 - exp(-r^2 / Omega). The frames are
@@ -251,9 +251,9 @@ TEST_F(FadingRecordTest, TenRaysAtSpeedTwentyFadeBelowTheThresholdAsRayleighSays
     form.cmbDemo.pick(3);
     form.cmbOne.pick(4);  // "Ten"
     form.hscRate.setValue(20);
-    form.tools.setFadingRecord(true);
+    form.lesson.setFadingRecord(true);
     ticks(20000);
-    const fading_record::Record& record = form.tools.record();
+    const fading_record::Record& record = form.lesson.record();
     double power = 0;
     for (int i = 1; i <= 10; ++i) power += form.Trace1[i] * form.Trace1[i];
     const double threshold = record.rms() * std::pow(10.0, -10.0 / 20);
@@ -342,8 +342,8 @@ TEST(PolarisationEllipse, FigureNumbersMatchTheTrailOfTheSum) {
         EXPECT_EQ(polarisation::caption(f),
                   "Elliptical, left-handed (counter-clockwise), axial ratio 2.41, tilt -45\u00b0");
         // On the picture the caption is two lines, so that it keeps the captions' size.
-        form->tools.setEllipse(true);
-        const auto lines = formOptions(*form).overlays.at(1).captions;
+        form->lesson.setEllipse(true);
+        const auto lines = lessonLayer(*form).overlays.at(1).captions;
         ASSERT_EQ(lines.size(), 2u);
         EXPECT_EQ(lines[0].text, "Elliptical, left-handed (counter-clockwise)");
         EXPECT_EQ(lines[1].text, "axial ratio 2.41, tilt -45\u00b0");
@@ -356,8 +356,8 @@ TEST(PhasorNumbers, CaptionsGiveEachLengthAndPhaseAndTheSums) {
     Form1 form;
     form.load();
     form.cmbDemo.pick(5);  // "Phasors"
-    form.tools.setPhasorNumbers(true);
-    EXPECT_EQ(formOptions(form).overlays.at(0).captions.at(0).text, "Phasor 1: 0 twips");
+    form.lesson.setPhasorNumbers(true);
+    EXPECT_EQ(lessonLayer(form).overlays.at(0).captions.at(0).text, "Phasor 1: 0 twips");
     const auto drop = [&form](int tip, double x, double y) {
         form.cmdPhasor[tip].mouseDown(Button::kLeftButton, 0, 0, 0);
         form.drop(x, y);
@@ -365,7 +365,7 @@ TEST(PhasorNumbers, CaptionsGiveEachLengthAndPhaseAndTheSums) {
     drop(0, 1600, 150);   // (7.5, -1432.5) from the origin (1560, 1560)
     drop(1, 3040, 3640);  // (1447.5, 7.5) from (1560, 3600)
     form.tmrOne.tick();
-    const auto captions = formOptions(form).overlays.at(0).captions;
+    const auto captions = lessonLayer(form).overlays.at(0).captions;
     const double phase1 = std::atan(7.5 / -1432.5) * 180 / 3.1415926 + 180;
     const double phase2 = std::atan(1447.5 / 7.5) * 180 / 3.1415926;
     const double sumX = 1455;
@@ -388,10 +388,10 @@ TEST(DeeperToolSettings, RecordThresholdEllipseAndNumbersGoBothWays) {
     Form1 form;
     form.load();
     ASSERT_EQ(parsed.settings.apply(form, [](const std::function<void()>& a) { a(); }), "");
-    EXPECT_TRUE(form.tools.fadingRecord());
-    EXPECT_EQ(form.tools.threshold(), -15);
-    EXPECT_TRUE(form.tools.ellipse());
-    EXPECT_TRUE(form.tools.phasorNumbers());
+    EXPECT_TRUE(form.lesson.fadingRecord());
+    EXPECT_EQ(form.lesson.threshold(), -15);
+    EXPECT_TRUE(form.lesson.ellipse());
+    EXPECT_TRUE(form.lesson.phasorNumbers());
     const std::string line = SetupSettings::fromWindow(form).toCommandLine();
     EXPECT_NE(line.find("--record --threshold -15 --ellipse --numbers"), std::string::npos) << line;
     const ParsedSetup bad = SetupSettings::fromFragment("threshold=-12");

@@ -12,15 +12,15 @@ class Form1;
 // theory curve over the envelope histogram and the projector flag that the drawing layer reads.
 // Unused, they change nothing: the picture and the behaviour are the window's own. A view runs
 // each inside its deliver(), so that it repaints after it:
-//   view.deliver([&] { form.tools.stepOneFrame(); });
-class TeachingTools {
+//   view.deliver([&] { form.lesson.stepOneFrame(); });
+class LessonState {
 public:
     enum class Speed { Normal, Half, Quarter };
     using Theory = theory_curve::Theory;
 
-    explicit TeachingTools(Form1& form) : form_(form) {}
-    TeachingTools(const TeachingTools&) = delete;
-    TeachingTools& operator=(const TeachingTools&) = delete;
+    explicit LessonState(Form1& form) : form_(form) {}
+    LessonState(const LessonState&) = delete;
+    LessonState& operator=(const LessonState&) = delete;
 
     // Paused is tmrOne disabled with "Start" on cmdStart, as cmdStart_Click leaves it.
     bool paused() const;
@@ -38,7 +38,7 @@ public:
     // polyline through theoryCurve(); Off by default. It shows while the histogram does.
     Theory theory() const { return theory_; }
     void setTheory(Theory theory) { theory_ = theory; }
-    std::vector<theory_curve::Point> theoryCurve() const;
+    std::vector<PointF> theoryCurve() const;
     // The curve that fits the picture on show: Rayleigh's or Rice's over the histogram of
     // "Rayleigh" or "Ricean", Off anywhere else.
     Theory theoryOnShow() const;

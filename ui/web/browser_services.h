@@ -9,14 +9,14 @@
 // What the page asks of the browser for the teaching tools: files to save, the clipboard and
 // the full-screen mode. Each answer comes later (the browser's promises); a refusal comes back
 // as its reason, for the page to show.
-class PageServices {
+class BrowserServices {
 public:
     // Called with "" when it worked, else with the browser's reason.
     using Done = std::function<void(const std::string& refusal)>;
 
-    PageServices();
-    PageServices(const PageServices&) = delete;
-    PageServices& operator=(const PageServices&) = delete;
+    BrowserServices();
+    BrowserServices(const BrowserServices&) = delete;
+    BrowserServices& operator=(const BrowserServices&) = delete;
 
     // Saves the canvas's picture as a PNG file called `name` (the browser's download).
     void savePng(const emscripten::val& canvas, const std::string& name);

@@ -1,4 +1,4 @@
-#include "app/form_options.h"
+#include "app/lesson_layer.h"
 
 #include <algorithm>
 #include <cmath>
@@ -26,7 +26,7 @@ constexpr double kCaptionPoints = 9;        // 12 pixels at the design size
 // envelope of the last frames in dB against its running rms, the 0 dB line, the threshold, and
 // the share of frames below it against the theory.
 Overlay fadingRecord(const Form1& form) {
-    const TeachingTools& tools = form.tools;
+    const LessonState& tools = form.lesson;
     const fading_record::Record& record = tools.record();
     const RectF area = fading_record::kArea;
     Overlay overlay;
@@ -135,10 +135,10 @@ Overlay phasorNumbers(const Form1& form) {
 
 }  // namespace
 
-drawing::FormOptions formOptions(const Form1& form) {
-    drawing::FormOptions options;
-    options.projector = form.tools.projector();
-    options.curve = form.tools.theoryCurve();
+drawing::LessonLayer lessonLayer(const Form1& form) {
+    drawing::LessonLayer options;
+    options.projector = form.lesson.projector();
+    options.curve = form.lesson.theoryCurve();
     if (!options.curve.empty()) {
         // The box of the histogram's axes: Line3 stands at its left, Line4 is its baseline.
         const double left = form.Line3.x1();
@@ -147,11 +147,11 @@ drawing::FormOptions formOptions(const Form1& form) {
                              double{form.Line4.y1()} - top};
         options.curveColour = drawing::Rgba::from(theory_curve::kColour);
     }
-    if (form.tools.recordShown())
+    if (form.lesson.recordShown())
         options.overlays.push_back(fadingRecord(form));
-    if (form.tools.ellipseShown())
+    if (form.lesson.ellipseShown())
         polarisationEllipse(form, options.overlays);
-    if (form.tools.numbersShown())
+    if (form.lesson.numbersShown())
         options.overlays.push_back(phasorNumbers(form));
     return options;
 }

@@ -14,9 +14,9 @@ class FormView;
 // does for it: the system clipboard, a file dialog for the pictures, the window's full screen, the
 // set-up as a command line, and the picture told to a screen reader (the narration's words handed
 // to the view).
-class DesktopTools : public ToolServices {
+class DesktopServices : public EditionServices {
 public:
-    DesktopTools(FormView& view, Form1& form);
+    DesktopServices(FormView& view, Form1& form);
 
     ToolMenu& menu() { return menu_; }
 
