@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "demos/demonstrations.h"
 #include "demos/fading/fading.h"
 #include "demos/fading/histogram.h"
 #include "demos/phasors/phasors.h"
@@ -297,8 +298,9 @@ void Form1::connectEvents() {
 }
 
 void Form1::Form_Load() {
-    for (int position = 0; position < 6; ++position)
-        cmbDemo.addItem(kDemoNames[position], position);
+    int position = 0;
+    for (const demos::Demonstration& demonstration : demos::all())
+        cmbDemo.addItem(std::string(demonstration.name), position++);
     cmbDemo.setText("Plane Wave");
     SetupDemo();
 }

@@ -79,10 +79,8 @@ public:
     // The work of one timer tick: the next frame.
     void advanceOneFrame();
 
+    // Whether the text of cmbDemo is `name`, whole and exactly: the dispatch's name test.
     bool demoIs(const char* name) const { return cmbDemo.text() == name; }
-    // The demonstrations, in the order Form_Load puts them into cmbDemo.
-    static constexpr const char* kDemoNames[] = {"Group Velocity", "Polarisation", "Plane Wave",
-                                                 "Rayleigh",       "Ricean",       "Phasors"};
 
 private:
     void createControls();

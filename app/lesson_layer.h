@@ -5,6 +5,7 @@
 class Form1;
 
 // What the teaching tools in use add to the window's picture, for the drawing layer: the projector
-// contrast and the theory curve over the envelope histogram, clipped to the histogram's axes. Every
-// view (and tools/snapshot) draws the window with these.
+// contrast, the theory curve over the envelope histogram, clipped to the histogram's axes, and the
+// drawings of the lessons of the demonstration on show. Every view (and tools/snapshot) draws the
+// window with these.
 drawing::LessonLayer lessonLayer(const Form1& form);

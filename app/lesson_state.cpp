@@ -4,7 +4,7 @@
 #include <cmath>
 
 #include "app/form1.h"
-#include "demos/fading/fading.h"
+#include "demos/demonstrations.h"
 #include "demos/fading/histogram.h"
 
 bool LessonState::paused() const {
@@ -44,13 +44,10 @@ std::vector<PointF> LessonState::theoryCurve() const {
 }
 
 LessonState::Theory LessonState::theoryOnShow() const {
-    if (!histogram::isOn(form_))
+    const demos::Demonstration* shown = demos::shown(form_);
+    if (!histogram::isOn(form_) || shown == nullptr)
         return Theory::Off;
-    if (form_.demoIs("Rayleigh"))
-        return Theory::Rayleigh;
-    if (form_.demoIs("Ricean"))
-        return Theory::Ricean;
-    return Theory::Off;
+    return shown->theory;
 }
 
 void LessonState::toggleTheory() {
@@ -58,11 +55,11 @@ void LessonState::toggleTheory() {
 }
 
 bool LessonState::recordShown() const {
-    return record_ && fading::isShown(form_);
+    return record_ && demos::offers(form_, demos::Lesson::FadingRecord);
 }
 
 bool LessonState::recordCanToggle() const {
-    return record_ || fading::isShown(form_);
+    return record_ || demos::offers(form_, demos::Lesson::FadingRecord);
 }
 
 void LessonState::setFadingRecord(bool on) {
@@ -76,30 +73,22 @@ void LessonState::setThreshold(int decibels) {
 }
 
 void LessonState::frameAdvanced() {
-    if (!recordShown() || fading::rayCount(form_) < 1)
-        return;
-    // A record is of one demonstration with the same rays: other rays, another record.
-    const std::string of = form_.cmbDemo.text() + "/" + form_.cmbOne.text() + "/" +
-                           std::to_string(form_.hscFixed.value());
-    if (of != recordedFor_) {
-        recordData_.clear();
-        recordedFor_ = of;
-    }
-    recordData_.add(fading::envelope(form_));
+    if (recordShown())
+        recordData_.keepFrame(form_);
 }
 
 bool LessonState::ellipseShown() const {
-    return ellipse_ && form_.demoIs("Polarisation");
+    return ellipse_ && demos::offers(form_, demos::Lesson::Ellipse);
 }
 
 bool LessonState::ellipseCanToggle() const {
-    return ellipse_ || form_.demoIs("Polarisation");
+    return ellipse_ || demos::offers(form_, demos::Lesson::Ellipse);
 }
 
 bool LessonState::numbersShown() const {
-    return numbers_ && form_.demoIs("Phasors");
+    return numbers_ && demos::offers(form_, demos::Lesson::PhasorNumbers);
 }
 
 bool LessonState::numbersCanToggle() const {
-    return numbers_ || form_.demoIs("Phasors");
+    return numbers_ || demos::offers(form_, demos::Lesson::PhasorNumbers);
 }

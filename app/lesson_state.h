@@ -8,10 +8,12 @@
 
 class Form1;
 
-// The tools a lecturer uses on the window: one frame at a time while paused, slow motion, the
-// theory curve over the envelope histogram and the projector flag that the drawing layer reads.
-// Unused, they change nothing: the picture and the behaviour are the window's own. A view runs
-// each inside its deliver(), so that it repaints after it:
+// The state of the teaching tools that change the window: one frame at a time while paused, slow
+// motion, the theory curve over the envelope histogram, the projector flag that the drawing layer
+// reads, and the lessons that draw over one demonstration (the fading record, the polarisation
+// ellipse, the phasor numbers), shown where the demonstration on show offers them
+// (demos::Demonstration). Unused, they change nothing: the picture and the behaviour are the
+// window's own. A view runs each inside its deliver(), so that it repaints after it:
 //   view.deliver([&] { form.lesson.stepOneFrame(); });
 class LessonState {
 public:
@@ -39,8 +41,8 @@ public:
     Theory theory() const { return theory_; }
     void setTheory(Theory theory) { theory_ = theory; }
     std::vector<PointF> theoryCurve() const;
-    // The curve that fits the picture on show: Rayleigh's or Rice's over the histogram of
-    // "Rayleigh" or "Ricean", Off anywhere else.
+    // The curve that fits the picture on show: the demonstration's theory over its histogram,
+    // Off anywhere else.
     Theory theoryOnShow() const;
     // The menu's "Theory curve": on where a curve fits the picture, and once on it can always be
     // turned off, even with the histogram hidden.
@@ -52,7 +54,7 @@ public:
     void setProjector(bool projector) { projector_ = projector; }
     void toggleProjector() { projector_ = !projector_; }
 
-    // The fading record of "Rayleigh" and "Ricean" (fading_record): off by default; on, it
+    // The fading record of the fading demonstrations (fading_record): off by default; on, it
     // keeps every frame's envelope from the next frame on, afresh whenever the demonstration, the
     // rays or "Fixed" change. Its threshold is in decibels against the running rms level, in
     // steps of kThresholdStep between kLowestThreshold and kHighestThreshold.
@@ -63,7 +65,7 @@ public:
     bool fadingRecord() const { return record_; }
     void setFadingRecord(bool on);
     void toggleFadingRecord() { setFadingRecord(!record_); }
-    // Where a record fits the picture ("Rayleigh" or "Ricean"), or once it is on.
+    // Where the demonstration on show offers a record, or once it is on.
     bool recordCanToggle() const;
     bool recordShown() const;
     int threshold() const { return threshold_; }
@@ -97,7 +99,6 @@ private:
     bool record_ = false;
     int threshold_ = kDefaultThreshold;
     fading_record::Record recordData_;
-    std::string recordedFor_;  // the demonstration, the rays and "Fixed" that the record is of
     bool ellipse_ = false;
     bool numbers_ = false;
 };

@@ -1,25 +1,16 @@
 #include "app/narration.h"
 
-#include <algorithm>
-#include <cmath>
-#include <set>
-
 #include "app/form1.h"
-#include "demos/fading/fading.h"
+#include "app/picture_description.h"
 #include "demos/fading/histogram.h"
-#include "ui/number_rules.h"
+#include "demos/phasors/phasor_words.h"
 
 namespace {
 
-using picture_description::Sentence;
+using words::Sentence;
 
 // A running picture's description is brought in step once a second.
 constexpr int kTicksPerRefresh = 10;
-// A histogram has settled when no bar's share of the frames moves by more than this between two
-// looks kSettleFrames counted frames apart, after at least kSettleAfter frames.
-constexpr double kSettled = 0.005;
-constexpr double kSettleFrames = 200;
-constexpr double kSettleAfter = 1000;
 
 const Sentence* findTopic(const std::vector<Sentence>& sentences, const std::string& topic) {
     for (const Sentence& s : sentences) {
@@ -48,7 +39,7 @@ void Narration::updateTexts() {
 void Narration::updateControls() {
     // A tip tells its place first, then what it is for; a button has no value of its own.
     for (int k = 0; k < 3; ++k) {
-        form_.cmdPhasor[k].setAccessibleDescription(picture_description::tipPlace(form_, k) + ". " +
+        form_.cmdPhasor[k].setAccessibleDescription(phasor_words::tipPlace(form_, k) + ". " +
                                                     tipDescriptions_[k]);
     }
     for (ScrollBar* bar :
@@ -129,58 +120,18 @@ std::string Narration::changes() {
             said.push_back(sentence);
     }
     if (name != knownName_)
-        histogramSettled_ = false;
+        watch_.pictureChanged();
     known_ = std::move(now);
     knownName_ = name;
     return picture_description::joined(said);
 }
 
 std::string Narration::onTick(double now) {
-    // What happens while the words must wait is passed by, but for the histogram's settling,
-    // which waits to be said.
+    // What happens while the words must wait is passed by, but for what the demonstration keeps
+    // waiting to be told (a histogram's settling).
     const bool mayTell = now - lastEvent_ >= kEventGap;
-    std::string event;
-    const int rays = fading::rayCount(form_);
-    if (fading::isShown(form_) && rays >= 2) {
-        const std::vector<Sentence> sentences = picture_description::describe(form_);
-        const Sentence* signal = findTopic(sentences, "signal");
-        const bool deep = signal != nullptr && signal->text.find("deep fade") != std::string::npos;
-        if (deep && !inDeepFade_)
-            event = "A deep fade. " + signal->text;
-        inDeepFade_ = deep;
-        if (histogram::isOn(form_)) {
-            double total = 0;
-            for (int k = 0; k < histogram::kBins; ++k) total += form_.HistBins[k];
-            if (total < snapshotTotal_) {
-                histogramSettled_ = false;  // counted afresh
-                snapshot_.clear();
-                snapshotTotal_ = 0;
-            }
-            if (mayTell && !histogramSettled_ && total >= kSettleAfter &&
-                total - snapshotTotal_ >= kSettleFrames) {
-                bool settled = snapshot_.size() == static_cast<std::size_t>(histogram::kBins);
-                for (int k = 0; k < histogram::kBins && settled; ++k) {
-                    settled = std::abs(form_.HistBins[k] / total - snapshot_[k] / snapshotTotal_) <=
-                              kSettled;
-                }
-                snapshot_.assign(form_.HistBins.begin(), form_.HistBins.end());
-                snapshotTotal_ = total;
-                if (settled) {
-                    histogramSettled_ = true;
-                    const Sentence* shape = findTopic(sentences, "histogram");
-                    event = "The histogram has settled. " + (shape ? shape->text : "");
-                }
-            }
-        }
-    } else if (form_.demoIs("Group Velocity") && form_.OptionValue != 0) {
-        // The group over the marker's sample, 48, 24 steps right of the wave's origin.
-        const double envelope =
-            std::cos((24 - form_.OptionValue * form_.FrameCount) * number_rules::kPi / 30);
-        const bool group = envelope > 0.05;
-        if (group && !groupAtMarker_)
-            event = "A wave group reaches the green marker.";
-        groupAtMarker_ = group;
-    }
+    const demos::Demonstration* shown = demos::shown(form_);
+    const std::string event = shown != nullptr ? shown->news(form_, watch_, mayTell) : "";
     if (event.empty() || !mayTell)
         return "";
     lastEvent_ = now;

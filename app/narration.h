@@ -4,7 +4,8 @@
 #include <string>
 #include <vector>
 
-#include "app/picture_description.h"
+#include "demos/demonstrations.h"
+#include "demos/words.h"
 #include "ui/event_cause.h"
 
 class Form1;
@@ -74,17 +75,12 @@ private:
     Form1& form_;
     Voice voice_;
     std::vector<std::string> tipDescriptions_;  // what each tip is for, as the window names it
-    std::vector<picture_description::Sentence> known_;
+    std::vector<words::Sentence> known_;
     std::string knownName_;
     std::string name_;
     std::string description_;
     double typedAt_ = -1;  // the last key typed, while its words wait; -1: none wait
     double lastEvent_ = -1e300;
     int ticksSinceTexts_ = 0;
-    // What the ticks watch.
-    bool inDeepFade_ = false;
-    bool groupAtMarker_ = false;
-    bool histogramSettled_ = false;
-    double snapshotTotal_ = 0;
-    std::vector<double> snapshot_;
+    demos::NewsWatch watch_;  // what the ticks watch for news
 };

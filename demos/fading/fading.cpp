@@ -4,6 +4,7 @@
 #include <cstdint>
 
 #include "app/form1.h"
+#include "demos/fading/fading_record.h"
 #include "demos/fading/histogram.h"
 #include "ui/number_rules.h"
 
@@ -27,8 +28,20 @@ double directLength(const Form1& form) {
     return number_rules::multiplyInt16(steps, 2000) / 10.0;
 }
 
-bool isShown(const Form1& form) {
-    return form.demoIs("Rayleigh") || form.demoIs("Ricean");
+bool hasDirectRay(const Form1& form) {
+    return form.demoIs("Ricean");
+}
+
+double phaseStepScale(const Form1& form) {
+    return ((form.hscRate.value() + 1) * 0.1) / 10;
+}
+
+double largestPhaseStep(const Form1& form) {
+    return kPi * phaseStepScale(form);
+}
+
+bool phasesWanderSlowly(const Form1& form) {
+    return form.hscRate.value() < form.hscRate.max();
 }
 
 double envelope(const Form1& form) {
@@ -114,7 +127,7 @@ void drawFrame(Form1& form) {
     const int rays = rayCount(form);
     std::int16_t x = roundToInt16(form.Line2.x1());
     std::int16_t y = roundToInt16(form.Line1.y1());
-    form.PhaseStepScale = ((form.hscRate.value() + 1) * 0.1) / 10;
+    form.PhaseStepScale = phaseStepScale(form);
     if (form.demoIs("Ricean"))
         form.Trace1[1] = directLength(form);
 
@@ -142,6 +155,16 @@ void drawFrame(Form1& form) {
     if (histogram::isOn(form) && bin < histogram::kBins) {
         histogram::count(form, static_cast<int>(bin));
     }
+}
+
+std::vector<demos::Figure> figures(const Form1& form) {
+    // The axes as the set-up lays them out, with the longest chain of rays that stays in the box.
+    const RectF axes{double{form.Line1.x1()}, double{form.Line2.y1()},
+                     double{form.Line1.x2()} - form.Line1.x1(),
+                     double{form.Line2.y2()} - form.Line2.y1()};
+    return {{"rays", axes.adjusted(120)},
+            {"histogram", histogram::axesBox(form).adjusted(60)},
+            {"record", fading_record::kArea}};
 }
 
 }  // namespace fading

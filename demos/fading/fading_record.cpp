@@ -31,10 +31,26 @@ std::vector<double> Record::shown() const {
     return {envelopes_.end() - static_cast<std::ptrdiff_t>(count), envelopes_.end()};
 }
 
+void Record::keepFrame(const Form1& form) {
+    if (fading::rayCount(form) < 1)
+        return;
+    const std::string of = form.cmbDemo.text() + "/" + form.cmbOne.text() + "/" +
+                           std::to_string(form.hscFixed.value());
+    if (of != recordedFor_) {
+        clear();
+        recordedFor_ = of;
+    }
+    add(fading::envelope(form));
+}
+
+double Record::level(double decibels) const {
+    return rms() * std::pow(10.0, decibels / 20);
+}
+
 double Record::fractionBelow(double decibels) const {
     if (envelopes_.empty())
         return 0;
-    const double threshold = rms() * std::pow(10.0, decibels / 20);
+    const double threshold = level(decibels);
     const auto below = std::count_if(envelopes_.begin(), envelopes_.end(),
                                      [threshold](double r) { return r < threshold; });
     return static_cast<double>(below) / envelopes_.size();
@@ -69,7 +85,7 @@ double theoryBelow(const Form1& form, double threshold) {
         return 0;
     if (rays == 1)
         return form.Trace1[1] < threshold ? 1 : 0;
-    if (form.demoIs("Ricean"))
+    if (fading::hasDirectRay(form))
         return riceBelow(fading::directLength(form), fading::rayPower(form, 2), threshold);
     return 1 - std::exp(-threshold * threshold / fading::rayPower(form));
 }

@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <deque>
+#include <string>
 #include <vector>
 
 #include "ui/rect_f.h"
@@ -25,18 +26,24 @@ class Record {
 public:
     void clear();
     void add(double envelope);
+    // Keeps the envelope of the frame just drawn, where a ray is drawn; a record is of one
+    // demonstration with the same rays and "Fixed": other rays, another record.
+    void keepFrame(const Form1& form);
     std::size_t frames() const { return envelopes_.size(); }
     // The root mean square of the kept envelopes; 0 while there are none.
     double rms() const;
     // The last kShownFrames envelopes (fewer at first), oldest first.
     std::vector<double> shown() const;
-    // The share of the kept frames whose envelope lies below the threshold, `decibels` against
-    // rms(); 0 while there are none.
+    // The envelope `decibels` against rms(), in twips.
+    double level(double decibels) const;
+    // The share of the kept frames whose envelope lies below level(decibels); 0 while there are
+    // none.
     double fractionBelow(double decibels) const;
 
 private:
     std::deque<double> envelopes_;
     double sumOfSquares_ = 0;
+    std::string recordedFor_;  // the demonstration, the rays and "Fixed" that the record is of
 };
 
 // The share of frames that theory expects below an envelope of `threshold` twips, for the rays

@@ -9,6 +9,18 @@ bool isOn(const Form1& form) {
     return form.Line3.visible();
 }
 
+RectF axesBox(const Form1& form) {
+    const double left = form.Line3.x1();
+    const double top = form.Line3.y1();
+    return {left, top, double{form.Line4.x2()} - left, double{form.Line4.y1()} - top};
+}
+
+double total(const Form1& form) {
+    double counted = 0;
+    for (int k = 0; k < kBins; ++k) counted += form.HistBins[k];
+    return counted;
+}
+
 void cmdHist_Click(Form1& form) {
     form.Line3.setVisible(true);
     form.Line4.setVisible(true);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ui/rect_f.h"
+
 class Form1;
 
 // The envelope histogram of the fading demonstrations: 32 bins of 100 twips, drawn as bars at the
@@ -10,6 +12,12 @@ inline constexpr int kBins = 32;
 inline constexpr double kTallestBar = 3000;  // twips: the height of the largest count
 
 bool isOn(const Form1& form);
+
+// The box of the histogram's axes: Line3 stands at its left, Line4 is its baseline.
+RectF axesBox(const Form1& form);
+
+// The frames counted into the bars since "Histogram" was last pressed.
+double total(const Form1& form);
 
 // The "Histogram" button: shows the axes and bars and starts a new collection from zero counts.
 void cmdHist_Click(Form1& form);

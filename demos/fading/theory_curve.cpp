@@ -71,7 +71,7 @@ double probability(const Distribution& d, double lower, double upper) {
 
 // Ray i as the next frame draws it: in "Ricean" ray 1 follows hscFixed at once.
 double rayLength(const Form1& form, int i) {
-    return i == 1 && form.demoIs("Ricean") ? fading::directLength(form) : form.Trace1[i];
+    return i == 1 && fading::hasDirectRay(form) ? fading::directLength(form) : form.Trace1[i];
 }
 
 std::optional<Distribution> distributionOf(const Form1& form, Theory theory) {
@@ -88,12 +88,11 @@ std::optional<Distribution> distributionOf(const Form1& form, Theory theory) {
 
 }  // namespace
 
-std::vector<PointF> points(const Form1& form, Theory theory) {
+std::vector<double> expectedCounts(const Form1& form, Theory theory) {
     if (!histogram::isOn(form))
         return {};
     const std::optional<Distribution> distribution = distributionOf(form, theory);
-    double counted = 0;
-    for (int k = 0; k < kBins; ++k) counted += form.HistBins[k];
+    const double counted = histogram::total(form);
     if (!distribution || counted == 0)
         return {};
 
@@ -107,16 +106,21 @@ std::vector<PointF> points(const Form1& form, Theory theory) {
     }
     if (!(inBins > 0) || !std::isfinite(inBins))
         return {};
+    std::vector<double> expected(kBins);
+    for (int k = 0; k < kBins; ++k) expected[k] = counted * probabilities[k] / inBins;
+    return expected;
+}
 
+std::vector<PointF> points(const Form1& form, Theory theory) {
+    const std::vector<double> expected = expectedCounts(form, theory);
     const double scale = histogram::barScale(form);
     const double baseline = form.Line4.y1();
     std::vector<PointF> curve;
-    curve.reserve(kBins);
-    for (int k = 0; k < kBins; ++k) {
-        const Shape& bar = form.shpHist[k];
-        const double expected = counted * probabilities[k] / inBins;
+    curve.reserve(expected.size());
+    for (std::size_t k = 0; k < expected.size(); ++k) {
+        const Shape& bar = form.shpHist[static_cast<int>(k)];
         curve.push_back(
-            {double{bar.left()} + double{bar.width()} / 2, baseline - scale * expected});
+            {double{bar.left()} + double{bar.width()} / 2, baseline - scale * expected[k]});
     }
     return curve;
 }

@@ -24,5 +24,8 @@ inline constexpr Colour kColour{0x0000FF};
 // since a lone direct ray has a constant envelope). The points follow the ray count, hscFixed
 // and the counts at every call; a point may lie above the tallest bar.
 std::vector<PointF> points(const Form1& form, Theory theory);
+// The counts themselves, one per bin: the same frames as the bars hold, shared out as the
+// distribution expects them. Empty where points() is.
+std::vector<double> expectedCounts(const Form1& form, Theory theory);
 
 }  // namespace theory_curve

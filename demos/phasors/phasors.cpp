@@ -24,16 +24,17 @@ double centreY(const Button& handle) {
     return double{handle.height()} / 2 + handle.top();
 }
 
-struct Phasor {
-    double x = 0;  // rightward offset of the tip from its diagram's origin
-    double y = 0;  // downward offset
-};
+using Phasor = Offset;
 
 // The tip of `handle` relative to the origin of its diagram, where the vertical axis `upright`
 // crosses the horizontal axis `level`.
 Phasor offsetOf(const Button& handle, const Line& upright, const Line& level) {
     return {double{handle.width()} / 2 + handle.left() - upright.x1(),
             double{handle.height()} / 2 + handle.top() - level.y1()};
+}
+
+Phasor tipOf(const Form1& form, int index) {
+    return offsetOf(form.cmdPhasor[index], form.lnePhasor[6 + index], form.lnePhasor[3 + index]);
 }
 
 // Sets a shaft's end points in the order X1, X2, Y1, Y2, then shows it.
@@ -94,8 +95,8 @@ void setUp(Form1& form) {
 }
 
 void drawFrame(Form1& form) {
-    const Phasor p1 = offsetOf(form.cmdPhasor[0], form.lnePhasor[6], form.lnePhasor[3]);
-    const Phasor p2 = offsetOf(form.cmdPhasor[1], form.lnePhasor[7], form.lnePhasor[4]);
+    const Phasor p1 = tipOf(form, 0);
+    const Phasor p2 = tipOf(form, 1);
 
     Button& resultantHandle = form.cmdPhasor[2];
     resultantHandle.setLeft(double{form.lnePhasor[8].x1()} + p1.x + p2.x -
@@ -146,10 +147,40 @@ void Form_DragDrop(Form1& form, Button& source, float x, float y) {
     source.setTop(number_rules::floorOf(source.top() / kGrid) * kGrid);
 }
 
+Offset tipOffset(const Form1& form, int index) {
+    if (index < 2)
+        return tipOf(form, index);
+    const Offset a = tipOf(form, 0);
+    const Offset b = tipOf(form, 1);
+    return {a.x + b.x, a.y + b.y};
+}
+
+double lengthOf(Offset offset) {
+    return std::hypot(offset.x, offset.y);
+}
+
+double phaseDegrees(Offset offset) {
+    return PhaseAngle(offset.y, offset.x) * 180 / kPi;
+}
+
 bool tipAtOrigin(const Form1& form, int index) {
-    const Phasor tip =
-        offsetOf(form.cmdPhasor[index], form.lnePhasor[6 + index], form.lnePhasor[3 + index]);
-    return tip.x == 0 && tip.y == 0;
+    return tipOf(form, index).isZero();
+}
+
+std::vector<demos::Figure> figures(const Form1& form) {
+    // Each row from the left end of its diagram's axis to the right end of its sinusoid's, as
+    // high as its vertical axis, the 60-twip grid about them.
+    const char* const names[] = {"phasor 1", "phasor 2", "sum"};
+    std::vector<demos::Figure> out;
+    for (int k = 0; k < 3; ++k) {
+        const Line& upright = form.lnePhasor[6 + k];
+        const double left = form.lnePhasor[3 + k].x1();
+        const double top = upright.y1();
+        out.push_back({names[k], RectF{left, top, double{form.lnePhasor[k].x2()} - left,
+                                       double{upright.y2()} - top}
+                                     .adjusted(kGrid)});
+    }
+    return out;
 }
 
 }  // namespace phasors

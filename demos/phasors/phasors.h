@@ -1,5 +1,9 @@
 #pragma once
 
+#include <vector>
+
+#include "demos/figure.h"
+
 class Button;
 class Form1;
 
@@ -18,8 +22,25 @@ void cmdPhasor_MouseDown(Form1& form, int index, int button, int shift, float x,
 // to the left onto the 60-twip grid. The size of cmdPhasor(0) stands for every handle.
 void Form_DragDrop(Form1& form, Button& source, float x, float y);
 
+// The tip of phasor 0 or 1 as an offset from its diagram's origin, where the diagram's vertical
+// axis crosses its horizontal one; index 2, the sum, is the two added.
+struct Offset {
+    double x = 0;  // rightwards
+    double y = 0;  // downwards
+    bool isZero() const { return x == 0 && y == 0; }
+};
+Offset tipOffset(const Form1& form, int index);
+// An offset's length in twips, and its phase in degrees as the sinusoid beside the diagram has
+// it: from the downward vertical (PhaseAngle of the downward and the rightward part).
+double lengthOf(Offset offset);
+double phaseDegrees(Offset offset);
+
 // Whether handle 0 or 1 still stands on its diagram's origin, where the set-up puts it and where
 // no drop can put it back.
 bool tipAtOrigin(const Form1& form, int index);
+
+// The figures of the phasor picture: each phasor's diagram with its sinusoid beside it, the sum's
+// at the bottom.
+std::vector<demos::Figure> figures(const Form1& form);
 
 }  // namespace phasors

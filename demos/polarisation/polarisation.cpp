@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <iterator>
 #include <limits>
 
 #include "app/form1.h"
@@ -66,6 +67,11 @@ FieldVector fieldVector(const std::string& text, double phase) {
     return e;
 }
 
+bool namesComponent(const std::string& text) {
+    return text != "Off" && std::find(std::begin(kPolarisations), std::end(kPolarisations), text) !=
+                                std::end(kPolarisations);
+}
+
 // Keeps FrameCount, the timer and the relative phase: the figure goes on from where it was.
 void setUp(Form1& form) {
     for (int i = 0; i <= 5; ++i) form.lnePol[i].setVisible(true);
@@ -110,7 +116,7 @@ void drawFrame(Form1& form) {
     placeVerticalProjection(form.lnePol[5], cx, cy, sum);
 }
 
-double Figure::axialRatio() const {
+double Ellipse::axialRatio() const {
     return minor > 0 ? major / minor : std::numeric_limits<double>::infinity();
 }
 
@@ -132,26 +138,31 @@ std::vector<PointF> trail(const Form1& form) {
     return points;
 }
 
-std::string caption(const Figure& figure) {
+CaptionLines captionLines(const Ellipse& ellipse) {
     const std::string turn =
-        figure.clockwise ? "right-handed (clockwise)" : "left-handed (counter-clockwise)";
+        ellipse.clockwise ? "right-handed (clockwise)" : "left-handed (counter-clockwise)";
     const auto degrees = [](double value) { return number_rules::wholeText(value) + "\u00b0"; };
-    switch (figure.kind) {
-        case Figure::Kind::None:
-            return "No field: the sum stays on the centre";
-        case Figure::Kind::Linear:
-            return "Linear, tilt " + degrees(figure.tiltDegrees);
-        case Figure::Kind::Circular:
-            return "Circular, " + turn + ", axial ratio 1";
-        case Figure::Kind::Elliptical:
+    switch (ellipse.kind) {
+        case Ellipse::Kind::None:
+            return {"No field: the sum stays on the centre", ""};
+        case Ellipse::Kind::Linear:
+            return {"Linear, tilt " + degrees(ellipse.tiltDegrees), ""};
+        case Ellipse::Kind::Circular:
+            return {"Circular, " + turn, "axial ratio 1"};
+        case Ellipse::Kind::Elliptical:
             break;
     }
-    return "Elliptical, " + turn + ", axial ratio " +
-           number_rules::fixedText(figure.axialRatio(), 2) + ", tilt " +
-           degrees(figure.tiltDegrees);
+    return {"Elliptical, " + turn, "axial ratio " +
+                                       number_rules::fixedText(ellipse.axialRatio(), 2) +
+                                       ", tilt " + degrees(ellipse.tiltDegrees)};
 }
 
-Figure figureOf(const Form1& form) {
+std::string caption(const Ellipse& ellipse) {
+    const CaptionLines lines = captionLines(ellipse);
+    return lines.second.empty() ? lines.first : lines.first + ", " + lines.second;
+}
+
+Ellipse ellipseOf(const Form1& form) {
     // The sum at phi = 0 and at a quarter cycle later.
     const FieldVector a = sumAt(form, 0);
     const FieldVector b = sumAt(form, kPi / 2);
@@ -160,7 +171,7 @@ Figure figureOf(const Form1& form) {
     const double yy = a.y * a.y + b.y * b.y;
     const double xy = a.x * a.y + b.x * b.y;
     const double spread = std::sqrt((xx - yy) * (xx - yy) + 4 * xy * xy);
-    Figure figure;
+    Ellipse figure;
     figure.major = std::sqrt(std::max(0.0, (xx + yy + spread) / 2));
     figure.minor = std::sqrt(std::max(0.0, (xx + yy - spread) / 2));
     // Screen y grows downwards: the angle a student sees is the other way round.
@@ -174,15 +185,23 @@ Figure figureOf(const Form1& form) {
     // quarter cycle unmatched.
     constexpr double kTolerance = 1e-3;
     if (figure.major < kTolerance) {
-        figure.kind = Figure::Kind::None;
+        figure.kind = Ellipse::Kind::None;
     } else if (figure.minor < kTolerance * figure.major) {
-        figure.kind = Figure::Kind::Linear;
+        figure.kind = Ellipse::Kind::Linear;
     } else if (figure.major - figure.minor < kTolerance * figure.major) {
-        figure.kind = Figure::Kind::Circular;
+        figure.kind = Ellipse::Kind::Circular;
     } else {
-        figure.kind = Figure::Kind::Elliptical;
+        figure.kind = Ellipse::Kind::Elliptical;
     }
     return figure;
+}
+
+std::vector<demos::Figure> figures(const Form1& form) {
+    // The axes, which hold every tip of amplitudes up to 1.5 about their crossing.
+    const double left = form.Line1.x1();
+    const double top = form.Line2.y1();
+    return {{"axes", RectF{left, top, double{form.Line1.x2()} - left, double{form.Line2.y2()} - top}
+                         .adjusted(120)}};
 }
 
 }  // namespace polarisation

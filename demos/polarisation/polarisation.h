@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "demos/figure.h"
 #include "ui/point_f.h"
 
 class Form1;
@@ -20,6 +21,8 @@ struct FieldVector {
 // The field vector of a polarisation named by `text` at phase `phase`; any text that is not one
 // of the five entries, exactly, gives (0, 0) as "Off" does.
 FieldVector fieldVector(const std::string& text, double phase);
+// Whether `text` names a component that makes a field: one of the four entries but "Off".
+bool namesComponent(const std::string& text);
 
 void setUp(Form1& form);
 void drawFrame(Form1& form);
@@ -27,7 +30,7 @@ void drawFrame(Form1& form);
 // The path that the tip of the sum runs along over one cycle (24 frames), worked out from the
 // components, their amplitudes and the relative phase: the sum at a phase phi of component 1 is
 // a cos(phi) + b sin(phi), an ellipse with these semi-axes, in units of amplitude.
-struct Figure {
+struct Ellipse {
     enum class Kind {
         None,        // the components cancel, or both are off: the tip stays on the centre
         Linear,      // a line through the centre
@@ -45,15 +48,25 @@ struct Figure {
     // The long axis over the short one: 1 for a circle, infinite for a line.
     double axialRatio() const;
 };
-Figure figureOf(const Form1& form);
+Ellipse ellipseOf(const Form1& form);
 
 // The sum of the two components when component 1 is at `phase1`, by the frame's own rules.
 FieldVector sumAt(const Form1& form, double phase1);
 // Where the tip of the sum stood in the last full cycle, the 24 frames up to this one, in twips,
 // oldest first: the path that the ellipse tool draws.
 std::vector<PointF> trail(const Form1& form);
-// The figure in a few words for the ellipse tool's caption: its kind, its turn, its axial ratio
-// and its tilt ("elliptical, left-handed (counter-clockwise), axial ratio 2.41, tilt -45°").
-std::string caption(const Figure& figure);
+// The ellipse in a few words for the ellipse tool's caption, in two lines: its kind and its turn
+// ("Elliptical, left-handed (counter-clockwise)"), then its axial ratio and its tilt ("axial ratio
+// 2.41, tilt -45°"); a line or no field takes one line, the second empty.
+struct CaptionLines {
+    std::string first;
+    std::string second;
+};
+CaptionLines captionLines(const Ellipse& ellipse);
+// The two lines as one: "Elliptical, left-handed (counter-clockwise), axial ratio 2.41, tilt -45°".
+std::string caption(const Ellipse& ellipse);
+
+// The figure of the polarisation picture: the axes, with the circles and their projections.
+std::vector<demos::Figure> figures(const Form1& form);
 
 }  // namespace polarisation

@@ -19,16 +19,19 @@ void setUp(Form1& form) {
     form.DrawFrame();
 }
 
+double envelope(const Form1& form, int sample) {
+    const double x = sample - 24;
+    const double envelope = std::cos((x - form.OptionValue * form.FrameCount) * kPi / 30);
+    return envelope < 0 ? 0 : envelope;
+}
+
 // Nothing can change the text during a frame, so it is read once for all 96 samples.
 void computeFrame(Form1& form) {
     const double phaseVelocity = number_rules::numericValue(form.cmbTwo.text());
     for (int i = 0; i <= 95; ++i) {
         const double x = i - 24;
-        double envelope = std::cos((x - form.OptionValue * form.FrameCount) * kPi / 30);
-        if (envelope < 0)
-            envelope = 0;
         const double carrier = std::cos((x - phaseVelocity * form.FrameCount) * kPi / 4);
-        form.Trace1[i] = wave_trace::boundedSample(carrier * envelope);
+        form.Trace1[i] = wave_trace::boundedSample(carrier * envelope(form, i));
     }
 }
 

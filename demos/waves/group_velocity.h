@@ -7,4 +7,7 @@ class Form1;
 namespace group_velocity {
 void setUp(Form1& form);
 void computeFrame(Form1& form);
+// The groups' envelope over sample `sample` (0 to 95) at the frame FrameCount: a half cosine of
+// 30 samples, 0 between the groups.
+double envelope(const Form1& form, int sample);
 }  // namespace group_velocity

@@ -22,12 +22,20 @@ void setUp(Form1& form) {
                                 "Attenuation", {"0.0", "0.1", "0.2", "0.5", "1.0", "2.0", "5.0"});
 }
 
+double amplitudeAt(double attenuation, int sample) {
+    return std::exp((-sample / 50.0) * attenuation);
+}
+
+double wavelengthInSteps(const Form1& form) {
+    return 8 * std::abs(numericValue(form.cmbOne.text()));
+}
+
 // Nothing can change the texts during a frame, so each is read once for all 96 samples.
 void computeFrame(Form1& form) {
     const double attenuation = numericValue(form.cmbTwo.text());
     const double wavelength = numericValue(form.cmbOne.text());
     for (int i = 0; i <= 95; ++i) {
-        const double amplitude = std::exp((-i / 50.0) * attenuation);
+        const double amplitude = amplitudeAt(attenuation, i);
         const double x = i - 24;
         // The 1e-8 keeps the divisor off zero for a wavelength of "0" or a word.
         const double carrier =

@@ -7,4 +7,9 @@ class Form1;
 namespace plane_wave {
 void setUp(Form1& form);
 void computeFrame(Form1& form);
+// The share of its starting height that the wave has at sample `sample` for an attenuation.
+double amplitudeAt(double attenuation, int sample);
+// The carrier's period in samples for the wavelength in cmbOne: cos((x - t) pi / 4 / w) repeats
+// every 8 w samples (a word or a negative text gives its number's size, 0 for a word).
+double wavelengthInSteps(const Form1& form);
 }  // namespace plane_wave

@@ -38,8 +38,8 @@ void layOut(Form1& form) {
         segment.setVisible(true);
         segment.setX1(120.0 * (i + 1));
         segment.setX2(120.0 * (i + 2));
-        segment.setY1(3000);
-        segment.setY2(3000);
+        segment.setY1(kZeroLine);
+        segment.setY2(kZeroLine);
     }
 }
 
@@ -50,11 +50,21 @@ void restartAnimation(Form1& form) {
 }
 
 void drawFrame(Form1& form) {
-    PlotTrace(form.lnePlot, form.Trace1, 96, 0, 3000, 2000);
+    PlotTrace(form.lnePlot, form.Trace1, 96, 0, kZeroLine, kTwipsPerUnit);
     // Read back from the controls: the marker follows the joint as it was stored.
     Shape& marker = form.Shape1[0];
     marker.setLeft(double{form.lnePlot[49].x1()} - double{marker.width()} / 2);
     marker.setTop(double{form.lnePlot[49].y1()} - double{marker.height()} / 2);
+}
+
+double markerHeight(const Form1& form) {
+    const Shape& marker = form.Shape1[0];
+    return (kZeroLine - (marker.top() + marker.height() / 2.0)) / kTwipsPerUnit;
+}
+
+std::vector<demos::Figure> figures(const Form1& /*form*/) {
+    // Samples of -1 to 1 and the marker's circle about them, the line's whole length.
+    return {{"wave", {0, kZeroLine - kTwipsPerUnit - 300, 11835, 2 * kTwipsPerUnit + 600}}};
 }
 
 double boundedSample(double sample) {

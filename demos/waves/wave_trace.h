@@ -1,6 +1,9 @@
 #pragma once
 
 #include <initializer_list>
+#include <vector>
+
+#include "demos/figure.h"
 
 class Form1;
 
@@ -21,8 +24,19 @@ void layOut(Form1& form);
 // is drawn by the caller, at its own point of the set-up).
 void restartAnimation(Form1& form);
 
+// Where a sample of 0 lies and how far a sample of 1 lies below it, in twips.
+inline constexpr double kZeroLine = 3000;
+inline constexpr double kTwipsPerUnit = 2000;
+
 // Draws Trace1 and puts the marker circle's centre on the left end of segment 49 (x = 6000).
 void drawFrame(Form1& form);
+
+// How high the marker's centre stands above the zero line, in units of the trace: the sample at
+// the joint it rides on, as the frame placed it (upwards positive).
+double markerHeight(const Form1& form);
+
+// The one figure of the wave demonstrations: the line with its trace and marker.
+std::vector<demos::Figure> figures(const Form1& form);
 
 // Every sample that a typed value reaches goes through this: a sample whose arithmetic failed
 // (not a number) lies on the zero line, and a sample beyond a thousand crests is held there,

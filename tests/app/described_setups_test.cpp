@@ -13,8 +13,8 @@
 
 namespace {
 
-using picture_description::Kind;
-using picture_description::Sentence;
+using words::Kind;
+using words::Sentence;
 
 // Set-ups that between them make every kind of sentence, and the news of a running picture.
 const char* const kSetups[] = {"demo=Plane+Wave&one=20&two=0.0&paused",
@@ -89,7 +89,7 @@ TEST(PictureDescription, EverySetUpIsDescribedAsTheTranscriptSays) {
     std::set<Kind> kinds;
     std::string actual;
     for (const char* setup : kSetups) actual += transcript(setup, kinds);
-    for (int k = 0; k < picture_description::kKinds; ++k) {
+    for (int k = 0; k < words::kKinds; ++k) {
         EXPECT_TRUE(kinds.contains(static_cast<Kind>(k))) << "no set-up makes kind " << k;
     }
     std::ifstream file(PROPAGATION_DESCRIBED_SETUPS);

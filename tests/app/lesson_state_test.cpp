@@ -302,8 +302,8 @@ TEST(PolarisationEllipse, FigureNumbersMatchTheTrailOfTheSum) {
     };
     {
         const auto form = figure("Vertical", 90, 50);
-        const polarisation::Figure f = polarisation::figureOf(*form);
-        EXPECT_EQ(f.kind, polarisation::Figure::Kind::Circular);
+        const polarisation::Ellipse f = polarisation::ellipseOf(*form);
+        EXPECT_EQ(f.kind, polarisation::Ellipse::Kind::Circular);
         EXPECT_FALSE(f.clockwise);
         const auto trail = polarisation::trail(*form);
         ASSERT_EQ(trail.size(), 24u);
@@ -319,8 +319,8 @@ TEST(PolarisationEllipse, FigureNumbersMatchTheTrailOfTheSum) {
     }
     {
         const auto form = figure("Vertical", 0, 100);
-        const polarisation::Figure f = polarisation::figureOf(*form);
-        EXPECT_EQ(f.kind, polarisation::Figure::Kind::Linear);
+        const polarisation::Ellipse f = polarisation::ellipseOf(*form);
+        EXPECT_EQ(f.kind, polarisation::Ellipse::Kind::Linear);
         EXPECT_NEAR(f.tiltDegrees, -std::atan(2.0) * 180 / 3.1415926, 1e-4);
         const auto [longest, shortest, direction] = radii(polarisation::trail(*form));
         EXPECT_NEAR(longest, 1800 * std::sqrt(5.0), 1);
@@ -329,8 +329,8 @@ TEST(PolarisationEllipse, FigureNumbersMatchTheTrailOfTheSum) {
     }
     {
         const auto form = figure("Vertical", 45, 50);
-        const polarisation::Figure f = polarisation::figureOf(*form);
-        EXPECT_EQ(f.kind, polarisation::Figure::Kind::Elliptical);
+        const polarisation::Ellipse f = polarisation::ellipseOf(*form);
+        EXPECT_EQ(f.kind, polarisation::Ellipse::Kind::Elliptical);
         EXPECT_NEAR(f.axialRatio(), 1 + std::sqrt(2.0), 1e-4);
         EXPECT_NEAR(f.tiltDegrees, -45, 1e-4);
         EXPECT_NEAR(f.major * 1800, 1800 * std::sqrt(1 + std::sqrt(0.5)), 0.01);

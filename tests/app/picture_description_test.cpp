@@ -12,12 +12,13 @@
 #include "app/form1.h"
 #include "app/narration.h"
 #include "app/setup_settings.h"
+#include "demos/phasors/phasor_words.h"
 #include "demos/phasors/phasors.h"
 
 namespace {
 
-using picture_description::Kind;
-using picture_description::Sentence;
+using words::Kind;
+using words::Sentence;
 
 constexpr double kPi = 3.1415926;
 
@@ -321,7 +322,7 @@ TEST_F(Described, ATypedNameOfNoDemonstrationAndTheProjectorAreSaid) {
 // Every kind of sentence is spoken by one of these set-ups: no branch of the description is
 // silent for ever.
 TEST(PictureDescription, NumbersAreSpokenAsAPersonSaysThem) {
-    using picture_description::spoken;
+    using words::spoken;
     EXPECT_EQ(spoken(-45, 0), "minus 45");
     EXPECT_EQ(spoken(0.3749, 2), "0.37");
     EXPECT_EQ(spoken(3.0, 2), "3");
@@ -448,9 +449,9 @@ TEST(Narration, ControlsTellTheirValuesTheTipsTheirPlacesAndHistogramItsState) {
     form.cmdPhasor[0].move(2400, 1200);
     narration.delivered(EventCause::User, 200);
     EXPECT_EQ(form.cmdPhasor[0].accessibleDescription().rfind(
-                  picture_description::tipPlace(form, 0) + ". Drag it", 0),
+                  phasor_words::tipPlace(form, 0) + ". Drag it", 0),
               0u);
-    EXPECT_EQ(picture_description::tipPlace(form, 1), "No length, on its origin");
+    EXPECT_EQ(phasor_words::tipPlace(form, 1), "No length, on its origin");
 }
 
 }  // namespace

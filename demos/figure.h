@@ -1,0 +1,18 @@
+#pragma once
+
+#include <string_view>
+
+#include "ui/rect_f.h"
+
+namespace demos {
+
+// One figure of a demonstration's picture: a region of the form, in twips, that shows one thing
+// whole (the axes and the ray chain, the histogram, one phasor's diagram with its sinusoid), so
+// that a small screen can show the figures rather than the whole form.
+struct Figure {
+    std::string_view name;
+    RectF box;
+    friend bool operator==(const Figure&, const Figure&) = default;
+};
+
+}  // namespace demos

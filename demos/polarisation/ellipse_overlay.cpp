@@ -1,0 +1,32 @@
+#include "demos/polarisation/ellipse_overlay.h"
+
+#include "app/form1.h"
+#include "demos/polarisation/polarisation.h"
+
+namespace polarisation {
+
+void drawEllipse(const Form1& form, std::vector<drawing::Overlay>& out) {
+    if (!form.lesson.ellipseShown())
+        return;
+    const drawing::Rgba purple = drawing::Rgba::from(form.cmdPhasor[2].backColour());
+    drawing::Overlay path;
+    path.area = {0, 0, 7380, form.clientHeight()};
+    path.lines.push_back({trail(form), purple, 1, false, true});
+    out.push_back(std::move(path));
+    const CaptionLines lines = captionLines(ellipseOf(form));
+    drawing::Overlay caption;
+    caption.area = {7440, 300, 4140, 750};
+    caption.captions.push_back({.box = {7440, 345, 4140, 330},
+                                .text = lines.first,
+                                .colour = purple,
+                                .sizedAs = "Elliptical, left-handed (counter-clockwise)"});
+    if (!lines.second.empty()) {
+        caption.captions.push_back({.box = {7440, 675, 4140, 330},
+                                    .text = lines.second,
+                                    .colour = purple,
+                                    .sizedAs = "axial ratio 10.00, tilt -90\u00b0"});
+    }
+    out.push_back(std::move(caption));
+}
+
+}  // namespace polarisation
