@@ -7,12 +7,14 @@
 #include <variant>
 
 #include "app/form1.h"
+#include "app/setup_text.h"
 #include "demos/fading/histogram.h"
 #include "demos/phasors/phasors.h"
 #include "ui/number_rules.h"
 
 namespace {
 
+using namespace setup_text;
 using Speed = LessonState::Speed;
 using Theory = LessonState::Theory;
 
@@ -63,141 +65,6 @@ const Setting* findSetting(std::string_view name) {
 
 constexpr std::pair<Speed, const char*> kSpeeds[] = {
     {Speed::Normal, "normal"}, {Speed::Half, "half"}, {Speed::Quarter, "quarter"}};
-constexpr std::pair<Theory, const char*> kTheories[] = {{Theory::Rayleigh, "Rayleigh"},
-                                                        {Theory::Ricean, "Ricean"}};
-
-bool sameLetters(std::string_view a, std::string_view b) {
-    return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
-        const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c; };
-        return lower(x) == lower(y);
-    });
-}
-
-template <class T, std::size_t N>
-std::optional<T> byName(const std::pair<T, const char*> (&names)[N], std::string_view text) {
-    for (const auto& [value, name] : names) {
-        if (sameLetters(text, name))
-            return value;
-    }
-    return std::nullopt;
-}
-
-template <class T, std::size_t N>
-const char* nameOf(const std::pair<T, const char*> (&names)[N], T value) {
-    for (const auto& [v, name] : names) {
-        if (v == value)
-            return name;
-    }
-    return "";
-}
-
-std::string_view unpadded(std::string_view text) {
-    while (!text.empty() && text.front() == ' ') text.remove_prefix(1);
-    while (!text.empty() && text.back() == ' ') text.remove_suffix(1);
-    return text;
-}
-
-// The whole text, but for blanks around it, as a whole number: an optional sign and digits.
-std::optional<int> wholeNumberFrom(std::string_view text) {
-    text = unpadded(text);
-    // from_chars takes a '-' but no '+'.
-    if (text.size() > 1 && text.front() == '+' && text[1] != '-')
-        text.remove_prefix(1);
-    int value = 0;
-    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (error != std::errc() || end != text.data() + text.size())
-        return std::nullopt;
-    return value;
-}
-
-// The whole text, but for blanks around it, as a plain decimal read alike on every platform: no
-// library takes "0x1p3", "inf" or a locale's decimal comma on one and not on another.
-std::optional<double> decimalFrom(std::string_view text) {
-    return number_rules::wholeDecimal(unpadded(text));
-}
-
-std::optional<PointF> pointFrom(std::string_view text) {
-    const std::size_t comma = text.find(',');
-    if (comma == std::string_view::npos)
-        return std::nullopt;
-    const auto x = decimalFrom(text.substr(0, comma));
-    const auto y = decimalFrom(text.substr(comma + 1));
-    if (!x || !y)
-        return std::nullopt;
-    return PointF{*x, *y};
-}
-
-std::string quoted(std::string_view text) {
-    return "\"" + std::string(text) + "\"";
-}
-
-int hexDigit(char c) {
-    if (c >= '0' && c <= '9')
-        return c - '0';
-    if (c >= 'A' && c <= 'F')
-        return c - 'A' + 10;
-    if (c >= 'a' && c <= 'f')
-        return c - 'a' + 10;
-    return -1;
-}
-
-// %XX escapes and '+' for a blank, as a browser writes a form into an address.
-std::optional<std::string> decoded(std::string_view text) {
-    std::string out;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        if (text[i] == '+') {
-            out += ' ';
-        } else if (text[i] != '%') {
-            out += text[i];
-        } else if (i + 2 < text.size() && hexDigit(text[i + 1]) >= 0 &&
-                   hexDigit(text[i + 2]) >= 0) {
-            out += static_cast<char>(hexDigit(text[i + 1]) * 16 + hexDigit(text[i + 2]));
-            i += 2;
-        } else {
-            return std::nullopt;
-        }
-    }
-    return out;
-}
-
-bool keptInFragment(char c) {
-    return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '-' ||
-           c == '.' || c == '_' || c == '~' || c == ',';
-}
-
-std::string encoded(std::string_view text) {
-    static constexpr char kHex[] = "0123456789ABCDEF";
-    std::string out;
-    for (const char c : text) {
-        if (keptInFragment(c)) {
-            out += c;
-        } else if (c == ' ') {
-            out += '+';
-        } else {
-            const auto byte = static_cast<unsigned char>(c);
-            out += '%';
-            out += kHex[byte >> 4];
-            out += kHex[byte & 0xF];
-        }
-    }
-    return out;
-}
-
-bool safeInShell(char c) {
-    return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') ||
-           std::string_view("@%+=:,./_-").find(c) != std::string_view::npos;
-}
-
-// As it is, when a POSIX shell passes it on unchanged; else in single quotes, inside which only
-// the quote itself needs care.
-std::string shellQuoted(std::string_view text) {
-    if (!text.empty() && std::all_of(text.begin(), text.end(), safeInShell)) {
-        return std::string(text);
-    }
-    std::string out = "'";
-    for (const char c : text) out += c == '\'' ? std::string("'\\''") : std::string(1, c);
-    return out + "'";
-}
 
 // How a value of each type is read from its text and written back, and what a text that is not
 // one was expected to be.
@@ -236,8 +103,10 @@ struct Rules<Speed> {
 
 template <>
 struct Rules<Theory> {
-    static std::optional<Theory> read(const std::string& text) { return byName(kTheories, text); }
-    static std::string write(Theory value) { return nameOf(kTheories, value); }
+    static std::optional<Theory> read(const std::string& text) {
+        return byName(theory_curve::kTheoryNames, text);
+    }
+    static std::string write(Theory value) { return nameOf(theory_curve::kTheoryNames, value); }
     static constexpr const char* kExpected = "Rayleigh or Ricean";
 };
 

@@ -158,13 +158,17 @@ void drawFrame(Form1& form) {
 }
 
 std::vector<demos::Figure> figures(const Form1& form) {
-    // The axes as the set-up lays them out, with the longest chain of rays that stays in the box.
+    // The axes as the set-up lays them out, with the histogram and the fading record while they
+    // show.
     const RectF axes{double{form.Line1.x1()}, double{form.Line2.y1()},
                      double{form.Line1.x2()} - form.Line1.x1(),
                      double{form.Line2.y2()} - form.Line2.y1()};
-    return {{"rays", axes.adjusted(120)},
-            {"histogram", histogram::axesBox(form).adjusted(60)},
-            {"record", fading_record::kArea}};
+    std::vector<demos::Figure> out = {{"rays", axes.adjusted(120)}};
+    if (histogram::isOn(form))
+        out.push_back({"histogram", histogram::axesBox(form).adjusted(60)});
+    if (form.lesson.recordShown())
+        out.push_back({"record", fading_record::kArea});
+    return out;
 }
 
 }  // namespace fading

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <utility>
 #include <vector>
 
 #include "ui/colour.h"
@@ -14,6 +15,9 @@ class Form1;
 namespace theory_curve {
 
 enum class Theory { Off, Rayleigh, Ricean };
+// The curves by name, as a set-up and the menu name them (Off has none).
+inline constexpr std::pair<Theory, const char*> kTheoryNames[] = {{Theory::Rayleigh, "Rayleigh"},
+                                                                  {Theory::Ricean, "Ricean"}};
 
 // Red: it stands out against the teal and light blue bars and the grey window face.
 inline constexpr Colour kColour{0x0000FF};

@@ -168,17 +168,14 @@ bool tipAtOrigin(const Form1& form, int index) {
 }
 
 std::vector<demos::Figure> figures(const Form1& form) {
-    // Each row from the left end of its diagram's axis to the right end of its sinusoid's, as
-    // high as its vertical axis, the 60-twip grid about them.
+    // A band a diagram, from the left of its phasor's axes to the right end of its sinusoid's, from
+    // just above its vertical axis to the top of the next, with its numbers below it.
     const char* const names[] = {"phasor 1", "phasor 2", "sum"};
     std::vector<demos::Figure> out;
     for (int k = 0; k < 3; ++k) {
-        const Line& upright = form.lnePhasor[6 + k];
-        const double left = form.lnePhasor[3 + k].x1();
-        const double top = upright.y1();
-        out.push_back({names[k], RectF{left, top, double{form.lnePhasor[k].x2()} - left,
-                                       double{upright.y2()} - top}
-                                     .adjusted(kGrid)});
+        const double top = form.lnePhasor[6 + k].y1() - 15.0;
+        const double bottom = k < 2 ? form.lnePhasor[7 + k].y1() - 15.0 : top + 2040;
+        out.push_back({names[k], {120, top, 11280, bottom - top}});
     }
     return out;
 }

@@ -15,7 +15,7 @@ void drawEllipse(const Form1& form, std::vector<drawing::Overlay>& out) {
     out.push_back(std::move(path));
     const CaptionLines lines = captionLines(ellipseOf(form));
     drawing::Overlay caption;
-    caption.area = {7440, 300, 4140, 750};
+    caption.area = kEllipseCaptionArea;
     caption.captions.push_back({.box = {7440, 345, 4140, 330},
                                 .text = lines.first,
                                 .colour = purple,

@@ -197,11 +197,17 @@ Ellipse ellipseOf(const Form1& form) {
 }
 
 std::vector<demos::Figure> figures(const Form1& form) {
-    // The axes, which hold every tip of amplitudes up to 1.5 about their crossing.
+    // The axes, which hold every tip of amplitudes up to 1.5 about their crossing, and the ellipse
+    // tool's caption at the top right while it shows.
     const double left = form.Line1.x1();
     const double top = form.Line2.y1();
-    return {{"axes", RectF{left, top, double{form.Line1.x2()} - left, double{form.Line2.y2()} - top}
-                         .adjusted(120)}};
+    std::vector<demos::Figure> out = {
+        {"axes",
+         RectF{left, top, double{form.Line1.x2()} - left, double{form.Line2.y2()} - top}.adjusted(
+             120)}};
+    if (form.lesson.ellipseShown())
+        out.push_back({"ellipse", kEllipseCaptionArea});
+    return out;
 }
 
 }  // namespace polarisation

@@ -66,7 +66,11 @@ CaptionLines captionLines(const Ellipse& ellipse);
 // The two lines as one: "Elliptical, left-handed (counter-clockwise), axial ratio 2.41, tilt -45°".
 std::string caption(const Ellipse& ellipse);
 
-// The figure of the polarisation picture: the axes, with the circles and their projections.
+// Where the ellipse tool writes its caption: the top right, where the polarisation shows nothing.
+inline constexpr RectF kEllipseCaptionArea{7440, 300, 4140, 750};
+
+// The figures of the polarisation picture: the axes, with the circles and their projections, and
+// the ellipse tool's caption while it shows.
 std::vector<demos::Figure> figures(const Form1& form);
 
 }  // namespace polarisation

@@ -380,6 +380,29 @@ TEST(PhasorNumbers, CaptionsGiveEachLengthAndPhaseAndTheSums) {
                                        whole(phaseSum) + "\u00b0");
 }
 
+// The strip chart shows the last 300 frames, as its caption says, and keeps every frame for the
+// share below the threshold.
+TEST_F(FadingRecordTest, ChartShowsTheLastThreeHundredFramesAndTheShareCountsThemAll) {
+    form.cmbDemo.pick(3);
+    form.cmbOne.pick(4);  // "Ten"
+    form.lesson.setFadingRecord(true);
+    ticks(450);
+    EXPECT_EQ(form.lesson.record().frames(), 450u);
+    EXPECT_EQ(form.lesson.record().shown().size(), 300u);
+    const drawing::LessonLayer layer = lessonLayer(form);
+    ASSERT_EQ(layer.overlays.size(), 1u);
+    const drawing::Overlay& chart = layer.overlays.front();
+    // The 0 dB line, the threshold, then the trace: one point a frame, newest at the right.
+    ASSERT_EQ(chart.lines.size(), 3u);
+    const std::vector<PointF>& trace = chart.lines[2].points;
+    EXPECT_EQ(trace.size(), 300u);
+    EXPECT_DOUBLE_EQ(trace.back().x, chart.lines[0].points.back().x);
+    EXPECT_DOUBLE_EQ(trace.front().x, chart.lines[0].points.front().x);
+    EXPECT_EQ(chart.captions.front().text, "Fading record: dB against the rms, 300 frames");
+    EXPECT_NE(chart.captions.at(1).text.find("% of 450 frames"), std::string::npos)
+        << chart.captions.at(1).text;
+}
+
 // Each tool is a setting of the command line and the address, read back from the window.
 TEST(DeeperToolSettings, RecordThresholdEllipseAndNumbersGoBothWays) {
     const ParsedSetup parsed =
@@ -399,4 +422,39 @@ TEST(DeeperToolSettings, RecordThresholdEllipseAndNumbersGoBothWays) {
     Form1 other;
     other.load();
     EXPECT_NE(bad.settings.apply(other, [](const std::function<void()>& a) { a(); }), "");
+}
+
+// The threshold's two ends, -30 and +5 dB, as the keys reach them: a window at either end copies
+// a link and a command line that open it again; a step beyond either end is refused.
+TEST(DeeperToolSettings, ThresholdAtEitherEndOpensAgainAndBeyondIsRefused) {
+    const auto run = [](const std::function<void()>& action) { action(); };
+    for (const int end : {-30, 5}) {
+        Form1 form;
+        form.load();
+        form.cmbDemo.pick(3);  // "Rayleigh"
+        form.lesson.setFadingRecord(true);
+        for (int i = 0; i < 8; ++i) {
+            if (end < 0)
+                form.lesson.lowerThreshold();
+            else
+                form.lesson.raiseThreshold();
+        }
+        ASSERT_EQ(form.lesson.threshold(), end);
+        const SetupSettings copied = SetupSettings::fromWindow(form);
+        for (const ParsedSetup& reopened :
+             {SetupSettings::fromFragment(copied.toFragment()),
+              SetupSettings::fromArguments({"--threshold", std::to_string(end)})}) {
+            ASSERT_TRUE(reopened.ok()) << reopened.error;
+            Form1 again;
+            again.load();
+            EXPECT_EQ(reopened.settings.apply(again, run), "") << end;
+            EXPECT_EQ(again.lesson.threshold(), end);
+        }
+    }
+    for (const char* beyond : {"threshold=-35", "threshold=10"}) {
+        Form1 form;
+        form.load();
+        EXPECT_NE(SetupSettings::fromFragment(beyond).settings.apply(form, run), "") << beyond;
+        EXPECT_EQ(form.lesson.threshold(), -10) << "nothing of a refused set-up is made";
+    }
 }
