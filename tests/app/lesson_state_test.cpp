@@ -234,7 +234,7 @@ TEST_F(FadingRecordTest, OneRayIsNeverBelowAThresholdUnderItsLengthAndAlwaysBelo
     EXPECT_EQ(theoryAtThreshold(), 1);
     // Off, the picture has no record; the keys step the threshold and stop at its ends.
     form.lesson.setThreshold(-40);
-    EXPECT_EQ(form.lesson.threshold(), LessonState::kLowestThreshold);
+    EXPECT_EQ(form.lesson.threshold(), -30);
     form.lesson.raiseThreshold();
     EXPECT_EQ(form.lesson.threshold(), -25);
     form.lesson.setFadingRecord(false);

@@ -372,8 +372,8 @@ TEST(Narration, SaysEachChangeOnceAndTheTicksOnlyTheirNewsAtAPace) {
     EXPECT_EQ(narration.due(now + 1499), "");
     EXPECT_EQ(narration.due(now + 1500),
               "Its wavelength is 20 steps, so a crest passes each point every 20 frames.");
-    EXPECT_EQ(narration.due(now + 2 * Narration::kTypingPause), "");
-    now += 2 * Narration::kTypingPause;
+    EXPECT_EQ(narration.due(now + 3000), "");
+    now += 3000;
 
     // Another demonstration: all of it.
     const std::string fading = user([&] { form.cmbDemo.pick(3); });

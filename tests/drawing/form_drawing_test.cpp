@@ -262,8 +262,9 @@ TEST(FormDrawing, ProjectorWidensThinStrokesAndWhitensTheBackground) {
 
     const auto texts = only<drawing::Text>(list);
     ASSERT_EQ(texts.size(), 1u);
-    EXPECT_EQ(texts[0].background, drawing::kProjectorBackground);
-    EXPECT_EQ(drawing::windowBackground(projector, drawing.face), drawing::kProjectorBackground);
+    EXPECT_EQ(texts[0].background, (drawing::Rgba{255, 255, 255, 255})) << "white";
+    EXPECT_EQ(drawing::windowBackground(projector, drawing.face),
+              (drawing::Rgba{255, 255, 255, 255}));
     EXPECT_EQ(drawing::windowBackground({}, drawing.face), drawing.face);
 }
 
