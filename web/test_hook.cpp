@@ -15,6 +15,8 @@
 #include "tests/fuzz/invariant_checker.h"
 #include "ui/drawing/form_drawing.h"
 #include "ui/program_error.h"
+#include "ui/web/dom.h"
+#include "ui/web/interval_clock.h"
 #include "ui/web/web_form_view.h"
 #include "web/page_services.h"
 
@@ -28,6 +30,8 @@ Form1* theForm = nullptr;
 WebFormView* theView = nullptr;
 PageServices* thePage = nullptr;
 std::unique_ptr<InvariantChecker> checker;
+// Every control of the form by its name, painted and windowed: what control(name) describes.
+std::map<std::string, const Control*> controlsByName;
 // How often each event was raised, by "control.Event" ("cmbOne.Change", "Form.DragDrop").
 std::map<std::string, int> raised;
 
@@ -63,16 +67,86 @@ val events() {
     return out;
 }
 
+void nameControls(const Form& form) {
+    for (const auto& item : form.paintOrder()) {
+        std::visit([](const Control* control) { controlsByName[control->name()] = control; }, item);
+    }
+    for (const auto& ref : form.windowedControls()) {
+        std::visit([](const Control* control) { controlsByName[control->name()] = control; }, ref);
+    }
+}
+
+// The ticks come as tmrOne's clock delivers them, each one event, until a program error stops
+// the program.
 void tickTimer(int count) {
-    theView->tick(theForm->tmrOne.name(), count);
+    Timer* timer = &theForm->tmrOne;
+    for (int i = 0; i < count && theView->error().empty(); ++i)
+        theView->deliver([timer] { timer->tick(); }, EventCause::Tick);
 }
 
 void paint() {
-    theView->paintNow();
+    theView->paint();
 }
 
+val colourValue(Colour colour) {
+    return val(dom::cssColour(colour));
+}
+
+// Every property of the control `name` ("lnePlot(3)"), as a plain object; null if none.
 val control(const std::string& name) {
-    return theView->describe(name);
+    const auto found = controlsByName.find(name);
+    if (found == controlsByName.end())
+        return val::null();
+    const Control* control = found->second;
+    val out = val::object();
+    out.set("name", control->name());
+    out.set("visible", control->visible());
+    if (const auto* box = dynamic_cast<const BoxControl*>(control)) {
+        out.set("left", box->left());
+        out.set("top", box->top());
+        out.set("width", box->width());
+        out.set("height", box->height());
+        out.set("tabIndex", box->tabIndex());
+        out.set("accessibleName", box->accessibleName());
+        out.set("accessibleDescription", box->accessibleDescription());
+    }
+    if (const auto* line = dynamic_cast<const Line*>(control)) {
+        out.set("kind", val("line"));
+        out.set("x1", line->x1());
+        out.set("y1", line->y1());
+        out.set("x2", line->x2());
+        out.set("y2", line->y2());
+        out.set("colour", colourValue(line->borderColour()));
+        out.set("borderWidth", line->borderWidth());
+        out.set("dotted", line->dotted());
+    } else if (const auto* shape = dynamic_cast<const Shape*>(control)) {
+        out.set("kind", val(shape->kind() == Shape::Kind::Circle ? "circle" : "rectangle"));
+        out.set("fillColour", colourValue(shape->fillColour()));
+    } else if (const auto* label = dynamic_cast<const Label*>(control)) {
+        out.set("kind", val("label"));
+        out.set("caption", label->caption());
+    } else if (dynamic_cast<const Image*>(control) != nullptr) {
+        out.set("kind", val("image"));
+    } else if (const auto* combo = dynamic_cast<const ComboBox*>(control)) {
+        out.set("kind", val("combo"));
+        out.set("text", combo->text());
+        val items = val::array();
+        for (const std::string& item : combo->items()) items.call<void>("push", item);
+        out.set("items", items);
+        out.set("textColour", colourValue(combo->textColour()));
+    } else if (const auto* button = dynamic_cast<const Button*>(control)) {
+        out.set("kind", val("button"));
+        out.set("caption", button->caption());
+        out.set("backColour", colourValue(button->backColour()));
+    } else if (const auto* bar = dynamic_cast<const ScrollBar*>(control)) {
+        out.set("kind", val("scrollbar"));
+        out.set("value", bar->value());
+        out.set("min", bar->min());
+        out.set("max", bar->max());
+        out.set("smallChange", bar->smallChange());
+        out.set("largeChange", bar->largeChange());
+    }
+    return out;
 }
 
 double frameCount() {
@@ -89,9 +163,10 @@ val invariants() {
 }
 
 val timerClock() {
+    const IntervalClock* clock = theView->clockOf(theForm->tmrOne);
     val out = val::object();
-    out.set("running", theView->clockRunning(theForm->tmrOne.name()));
-    out.set("period", theView->clockPeriod(theForm->tmrOne.name()));
+    out.set("running", clock != nullptr && clock->active());
+    out.set("period", clock != nullptr ? clock->period() : 0);
     return out;
 }
 
@@ -317,6 +392,7 @@ void install(Form1& form, WebFormView& view, PageServices& tools) {
     theView = &view;
     thePage = &tools;
     checker = std::make_unique<InvariantChecker>(form);
+    nameControls(form);
     countEvents(form);
     val hook = val::object();
     // Each entry is the binding "test" + its name with a capital: tick -> testTick.

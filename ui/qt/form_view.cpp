@@ -7,10 +7,10 @@
 #include <QMessageBox>
 #include <QPaintEvent>
 #include <QTimer>
-#include <algorithm>
 #include <exception>
 
 #include "ui/drawing/form_drawing.h"
+#include "ui/program_error_report.h"
 #include "ui/qt/accessible_picture.h"
 #include "ui/qt/artwork.h"
 #include "ui/qt/button_widget.h"
@@ -22,14 +22,6 @@
 #include "ui/qt/scaled_style.h"
 #include "ui/qt/scroll_bar_widget.h"
 
-namespace {
-
-const Control& asControl(const Form::WindowedControlRef& ref) {
-    return *std::visit([](auto* control) -> const Control* { return control; }, ref);
-}
-
-}  // namespace
-
 FormView::FormView(Form& form, QWidget* parent) : QWidget(parent), form_(form) {
     setWindowTitle(QString::fromStdString(form.caption()));
     setWindowIcon(artwork::icon());
@@ -39,9 +31,9 @@ FormView::FormView(Form& form, QWidget* parent) : QWidget(parent), form_(form) {
     setAttribute(Qt::WA_OpaquePaintEvent);
 
     reportError_ = [this](const QString& message) {
-        QMessageBox::critical(
-            this, windowTitle(),
-            "The program met an error it cannot recover from and will close.\n\n" + message);
+        const ProgramErrorReport report =
+            ProgramErrorReport::of(message.toStdString(), ProgramErrorReport::Outcome::Closes);
+        QMessageBox::critical(this, windowTitle(), QString::fromStdString(report.text()));
         QApplication::exit(1);
     };
 
@@ -62,13 +54,13 @@ void FormView::createWidgets() {
     for (const auto& ref : form_.windowedControls()) {
         if (auto* combo = std::get_if<ComboBox*>(&ref)) {
             auto* widget = new ComboBoxWidget(**combo, *this);
-            widgets_.push_back({*combo, widget, [widget] { widget->syncFromModel(); }, 0});
+            widgets_.push_back({*combo, widget, [widget] { widget->syncFromModel(); }});
         } else if (auto* button = std::get_if<Button*>(&ref)) {
             auto* widget = new ButtonWidget(**button, *this);
-            widgets_.push_back({*button, widget, [widget] { widget->syncFromModel(); }, 0});
+            widgets_.push_back({*button, widget, [widget] { widget->syncFromModel(); }});
         } else if (auto* bar = std::get_if<ScrollBar*>(&ref)) {
             auto* widget = new ScrollBarWidget(**bar, *this);
-            widgets_.push_back({*bar, widget, [widget] { widget->syncFromModel(); }, 0});
+            widgets_.push_back({*bar, widget, [widget] { widget->syncFromModel(); }});
         }
     }
     // Created after the widgets, so that it outlives them when the window's children go.
@@ -80,22 +72,14 @@ void FormView::createWidgets() {
         clock->setObjectName(QString::fromStdString(timer->name()));
         connect(clock, &QTimer::timeout, this,
                 [this, timer] { deliver([timer] { timer->tick(); }, EventCause::Tick); });
-        timers_.push_back({timer, clock, 0});
+        timers_.push_back({timer, clock});
     }
 }
 
 void FormView::arrangeTabOrder() {
-    std::vector<const Form::WindowedControlRef*> order;
-    for (const auto& ref : form_.windowedControls()) order.push_back(&ref);
-    std::stable_sort(order.begin(), order.end(), [](auto* a, auto* b) {
-        const auto tab = [](const Form::WindowedControlRef* ref) {
-            return std::visit([](auto* c) { return c->tabIndex(); }, *ref);
-        };
-        return tab(a) < tab(b);
-    });
     QWidget* previous = nullptr;
-    for (const auto* ref : order) {
-        auto* widget = findChild<QWidget*>(QString::fromStdString(asControl(*ref).name()));
+    for (const std::size_t index : formSync_.tabOrder()) {
+        QWidget* widget = widgets_[index].widget;
         if (previous != nullptr)
             setTabOrder(previous, widget);
         previous = widget;
@@ -142,11 +126,11 @@ void FormView::deliver(const std::function<void()>& event, EventCause cause) {
 }
 
 void FormView::syncFromModel(bool everything) {
-    for (auto& binding : widgets_) {
-        if (everything || binding.control->revision() != binding.seenRevision) {
+    const FormSync::Changes& changed = formSync_.takeChanges(everything);
+    for (std::size_t i = 0; i < widgets_.size(); ++i) {
+        WidgetBinding& binding = widgets_[i];
+        if (changed.controls[i])
             binding.sync();
-            binding.seenRevision = binding.control->revision();
-        }
         // Names follow the labels' captions, which any handler may change.
         const QString name = QString::fromStdString(binding.control->accessibleName());
         if (binding.widget->accessibleName() != name)
@@ -173,9 +157,10 @@ void FormView::syncFromModel(bool everything) {
                 combo->view()->setAccessibleName(name);
         }
     }
-    for (auto& binding : timers_) {
-        if (!everything && binding.timer->revision() == binding.seenRevision)
+    for (std::size_t i = 0; i < timers_.size(); ++i) {
+        if (!changed.timers[i])
             continue;
+        const TimerBinding& binding = timers_[i];
         binding.clock->setInterval(binding.timer->interval());
         if (binding.timer->enabled() && binding.timer->interval() > 0) {
             if (!binding.clock->isActive())
@@ -183,7 +168,6 @@ void FormView::syncFromModel(bool everything) {
         } else {
             binding.clock->stop();
         }
-        binding.seenRevision = binding.timer->revision();
     }
     if (form_.cancelDragOfHiddenSource())
         overlay_->hideOutline();

@@ -11,6 +11,7 @@
 #include "ui/drawing/view_geometry.h"
 #include "ui/event_cause.h"
 #include "ui/form.h"
+#include "ui/form_sync.h"
 
 class QTimer;
 class AccessiblePicture;
@@ -76,16 +77,15 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
+    // One a windowed control and one a timer, each in the form's order (as FormSync counts).
     struct WidgetBinding {
         const BoxControl* control;
         QWidget* widget;
         std::function<void()> sync;
-        std::uint64_t seenRevision;
     };
     struct TimerBinding {
         Timer* timer;
         QTimer* clock;
-        std::uint64_t seenRevision;
     };
 
     void createWidgets();
@@ -94,6 +94,7 @@ private:
     ButtonWidget* draggedWidget() const;
 
     Form& form_;
+    FormSync formSync_{form_};
     drawing::ViewGeometry geometry_;
     std::vector<drawing::Primitive> primitives_;  // kept between paints for its storage
     std::vector<WidgetBinding> widgets_;

@@ -3,7 +3,6 @@
 #include <emscripten/val.h>
 
 #include <functional>
-#include <map>
 #include <memory>
 #include <string>
 #include <vector>
@@ -15,6 +14,7 @@
 #include "ui/drawing/view_geometry.h"
 #include "ui/event_cause.h"
 #include "ui/form.h"
+#include "ui/form_sync.h"
 #include "ui/web/canvas_text_measurer.h"
 #include "ui/web/interval_clock.h"
 #include "ui/web/windowed_element.h"
@@ -25,6 +25,11 @@
 // and repaints what changed. On a large screen the form is scaled uniformly to fit; on a phone its
 // parts stand where drawing::Arrangement puts them, each region of the form painted and its
 // controls placed through its own mapping.
+//
+// Its member functions are defined by job: web_form_view.cpp (the stage, its layout and the
+// delivery of events), web_form_paint.cpp (the canvas), web_form_input.cpp (drags and touches)
+// and web_form_controls.cpp (the DOM elements of the controls, the timers' clocks, the words for
+// screen readers and the notices).
 class WebFormView {
 public:
     // The window's background and the labels': the desktop's button face.
@@ -77,15 +82,11 @@ public:
     void dragReleased(double clientX, double clientY);
     void dragCancelled();
 
-    // Paints what changed at once rather than at the next animation frame.
-    void paintNow();
-    // Runs `count` ticks of the timer `name` as its clock would.
-    void tick(const std::string& name, int count);
-    // Whether the browser clock of the timer `name` runs, and at what period.
-    bool clockRunning(const std::string& name) const;
-    int clockPeriod(const std::string& name) const;
-    // Every property of the control `name` ("lnePlot(3)"), as a plain object; null if none.
-    emscripten::val describe(const std::string& name) const;
+    // Paints what changed since the last paint; the page asks for it at the next animation
+    // frame after a change.
+    void paint();
+    // The browser clock that drives `timer`, null for a timer of another form.
+    const IntervalClock* clockOf(const Timer& timer) const;
     // The element that hosts the windowed control `name`, null if none.
     emscripten::val elementOf(const std::string& name) const;
 
@@ -107,32 +108,37 @@ private:
     struct TimerBinding {
         Timer* timer;
         std::unique_ptr<IntervalClock> clock;
-        std::uint64_t seenRevision;
     };
 
+    // The stage and its layout (web_form_view.cpp).
     void createStage(emscripten::val host);
+    void syncFromModel(bool everything = false);
+    void layout();
+    void watchDevicePixelRatio();
+    // The controls (web_form_controls.cpp): an element a windowed control and a clock a timer,
+    // each in the form's order, brought in step where FormSync saw a change.
     void createElements();
     void createNotice();
-    void syncFromModel(bool everything = false);
-    void syncTimers(bool everything);
-    void layout();
+    void syncElements(const std::vector<bool>& changed);
+    void syncTimers(const std::vector<bool>& changed);
+    // Input (web_form_input.cpp).
+    void watchTouches();
     // A point of the viewport in the stage's content, which scrolls on a phone.
     PointF stagePoint(double clientX, double clientY) const;
     // A finger on the picture beside a phasor tip picks the nearest tip.
     void touchedPicture(emscripten::val event);
-    void watchDevicePixelRatio();
     void hideDragFeedback();
+    // Painting (web_form_paint.cpp).
+    void scheduleRepaint(bool everything);
     void schedulePaint(const RectF& region);
-    void paint();
     void paintRegion(const drawing::Region& region, const RectF& dirty, bool whole);
-    // Every timer of the form has its binding, in the form's order; null for no such timer.
-    const TimerBinding* timerNamed(const std::string& name) const;
     void drawPicture(const RectF& region, const drawing::ViewGeometry& geometry,
                      std::vector<drawing::Primitive>& out);
     drawing::ViewGeometry pictureGeometry(double factor) const;
     drawing::Rgba background() const;
 
     Form& form_;
+    FormSync formSync_{form_};
     drawing::Arrangement arrangement_ = drawing::Arrangement::of(0, 0, 0, 0, {});
     std::function<std::vector<drawing::FormPart>()> partsSource_;
     std::vector<drawing::FormPart> parts_;
@@ -154,7 +160,6 @@ private:
     drawing::TextFitter fitter_{measurer_};
     std::vector<std::unique_ptr<WindowedElement>> elements_;
     std::vector<TimerBinding> timers_;
-    std::map<std::string, const Control*> controlsByName_;
     RectF pendingPaint_;
     bool paintRequested_ = false;
     bool touchTookTip_ = false;

@@ -2,12 +2,10 @@
 
 #include <emscripten/val.h>
 
-#include <cstdint>
-
 #include "ui/box_control.h"
 
 // The DOM element that hosts one windowed control of the model. The view places it, names it for
-// screen readers and calls syncFromModel whenever the control's revision moves on.
+// screen readers and calls syncFromModel whenever the control's revision moves on (FormSync).
 class WindowedElement {
 public:
     virtual ~WindowedElement() = default;
@@ -26,8 +24,6 @@ public:
     // The page was arranged anew: a press or a drag in progress ends, without a drop.
     virtual void arrangementChanged() {}
 
-    // The view's bookkeeping: the revision last brought in step, and the hidden element that
-    // holds the description a screen reader reads.
-    std::uint64_t seenRevision = 0;
+    // The hidden element that holds the description a screen reader reads; the view makes it.
     emscripten::val description = emscripten::val::null();
 };

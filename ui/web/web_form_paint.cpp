@@ -1,0 +1,165 @@
+#include "ui/web/web_form_view.h"
+
+#include <algorithm>
+#include <cmath>
+#include <utility>
+#include <vector>
+
+#include "ui/drawing/form_drawing.h"
+#include "ui/drawing/svg_writer.h"
+#include "ui/web/canvas_painter.h"
+#include "ui/web/dom.h"
+
+using emscripten::val;
+
+// What changed on the picture since the last event, with what the tools' additions changed,
+// painted at the next animation frame.
+void WebFormView::scheduleRepaint(bool everything) {
+    RectF dirty = form_.takeDirtyRegion();
+    if (optionsSource_) {
+        // The tools' additions touch no control: what they change is painted for them.
+        drawing::LessonLayer now = optionsSource_();
+        dirty = dirty.united(
+            drawing::changedArea(options_, now, {0, 0, form_.clientWidth(), form_.clientHeight()}));
+        if (now.projector != options_.projector)
+            dom::setStyle(stage_, "backgroundColor",
+                          dom::cssColour(drawing::windowBackground(now, kButtonFace)));
+        options_ = std::move(now);
+    }
+    if (everything) {
+        schedulePaint({0, 0, form_.clientWidth(), form_.clientHeight()});
+    } else if (!dirty.isEmpty()) {
+        schedulePaint(dirty);
+    }
+}
+
+void WebFormView::schedulePaint(const RectF& region) {
+    pendingPaint_ = pendingPaint_.united(region);
+    if (paintRequested_)
+        return;
+    paintRequested_ = true;
+    val::global("requestAnimationFrame")(paintCallback_);
+}
+
+void WebFormView::paint() {
+    if (pendingPaint_.isEmpty())
+        return;
+    const RectF region = pendingPaint_;
+    pendingPaint_ = {};
+    const bool everything = region.left <= 0 && region.top <= 0 &&
+                            region.right() >= form_.clientWidth() &&
+                            region.bottom() >= form_.clientHeight();
+    if (arrangement_.kind() == drawing::Arrangement::Kind::Uniform) {
+        paintRegion(arrangement_.regions().front(), region, everything);
+        return;
+    }
+    if (everything) {
+        // The page between and beside the parts.
+        context_.call<void>("setTransform", 1, 0, 0, 1, 0, 0);
+        context_.set("fillStyle", dom::cssColour(background()));
+        context_.call<void>("fillRect", 0, 0, canvas_["width"], canvas_["height"]);
+    }
+    for (const drawing::Region& part : arrangement_.regions()) {
+        const double left = std::max(region.left, part.twips.left);
+        const double top = std::max(region.top, part.twips.top);
+        const RectF dirty{left, top, std::min(region.right(), part.twips.right()) - left,
+                          std::min(region.bottom(), part.twips.bottom()) - top};
+        if (!dirty.isEmpty())
+            paintRegion(part, dirty, false);
+    }
+}
+
+// Paints what changed of one region through its mapping: the changed part in whole device
+// pixels (a clip through a pixel would blend the old picture into the new), a pixel wider for
+// antialiased edges, kept inside the region's place in the page and out of its holes.
+void WebFormView::paintRegion(const drawing::Region& part, const RectF& dirty, bool whole) {
+    const drawing::ViewGeometry& geometry = part.geometry;
+    const double ratio = geometry.devicePixelRatio();
+    const bool uniform = arrangement_.kind() == drawing::Arrangement::Kind::Uniform;
+    context_.call<void>("setTransform", 1, 0, 0, 1, 0, 0);
+    context_.call<void>("save");
+    const auto devicePixels = [ratio](const RectF& pixels, double margin) {
+        const double left = std::floor(pixels.left * ratio) - margin;
+        const double top = std::floor(pixels.top * ratio) - margin;
+        return RectF{left, top, std::ceil(pixels.right() * ratio) + margin - left,
+                     std::ceil(pixels.bottom() * ratio) + margin - top};
+    };
+    if (!whole) {
+        const RectF changed = devicePixels(geometry.toPixels(dirty), 1);
+        context_.call<void>("beginPath");
+        context_.call<void>("rect", changed.left, changed.top, changed.width, changed.height);
+        context_.call<void>("clip");
+    }
+    if (!uniform) {
+        const RectF place = devicePixels(part.page(), 0);
+        context_.call<void>("beginPath");
+        context_.call<void>("rect", place.left, place.top, place.width, place.height);
+        for (const RectF& hole : part.holes) {
+            const RectF cut = devicePixels(geometry.toPixels(hole), 0);
+            context_.call<void>("rect", cut.left, cut.top, cut.width, cut.height);
+        }
+        context_.call<void>("clip", val("evenodd"));
+    }
+    context_.set("fillStyle", dom::cssColour(background()));
+    context_.call<void>("fillRect", 0, 0, canvas_["width"], canvas_["height"]);
+    // Everything a pixel outside the clip may touch, in twips.
+    const double pixel = 1.0 / geometry.pixelsPerTwip();
+    const RectF reach = whole ? RectF{-1e9, -1e9, 2e9, 2e9} : dirty.adjusted(2 * pixel);
+    std::vector<drawing::Primitive> primitives;
+    drawPicture(reach, geometry, primitives);
+    CanvasPainter painter(context_, geometry);
+    painter.paint(primitives);
+    context_.call<void>("restore");
+}
+
+void WebFormView::drawPicture(const RectF& region, const drawing::ViewGeometry& geometry,
+                              std::vector<drawing::Primitive>& out) {
+    drawing::drawForm(form_, region, geometry, fitter_, kButtonFace, out, options_);
+}
+
+drawing::Rgba WebFormView::background() const {
+    return drawing::windowBackground(options_, kButtonFace);
+}
+
+void WebFormView::setLessonLayer(std::function<drawing::LessonLayer()> source) {
+    optionsSource_ = std::move(source);
+    syncFromModel();
+}
+
+// The picture at the page's scale from the form's corner; twice the size is the same layout at a
+// device pixel ratio of 2, finer pixels.
+drawing::ViewGeometry WebFormView::pictureGeometry(double factor) const {
+    drawing::ViewGeometry geometry;
+    geometry.set(this->geometry().pixelsPerTwip(), {0, 0});
+    geometry.setDevicePixelRatio(factor);
+    return geometry;
+}
+
+val WebFormView::renderPicture(double factor) {
+    const drawing::ViewGeometry geometry = pictureGeometry(factor);
+    const double scale = geometry.pixelsPerTwip();
+    val canvas = dom::create("canvas", "");
+    canvas.set("width", std::max(1L, std::lround(form_.clientWidth() * scale * factor)));
+    canvas.set("height", std::max(1L, std::lround(form_.clientHeight() * scale * factor)));
+    val options = val::object();
+    options.set("alpha", false);
+    val context = canvas.call<val>("getContext", val("2d"), options);
+    context.set("fillStyle", dom::cssColour(background()));
+    context.call<void>("fillRect", 0, 0, canvas["width"], canvas["height"]);
+    std::vector<drawing::Primitive> primitives;
+    drawPicture({-1e9, -1e9, 2e9, 2e9}, geometry, primitives);
+    CanvasPainter painter(context, geometry);
+    painter.paint(primitives);
+    return canvas;
+}
+
+std::string WebFormView::pictureSvg() {
+    const drawing::ViewGeometry geometry = pictureGeometry(1);
+    const double scale = geometry.pixelsPerTwip();
+    std::vector<drawing::Primitive> primitives;
+    drawPicture({-1e9, -1e9, 2e9, 2e9}, geometry, primitives);
+    return drawing::toSvg(primitives, geometry,
+                          static_cast<int>(std::max(1L, std::lround(form_.clientWidth() * scale))),
+                          static_cast<int>(std::max(1L, std::lround(form_.clientHeight() * scale))),
+                          background());
+}
