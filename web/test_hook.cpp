@@ -11,6 +11,7 @@
 
 #include "app/form1.h"
 #include "app/setup_settings.h"
+#include "app/setup_text.h"
 #include "app/tool_catalogue.h"
 #include "tests/fuzz/invariant_checker.h"
 #include "ui/drawing/form_drawing.h"
@@ -271,11 +272,11 @@ val cutAtRegionEdges() {
 val tools() {
     const LessonState& t = theForm->lesson;
     static const char* const speeds[] = {"Normal", "Half", "Quarter"};
-    static const char* const theories[] = {"Off", "Rayleigh", "Ricean"};
     val out = val::object();
     out.set("paused", t.paused());
     out.set("speed", val(speeds[static_cast<int>(t.speed())]));
-    out.set("theory", val(theories[static_cast<int>(t.theory())]));
+    const char* theory = setup_text::nameOf(theory_curve::kTheoryNames, t.theory());
+    out.set("theory", val(*theory != '\0' ? theory : "Off"));
     out.set("projector", t.projector());
     return out;
 }
