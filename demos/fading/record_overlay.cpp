@@ -61,7 +61,8 @@ void drawRecord(const Form1& form, std::vector<Overlay>& out) {
     overlay.captions.push_back(
         {.box = rowAt(kArea.top),
          .text = "Fading record: dB against the rms, " + std::to_string(kShownFrames) + " frames",
-         .colour = kBlack});
+         .colour = kBlack,
+         .sizedAs = ""});
     const std::string stats =
         "Below " + number_rules::wholeText(threshold) +
         " dB: " + number_rules::fixedText(100 * record.fractionBelow(threshold), 1) + " % of " +
@@ -75,7 +76,8 @@ void drawRecord(const Form1& form, std::vector<Overlay>& out) {
     if (fading::phasesWanderSlowly(form)) {
         overlay.captions.push_back({.box = rowAt(kArea.bottom() - row),
                                     .text = "Raise \"Speed\" for many independent fades",
-                                    .colour = kThreshold});
+                                    .colour = kThreshold,
+                                    .sizedAs = ""});
     }
     out.push_back(std::move(overlay));
 }
