@@ -1,38 +1,61 @@
 #include "app/form_parts.h"
 
-#include <algorithm>
 #include <initializer_list>
 
 #include "app/form1.h"
+#include "demos/demonstrations.h"
 
 namespace {
 
-// The visible controls' boxes together, with a margin of 60 twips, kept out of the picture above
-// y = 7200 unless `top` lets it in; shown while any of them is.
-drawing::FormPart partOf(std::initializer_list<const BoxControl*> controls, double top) {
-    RectF box;
-    for (const BoxControl* control : controls) {
-        if (control->visible())
-            box = box.united(control->box());
-    }
-    if (box.isEmpty())
-        return {{}, false};
-    box = box.adjusted(60);
-    const double clippedTop = std::max(box.top, top);
-    return {{box.left, clippedTop, box.width, box.bottom() - clippedTop}, true};
-}
+// The option rows begin at y = 7200: above them is the picture.
+constexpr double kRows = 7200;
 
 }  // namespace
 
-std::vector<drawing::FormPart> formParts(const Form1& form) {
-    constexpr double kRows = 7200;  // where the option rows begin
+drawing::PhoneParts phoneParts(const Form1& form) {
+    drawing::PhoneParts parts;
+    parts.picture = {0, 0, form.clientWidth(), kRows};
+    if (const demos::Demonstration* shown = demos::shown(form)) {
+        const std::vector<demos::Figure> figures = shown->figures(form);
+        // Rows in their numbers' order, a row with no figure left out.
+        const auto rows = [&figures](int demos::Figure::*row) {
+            std::vector<std::vector<RectF>> out;
+            for (int number = 0; number < static_cast<int>(figures.size()); ++number) {
+                std::vector<RectF> boxes;
+                for (const demos::Figure& figure : figures) {
+                    if (figure.*row == number)
+                        boxes.push_back(figure.box);
+                }
+                if (!boxes.empty())
+                    out.push_back(std::move(boxes));
+            }
+            return out;
+        };
+        parts.upright = rows(&demos::Figure::uprightRow);
+        parts.sideways = rows(&demos::Figure::sidewaysRow);
+    }
     const Form1& f = form;
-    return {
-        {{0, 0, f.clientWidth(), kRows}},
-        partOf({&f.lblOne, &f.cmbOne, &f.hscAmp1, &f.lblTwo, &f.cmbTwo, &f.hscAmp2, &f.lblThree,
-                &f.hscPhase, &f.lblFour},
-               kRows),
-        partOf({&f.cmdHist, &f.lblRate, &f.hscRate, &f.lblFixed, &f.hscFixed}, 0),
-        partOf({&f.Label1, &f.cmbDemo, &f.cmdStart, &f.imgTarm}, kRows),
+    const std::initializer_list<std::initializer_list<const BoxControl*>> lines = {
+        {&f.lblOne},
+        {&f.cmbOne, &f.hscAmp1},
+        {&f.lblTwo},
+        {&f.cmbTwo, &f.hscAmp2},
+        {&f.lblThree, &f.lblFour},
+        {&f.hscPhase},
+        {&f.cmdHist},
+        {&f.lblRate, &f.hscRate},
+        {&f.lblFixed, &f.hscFixed},
+        {&f.Label1, &f.cmbDemo, &f.cmdStart},
+        {&f.imgTarm},
     };
+    for (const auto& line : lines) {
+        std::vector<RectF> shown;
+        for (const BoxControl* control : line) {
+            if (control->visible())
+                shown.push_back(control->box());
+        }
+        if (!shown.empty())
+            parts.controls.push_back(std::move(shown));
+    }
+    return parts;
 }

@@ -12,6 +12,10 @@ namespace demos {
 struct Figure {
     std::string_view name;
     RectF box;
+    // The row it stands in on a small screen, held upright and turned sideways: a row's figures
+    // side by side, the rows one above the other, the first the main one.
+    int uprightRow = 0;
+    int sidewaysRow = 0;
     friend bool operator==(const Figure&, const Figure&) = default;
 };
 

@@ -5,8 +5,10 @@
 // every run), OUTPUT_FOLDER to docs/screenshots. It writes
 //   browser-edition.png   "Ricean" with five rays, the histogram on and 3000 ticks, as
 //                         tools/screenshots takes the desktop's docs/screenshots/ricean.png;
-//   phone-upright-*.png, phone-sideways-*.png   "Polarisation" and "Rayleigh" on a phone of
-//                         390 x 844 CSS pixels, upright and turned, at a device pixel ratio of 2.
+//   phone-upright-*.png, phone-sideways-*.png   "Polarisation" with its ellipse, "Rayleigh" with
+//                         the histogram, the theory curve and the record, and "Phasors" with their
+//                         numbers, on a phone of 390 x 844 CSS pixels, upright and turned, at a
+//                         device pixel ratio of 2.
 import { createRequire } from 'node:module';
 import { fileURLToPath, pathToFileURL } from 'node:url';
 import path from 'node:path';
@@ -20,14 +22,13 @@ const folder = path.resolve(process.argv[3] ?? path.join(sourceDir, 'docs', 'scr
 
 const shots = [
     ['browser-edition.png', { width: 789, height: 605 }, 'demo=Ricean&one=Five&fixed=6&rate=10&histogram', 3000],
-    ['phone-upright-polarisation.png', { width: 390, height: 844, phone: true },
-        'demo=Polarisation&one=Horizontal&two=Vertical&phase=45', 4],
-    ['phone-sideways-polarisation.png', { width: 844, height: 390, phone: true },
-        'demo=Polarisation&one=Horizontal&two=Vertical&phase=45', 4],
-    ['phone-upright-rayleigh.png', { width: 390, height: 844, phone: true },
-        'demo=Rayleigh&one=Ten&rate=20&histogram', 3000],
-    ['phone-sideways-rayleigh.png', { width: 844, height: 390, phone: true },
-        'demo=Rayleigh&one=Ten&rate=20&histogram', 3000],
+    ...['upright', 'sideways'].flatMap((turn) => [
+        [`phone-${turn}-polarisation.png`, 'demo=Polarisation&one=Horizontal&two=Vertical&phase=45&ellipse', 30],
+        [`phone-${turn}-rayleigh.png`, 'demo=Rayleigh&one=Ten&rate=20&histogram&theory=Rayleigh&record', 3000],
+        [`phone-${turn}-phasors.png`, 'demo=Phasors&tip1=2400,780&tip2=900,3000&numbers', 1],
+    ].map(([name, setup, ticks]) => [name,
+        turn === 'upright' ? { width: 390, height: 844, phone: true } : { width: 844, height: 390, phone: true },
+        setup, ticks])),
 ];
 
 const browser = await chromium.launch({

@@ -16,7 +16,7 @@
 int main() {
     static Form1 form;
     static WebFormView view(form, emscripten::val::global("document")["body"]);
-    view.setPartsSource([] { return formParts(form); });
+    view.setPartsSource([] { return phoneParts(form); });
     emscripten::val::global("document").set("title", form.caption());
     view.load();
     static PageServices tools(form, view);

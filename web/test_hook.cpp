@@ -181,8 +181,9 @@ val geometry() {
     return out;
 }
 
-// Where the parts of the form stand in the page: the arrangement's kind, its content size (CSS
-// pixels) and each region's box in twips, its place in the page and its scale.
+// Where the parts of the form stand in the page: the arrangement's kind, the page's size (CSS
+// pixels), its panes (where each stands, how tall its content is) and each region's box in twips,
+// its pane, its place in the pane and its scale.
 val arrangement() {
     static const char* const kinds[] = {"uniform", "upright", "sideways"};
     const drawing::Arrangement& a = theView->arrangement();
@@ -190,15 +191,22 @@ val arrangement() {
     out.set("kind", val(kinds[static_cast<int>(a.kind())]));
     out.set("width", a.width());
     out.set("height", a.height());
+    out.set("controlScale", a.controlScale());
+    val panes = val::array();
+    for (const drawing::Pane& pane : a.panes()) {
+        val p = val::object();
+        p.set("place", boxValue(pane.place));
+        p.set("contentHeight", pane.contentHeight);
+        panes.call<void>("push", p);
+    }
+    out.set("panes", panes);
     val regions = val::array();
     for (const drawing::Region& region : a.regions()) {
         val r = val::object();
         r.set("twips", boxValue(region.twips));
+        r.set("pane", region.pane);
         r.set("page", boxValue(region.page()));
         r.set("pixelsPerTwip", region.geometry.pixelsPerTwip());
-        val holes = val::array();
-        for (const RectF& hole : region.holes) holes.call<void>("push", boxValue(hole));
-        r.set("holes", holes);
         regions.call<void>("push", r);
     }
     out.set("regions", regions);
@@ -208,16 +216,16 @@ val arrangement() {
 // A point of the form (twips) in the browser's viewport, through the region that shows it: where
 // a pointer goes to press there.
 val clientPoint(double x, double y) {
-    const PointF page = theView->geometryOf(RectF{x, y, 0, 0}).toPixels(x, y);
-    const val stage = theView->stage();
-    const val box = stage.call<val>("getBoundingClientRect");
+    const drawing::Region& region = theView->arrangement().regionOf(RectF{x, y, 0, 0});
+    const PointF client = theView->clientPoint(region.pane, region.geometry.toPixels(x, y));
     val out = val::object();
-    out.set("x", page.x + box["left"].as<double>() - stage["scrollLeft"].as<double>());
-    out.set("y", page.y + box["top"].as<double>() - stage["scrollTop"].as<double>());
+    out.set("x", client.x);
+    out.set("y", client.y);
     return out;
 }
 
-// Every text painted on the canvas, as each region sets it: {text, pixelSize} in CSS pixels.
+// Every text painted on the canvases, as each region sets it: {text, pixelSize, pane}, the size in
+// CSS pixels.
 val paintedTexts() {
     val out = val::array();
     for (const drawing::Region& region : theView->arrangement().regions()) {
@@ -231,6 +239,7 @@ val paintedTexts() {
                 val t = val::object();
                 t.set("text", text->text);
                 t.set("pixelSize", text->pixelSize);
+                t.set("pane", region.pane);
                 out.call<void>("push", t);
             }
         }
@@ -238,28 +247,31 @@ val paintedTexts() {
     return out;
 }
 
-// The visible painted controls that a region's edge or one of its holes cuts: what a region
-// shows of them is not the whole.
+// The visible painted controls that a region's edge cuts: what a region shows of them is not the
+// whole. A control that a region shows none of is no concern of that region, and nor is what a
+// windowed control's own region shows, which its element covers.
 val cutAtRegionEdges() {
     val out = val::array();
-    const auto& regions = theView->arrangement().regions();
+    std::vector<drawing::Region> regions;
+    for (const drawing::Region& region : theView->arrangement().regions()) {
+        const bool covered = std::any_of(
+            theForm->windowedControls().begin(), theForm->windowedControls().end(),
+            [&region](const Form::WindowedControlRef& ref) {
+                return std::visit([](auto* c) { return c->box(); }, ref) == region.twips;
+            });
+        if (!covered)
+            regions.push_back(region);
+    }
     for (const auto& item : theForm->paintOrder()) {
         const Control& control = *std::visit([](const Control* c) { return c; }, item);
         const RectF bounds = control.paintBounds();
         if (!control.visible() || bounds.isEmpty())
             continue;
-        const auto within = [&bounds](const RectF& r) {
-            return bounds.left >= r.left && bounds.top >= r.top && bounds.right() <= r.right() &&
-                   bounds.bottom() <= r.bottom();
-        };
         for (const drawing::Region& region : regions) {
-            // What another region shows instead is no part of this one.
-            const auto hole = std::find_if(region.holes.begin(), region.holes.end(), within);
-            if (hole != region.holes.end() || !bounds.intersects(region.twips))
-                continue;
-            bool cut = !within(region.twips);
-            for (const RectF& other : region.holes) cut = cut || bounds.intersects(other);
-            if (cut) {
+            const RectF& r = region.twips;
+            const bool within = bounds.left >= r.left && bounds.top >= r.top &&
+                                bounds.right() <= r.right() && bounds.bottom() <= r.bottom();
+            if (bounds.intersects(r) && !within) {
                 out.call<void>("push", control.name());
                 break;
             }

@@ -15,11 +15,13 @@ class WebFormView;
 //   clock()                {running, period} of tmrOne's browser clock
 //   geometry()             {pixelsPerTwip, offsetX, offsetY, devicePixelRatio} of the picture
 //                          (the whole form on a large screen)
-//   arrangement()          {kind, width, height, regions: [{twips, page, pixelsPerTwip, holes}]}:
-//                          where the form's parts stand in the page (drawing::Arrangement)
+//   arrangement()          {kind, width, height, controlScale, panes: [{place, contentHeight}],
+//                          regions: [{twips, pane, page, pixelsPerTwip}]}: where the form's
+//                          figures and controls stand in the page (drawing::Arrangement)
 //   clientPoint(x, y)      a point in twips as the viewport's CSS pixels, through its region
-//   paintedTexts()         [{text, pixelSize}]: every text on the canvas, as its region sets it
-//   cutAtRegionEdges()     names of the visible painted controls a region's edge or hole cuts
+//   paintedTexts()         [{text, pixelSize, pane}]: every text on the canvases, as its region
+//                          sets it
+//   cutAtRegionEdges()     names of the visible painted controls a region's edge cuts
 //   error()                the program error shown in the page, "" while none
 //   tools()                {paused, speed, theory, projector} of the teaching tools
 //   catalogue()            the tools' catalogue as the page's edition has it, in its order:

@@ -165,9 +165,9 @@ std::vector<demos::Figure> figures(const Form1& form) {
                      double{form.Line2.y2()} - form.Line2.y1()};
     std::vector<demos::Figure> out = {{"rays", axes.adjusted(120)}};
     if (histogram::isOn(form))
-        out.push_back({"histogram", histogram::axesBox(form).adjusted(60)});
+        out.push_back({"histogram", histogram::axesBox(form).adjusted(60), 1, 1});
     if (form.lesson.recordShown())
-        out.push_back({"record", fading_record::kArea});
+        out.push_back({"record", fading_record::kArea, 1, 1});
     return out;
 }
 

@@ -168,16 +168,16 @@ bool tipAtOrigin(const Form1& form, int index) {
 }
 
 std::vector<demos::Figure> figures(const Form1& form) {
-    // A band a diagram, from the left of its phasor's axes to the right end of its sinusoid's, from
-    // just above its vertical axis to the top of the next, with its numbers below it.
-    const char* const names[] = {"phasor 1", "phasor 2", "sum"};
-    std::vector<demos::Figure> out;
-    for (int k = 0; k < 3; ++k) {
-        const double top = form.lnePhasor[6 + k].y1() - 15.0;
-        const double bottom = k < 2 ? form.lnePhasor[7 + k].y1() - 15.0 : top + 2040;
-        out.push_back({names[k], {120, top, 11280, bottom - top}});
-    }
-    return out;
+    // The three diagrams together, from above the first vertical axis to the sum's numbers,
+    // since a long phasor reaches into its neighbour's diagram as it does in the window; and the
+    // three sinusoids beside them, as high as the picture, since a long phasor's sinusoid reaches
+    // beyond its band. Upright the diagrams stand above the sinusoids, sideways beside them.
+    // A tip on the top of the first vertical axis is whole inside.
+    const double top = form.lnePhasor[6].y1() - 180.0;
+    const double bottom = form.lnePhasor[8].y1() - 15.0 + 2040;
+    const double left = form.lnePhasor[0].x1();
+    return {{"diagrams", {120, top, left - 60 - 120, bottom - top}, 0, 0},
+            {"sinusoids", {left - 60, 0, double{form.lnePhasor[0].x2()} - left + 120, 7200}, 1, 0}};
 }
 
 }  // namespace phasors

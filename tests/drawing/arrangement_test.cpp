@@ -38,7 +38,7 @@ TEST(ArrangementKind, UniformIsTheDesktopsFittedMapping) {
     form.load();
     for (const auto& [width, height] : std::vector<std::pair<double, double>>{
              {789, 605}, {1578, 1210}, {1200, 605}, {789, 1000}, {1180, 820}}) {
-        const Arrangement a = Arrangement::of(11835, 9075, width, height, formParts(form));
+        const Arrangement a = Arrangement::of(11835, 9075, width, height, phoneParts(form));
         drawing::ViewGeometry fitted;
         fitted.fitForm(11835, 9075, width, height);
         ASSERT_EQ(a.regions().size(), 1u);
@@ -51,57 +51,65 @@ TEST(ArrangementKind, UniformIsTheDesktopsFittedMapping) {
     }
 }
 
-// A phone, upright and sideways and with a keyboard up, in every demonstration: the parts stand
-// apart, inside the page, the picture first at the full width (upright), each at most as large
-// as its width lets it be and no smaller than a finger needs while it fits; every control a
-// finger uses is at least 24 x 24 CSS pixels, and a point maps back to its twips.
+// The demonstrations as a student opens them, with every lesson that draws over one on, so that
+// each shows all the figures it can.
+Form1& opened(Form1& form, int demo, bool record = true) {
+    form.load();
+    form.cmbDemo.pick(demo);
+    form.lesson.setEllipse(true);
+    form.lesson.setFadingRecord(record);
+    form.lesson.setPhasorNumbers(true);
+    if (form.cmdHist.visible())
+        form.cmdHist.click();
+    return form;
+}
+
+bool apart(const RectF& a, const RectF& b) {
+    return a.right() <= b.left + 1e-9 || b.right() <= a.left + 1e-9 || a.bottom() <= b.top + 1e-9 ||
+           b.bottom() <= a.top + 1e-9;
+}
+
+// A phone, upright and sideways, in every demonstration: the regions stand apart inside their
+// panes, every control at one scale and at least a finger's target, the panes side by side or
+// one above the other, and a point of a region maps back to its twips.
 class PhoneArrangement : public ::testing::TestWithParam<int> {};
 
-TEST_P(PhoneArrangement, PartsStandApartAndEveryControlIsAFingersTarget) {
+TEST_P(PhoneArrangement, RegionsStandApartAndEveryControlIsAFingersTargetAtOneScale) {
     Form1 form;
-    form.load();
-    form.cmbDemo.pick(GetParam());
+    opened(form, GetParam());
     const std::string demo = form.cmbDemo.text();
-    for (const auto& [width, height] :
-         std::vector<std::pair<double, double>>{{390, 844}, {844, 390}, {360, 640}, {390, 420}}) {
+    for (const auto& [width, height] : std::vector<std::pair<double, double>>{
+             {390, 844}, {360, 640}, {844, 390}, {640, 360}, {390, 420}}) {
         const std::string at =
             demo + " at " + std::to_string(int(width)) + " x " + std::to_string(int(height));
-        const Arrangement a = Arrangement::of(11835, 9075, width, height, formParts(form));
+        const Arrangement a = Arrangement::of(11835, 9075, width, height, phoneParts(form));
         ASSERT_NE(a.kind(), Kind::Uniform) << at;
-        const auto& regions = a.regions();
-        const RectF picture = regions[0].page();
-        if (a.kind() == Kind::Upright) {
-            EXPECT_NEAR(picture.width, width, 1e-9) << at;
+        const auto& panes = a.panes();
+        EXPECT_TRUE(apart(panes[0].place, panes[1].place)) << at;
+        for (const drawing::Pane& pane : panes) {
+            EXPECT_GE(pane.place.left, -1e-9) << at;
+            EXPECT_LE(pane.place.right(), width + 1e-9) << at;
+            EXPECT_LE(pane.place.bottom(), height + 1e-9) << at;
         }
-        EXPECT_EQ(a.width(), width) << at;
-        EXPECT_GE(a.height(), height) << at;
-        double bottom = 0;
+        EXPECT_FALSE(panes[0].scrolls()) << at << ": the figures never scroll";
+        const auto& regions = a.regions();
         for (std::size_t i = 0; i < regions.size(); ++i) {
             const RectF page = regions[i].page();
+            const drawing::Pane& pane = panes[regions[i].pane];
             EXPECT_GE(page.left, -1e-9) << at << " region " << i;
-            EXPECT_LE(page.right(), width + 1e-9) << at << " region " << i;
-            bottom = std::max(bottom, page.bottom());
+            EXPECT_LE(page.right(), pane.place.width + 1e-9) << at << " region " << i;
             for (std::size_t j = i + 1; j < regions.size(); ++j) {
-                const RectF other = regions[j].page();
-                const bool apart =
-                    page.right() <= other.left + 1e-9 || other.right() <= page.left + 1e-9 ||
-                    page.bottom() <= other.top + 1e-9 || other.bottom() <= page.top + 1e-9;
-                EXPECT_TRUE(apart) << at << " regions " << i << " and " << j;
+                if (regions[j].pane == regions[i].pane)
+                    EXPECT_TRUE(apart(page, regions[j].page()))
+                        << at << " regions " << i << ", " << j;
             }
-            // A point of the region comes back to its twips.
             const RectF& twips = regions[i].twips;
             const PointF inside{twips.left + twips.width / 3, twips.top + twips.height / 3};
-            if (regions[i].showsTwips(inside.x, inside.y)) {
-                const auto back = a.toTwips(regions[i].geometry.toPixels(inside.x, inside.y));
-                ASSERT_TRUE(back.has_value()) << at;
-                EXPECT_NEAR(back->x, inside.x, 1e-6) << at;
-                EXPECT_NEAR(back->y, inside.y, 1e-6) << at;
-            }
-        }
-        EXPECT_NEAR(a.height(), std::max(height, bottom), 1e-6) << at << ": scrolls only for room";
-        // The rows come right below the picture, upright, so that they stay on screen together.
-        if (a.kind() == Kind::Upright && regions.size() > 1 && regions[1].twips.top >= 7200) {
-            EXPECT_NEAR(regions[1].page().top, picture.bottom(), 1e-6) << at;
+            const auto back =
+                a.toTwips(regions[i].pane, regions[i].geometry.toPixels(inside.x, inside.y));
+            ASSERT_TRUE(back.has_value()) << at;
+            EXPECT_NEAR(back->x, inside.x, 1e-6) << at;
+            EXPECT_NEAR(back->y, inside.y, 1e-6) << at;
         }
         for (const auto& ref : form.windowedControls()) {
             const BoxControl& control =
@@ -109,17 +117,17 @@ TEST_P(PhoneArrangement, PartsStandApartAndEveryControlIsAFingersTarget) {
             if (!control.visible())
                 continue;
             const auto* button = dynamic_cast<const Button*>(&control);
-            if (button != nullptr && button->graphical())
-                continue;  // a phasor tip: a touch beside it picks it
-            const drawing::PixelRect widget = a.widgetRect(control.box());
-            EXPECT_GE(widget.width, 24) << at << " " << control.name();
-            EXPECT_GE(widget.height, 24) << at << " " << control.name();
-            // Its part at a finger's zoom, or at the full width where even that is less.
+            const bool tip = button != nullptr && button->graphical();
+            const drawing::PixelRect widget = a.widgetRect(control.box(), tip);
+            const double least = tip ? 16 : 24;
+            EXPECT_GE(widget.width, least) << at << " " << control.name();
+            EXPECT_GE(widget.height, least) << at << " " << control.name();
             const drawing::Region& region = a.regionOf(control.box());
-            const double column = a.kind() == Kind::Upright ? width : width - picture.width;
-            EXPECT_GE(region.geometry.pixelsPerTwip() * 15 + 1e-9,
-                      std::min(Arrangement::kFingerZoom, column / region.twips.width * 15))
-                << at << " " << control.name();
+            if (!tip) {
+                EXPECT_EQ(region.pane, Arrangement::kControlsPane) << at << " " << control.name();
+                EXPECT_DOUBLE_EQ(region.geometry.pixelsPerTwip(), a.controlScale())
+                    << at << " " << control.name();
+            }
         }
     }
 }
@@ -133,30 +141,53 @@ std::string demoName(const ::testing::TestParamInfo<int>& info) {
 
 INSTANTIATE_TEST_SUITE_P(EveryDemonstration, PhoneArrangement, ::testing::Range(0, 6), demoName);
 
-// Too little height for every part at a finger's scale: the page scrolls rather than shrink a
-// target below it, and a part that does fit keeps the largest scale that fits its width.
-TEST(PhoneArrangementHeight, CapsScalesToFitThenScrolls) {
+// Held upright, the figures fill what the controls leave: the axes of the polarisation and the
+// fading at 85 % of the width or more, and where everything fits, at most 15 % of the height
+// empty, with the controls at the bottom of the screen; where it does not, the figures stay and
+// the controls' pane scrolls. The wave is a strip of 96 steps: at the full width, it cannot fill
+// a tall screen without being distorted, and it is held to its width alone. The phasors' diagrams
+// stand as a column above their sinusoids, as wide as the height lets them be.
+TEST(PhoneArrangementHeight, FiguresFillTheHeightTheControlsLeaveAndStayWhenTheyScroll) {
+    // The fading demonstrations twice: the histogram beside the record, and alone below the axes.
+    for (int demo = 0; demo < 8; ++demo) {
+        for (const auto& [width, height] :
+             std::vector<std::pair<double, double>>{{390, 844}, {360, 640}}) {
+            Form1 form;
+            opened(form, demo < 6 ? demo : demo - 3, demo < 6);
+            const std::string at = form.cmbDemo.text() + " at " + std::to_string(int(width));
+            const Arrangement a = Arrangement::of(11835, 9075, width, height, phoneParts(form));
+            const auto& panes = a.panes();
+            double covered = 0;  // the height the figures' rows take
+            double rowTop = -1;
+            for (const drawing::Region& region : a.regions()) {
+                if (region.pane != Arrangement::kPicturePane || region.page().top <= rowTop)
+                    continue;
+                rowTop = region.page().top;
+                covered += region.page().height;
+            }
+            const bool wave =
+                form.cmbDemo.text() == "Plane Wave" || form.cmbDemo.text() == "Group Velocity";
+            const RectF main = a.regions().front().page();
+            if (wave)
+                EXPECT_NEAR(main.width, width, 1e-9) << at;
+            else if (form.cmbDemo.text() != "Phasors")
+                EXPECT_GE(main.width, 0.85 * width - 1e-9) << at;
+            if (!panes[1].scrolls()) {
+                EXPECT_NEAR(panes[1].place.bottom(), height, 1e-9) << at << ": at the bottom";
+                const double empty = height - covered - panes[1].contentHeight;
+                if (!wave)
+                    EXPECT_LE(empty, 0.15 * height) << at;
+            }
+        }
+    }
+    // A keyboard that slides up leaves 420 pixels: the figures stay on screen above the
+    // controls, which scroll.
     Form1 form;
-    form.load();
-    form.cmbDemo.pick(3);  // "Rayleigh": rows, the histogram's controls, the demo list
-    const Arrangement tall = Arrangement::of(11835, 9075, 390, 2000, formParts(form));
-    const Arrangement fits = Arrangement::of(11835, 9075, 390, 600, formParts(form));
-    const Arrangement short_ = Arrangement::of(11835, 9075, 390, 400, formParts(form));
-    ASSERT_EQ(tall.regions().size(), 4u);
-    EXPECT_EQ(tall.height(), 2000);
-    for (std::size_t i = 1; i < 4; ++i) {
-        const RectF& twips = tall.regions()[i].twips;
-        EXPECT_NEAR(tall.regions()[i].geometry.pixelsPerTwip(), 390 / twips.width, 1e-12);
-    }
-    EXPECT_NEAR(fits.height(), 600, 1e-6);
-    EXPECT_LE(fits.regions().back().page().bottom(), 600 + 1e-6);
-    EXPECT_GT(short_.height(), 400);
-    for (std::size_t i = 1; i < 4; ++i) {
-        EXPECT_GE(short_.regions()[i].geometry.pixelsPerTwip() * 15,
-                  Arrangement::kFingerZoom - 1e-9);
-    }
-    // In a gap or beside every part there is no window.
-    EXPECT_FALSE(short_.toTwips({1, short_.height() - 1}).has_value());
+    opened(form, 3);  // "Rayleigh"
+    const Arrangement a = Arrangement::of(11835, 9075, 390, 420, phoneParts(form));
+    EXPECT_TRUE(a.panes()[1].scrolls());
+    EXPECT_GE(a.panes()[1].place.height, 0.4 * 420 - 1e-9);
+    EXPECT_GT(a.panes()[0].place.height, 0);
 }
 
 }  // namespace

@@ -1,8 +1,9 @@
-// The page on a phone, upright and sideways, and on a laptop: the window's parts where a finger
-// can use them (every target at least 24 x 24 CSS pixels, a phasor tip's touch area 44 x 44,
-// text at least 12 pixels), nothing overlapping and nothing of the picture cut; finger drags that
-// drop where the desktop drops; taps on lists, buttons and scroll bars; and a turn of the phone
-// in the middle of a drag or after typing.
+// The page on a phone, upright and sideways, and on a laptop: the demonstration's figures fill the
+// screen above or beside the controls, every control text at one size (16 CSS pixels or more, the
+// largest at most 1.25 times the smallest), every target a finger's, the phasor tips drawn 16
+// pixels across at least with their 44 x 44 touch areas; lists that open with a tap and keep the
+// keyboard away; finger drags that drop where the desktop drops; and a turn of the phone in the
+// middle of a drag or after typing.
 import { test } from 'node:test';
 import assert from 'node:assert/strict';
 import { launch, openPage, healthOf, assertHealthy, control, poll } from './browser.mjs';
@@ -13,7 +14,19 @@ test.after(() => browser.close());
 const upright = { width: 390, height: 844, deviceScaleFactor: 3, hasTouch: true };
 const sideways = { width: 844, height: 390, deviceScaleFactor: 3, hasTouch: true };
 const laptop = { width: 1280, height: 800, deviceScaleFactor: 1 };
-const demos = ['Plane Wave', 'Group Velocity', 'Polarisation', 'Rayleigh', 'Ricean', 'Phasors'];
+const layouts = [
+    [upright, 'upright'], [{ width: 360, height: 640, deviceScaleFactor: 2, hasTouch: true }, 'upright'],
+    [sideways, 'sideways'], [{ width: 640, height: 360, deviceScaleFactor: 2, hasTouch: true }, 'sideways'],
+    [laptop, 'uniform'],
+];
+// Each demonstration with every lesson of its own on, so that it shows all its figures.
+const demos = [
+    ['Plane Wave', 'demo=Plane+Wave'], ['Group Velocity', 'demo=Group+Velocity'],
+    ['Polarisation', 'demo=Polarisation&two=Vertical&phase=45&ellipse'],
+    ['Rayleigh', 'demo=Rayleigh&one=Ten&histogram&record'],
+    ['Ricean', 'demo=Ricean&one=Five&histogram&record'],
+    ['Phasors', 'demo=Phasors&tip1=2400,780&tip2=900,3000&numbers'],
+];
 const kGrid = 60;
 const floorToGrid = (twips) => Math.floor(twips / kGrid) * kGrid;
 
@@ -26,6 +39,12 @@ const hook = (page, name, ...args) =>
 
 async function pick(page, demo) {
     await page.locator('[id="cmbDemo"]').fill(demo);
+    await hook(page, 'paint');
+}
+
+async function setUp(page, fragment) {
+    assert.equal(await hook(page, 'setup', fragment), '', fragment);
+    await hook(page, 'tick', 20);
     await hook(page, 'paint');
 }
 
@@ -51,22 +70,46 @@ const targets = (page) => page.evaluate(() => {
     return out;
 });
 
-const tips = (page) => page.evaluate(() => ['cmdPhasor(0)', 'cmdPhasor(1)'].map((id) => {
+const tips = (page) => page.evaluate(() => ['cmdPhasor(0)', 'cmdPhasor(1)', 'cmdPhasor(2)'].map((id) => {
     const e = document.getElementById(id);
     const r = e.getBoundingClientRect();
-    return { id, shown: e.getClientRects().length > 0, x: r.x + r.width / 2, y: r.y + r.height / 2 };
+    return { id, width: r.width, height: r.height, x: r.x + r.width / 2, y: r.y + r.height / 2 };
 }));
+
+// The text of every control a student reads on screen: the captions painted in the controls'
+// pane (the logo's lettering is a picture), the lists' and the buttons' texts.
+async function controlTexts(page) {
+    const painted = (await hook(page, 'paintedTexts'))
+        .filter((t) => t.pane === 1 && t.text !== 'Orvo')
+        .map((t) => ({ name: t.text, px: t.pixelSize }));
+    const elements = await page.evaluate(() => [...document.querySelectorAll('.combo, .button:not(.graphical)')]
+        .filter((e) => e.getClientRects().length > 0)
+        .map((e) => ({ name: e.id || e.querySelector('input').id, px: parseFloat(getComputedStyle(e).fontSize) })));
+    return [...painted, ...elements];
+}
 
 function overlap(a, b) {
     return a.x < b.x + b.width - 0.5 && b.x < a.x + a.width - 0.5 &&
         a.y < b.y + b.height - 0.5 && b.y < a.y + a.height - 0.5;
 }
 
-test('on a phone every target is a finger\'s, no two overlap, text is readable and the picture whole', async () => {
-    for (const [size, kind] of [[upright, 'upright'], [sideways, 'sideways'], [laptop, 'uniform']]) {
+// The height the figures' rows take in their pane: one region's height a row.
+function figureRowsHeight(arrangement) {
+    let covered = 0;
+    let top = -1;
+    for (const r of arrangement.regions) {
+        if (r.pane !== 0 || r.page.top <= top) continue;
+        top = r.page.top;
+        covered += r.page.height;
+    }
+    return covered;
+}
+
+test('on a phone the figures fill the screen, every control text is one size and every target a finger\'s', async () => {
+    for (const [size, kind] of layouts) {
         const { page, context, watch } = await openPage(browser, size);
-        for (const demo of demos) {
-            await pick(page, demo);
+        for (const [demo, fragment] of demos) {
+            await setUp(page, fragment);
             const at = `${demo} at ${size.width} x ${size.height}`;
             const arrangement = await hook(page, 'arrangement');
             assert.equal(arrangement.kind, kind, at);
@@ -83,20 +126,40 @@ test('on a phone every target is a finger\'s, no two overlap, text is readable a
                 }
             }
             // Nothing wider than the page: no sideways scrolling.
-            const wide = await page.evaluate(() => document.getElementById('stage').scrollWidth);
+            const wide = await page.evaluate(() => Math.max(document.getElementById('stage').scrollWidth,
+                document.getElementById('controlsPane').scrollWidth));
             assert.ok(wide <= size.width, `${at}: content ${wide} wide`);
-            for (const text of await hook(page, 'paintedTexts')) {
-                assert.ok(text.pixelSize >= 12, `${at}: "${text.text}" at ${text.pixelSize} px`);
-            }
-            const fonts = await page.evaluate(() => [...document.querySelectorAll('.combo, .button')]
-                .filter((e) => e.getClientRects().length > 0 && e.textContent.trim() !== '' ||
-                    e.classList.contains('combo') && e.getClientRects().length > 0)
-                .map((e) => parseFloat(getComputedStyle(e).fontSize)));
-            for (const px of fonts) assert.ok(px >= 12, `${at}: a control's text at ${px} px`);
             assert.deepEqual(await hook(page, 'cutAtRegionEdges'), [], `${at}: cut at a region's edge`);
+            if (kind === 'uniform') continue;
+
+            const texts = await controlTexts(page);
+            const sizes = texts.map((t) => t.px);
+            for (const t of texts) assert.ok(t.px >= 16, `${at}: "${t.name}" at ${t.px} px`);
+            assert.ok(Math.max(...sizes) <= 1.25 * Math.min(...sizes),
+                `${at}: control texts from ${Math.min(...sizes)} to ${Math.max(...sizes)} px`);
+            const main = arrangement.regions[0].page;
+            const wave = demo === 'Plane Wave' || demo === 'Group Velocity';
+            if (kind === 'upright') {
+                if (wave) assert.ok(Math.abs(main.width - size.width) < 1e-6, `${at}: the wave's width`);
+                if (['Polarisation', 'Rayleigh', 'Ricean'].includes(demo)) {
+                    assert.ok(main.width >= 0.85 * size.width - 1e-6, `${at}: the axes ${main.width} wide`);
+                }
+                const controls = arrangement.panes[1];
+                if (controls.contentHeight <= controls.place.height + 0.5 && !wave) {
+                    const empty = size.height - figureRowsHeight(arrangement) - controls.contentHeight;
+                    assert.ok(empty <= 0.15 * size.height, `${at}: ${empty} px empty`);
+                }
+            } else {
+                assert.ok(arrangement.panes[0].place.height === size.height, `${at}: the figures at the full height`);
+            }
             if (demo === 'Phasors') {
-                // The tips' touch areas: 44 x 44 each, apart from each other and every target.
-                const [a, b] = await tips(page);
+                // Drawn 16 pixels across at least; their touch areas 44 x 44 each, apart from each
+                // other and from every target.
+                const shown = await tips(page);
+                for (const tip of shown) {
+                    assert.ok(tip.width >= 16 && tip.height >= 16, `${at}: ${tip.id} ${tip.width} x ${tip.height}`);
+                }
+                const [a, b] = shown;
                 const area = (t) => ({ x: t.x - 22, y: t.y - 22, width: 44, height: 44 });
                 assert.ok(!overlap(area(a), area(b)), `${at}: the tips' touch areas overlap`);
                 for (const t of wholes) {
@@ -186,18 +249,41 @@ test('a finger drags each tip on a phone and it lands where the desktop puts it;
     }
 });
 
-test('taps work the lists, the buttons and the scroll bars on a phone', async () => {
+test('a tap opens a list anywhere on it; names lists keep the keyboard away, numbers bring the keypad', async () => {
     const { page, context, watch } = await openPage(browser, upright);
     const tap = async (selector) => {
         const box = await page.locator(selector).boundingBox();
         await page.touchscreen.tap(box.x + box.width / 2, box.y + box.height / 2);
         await hook(page, 'paint');
     };
-    await tap('[id="cmbDemo"] ~ .combo-arrow');
-    assert.equal(await page.locator('[id="cmbDemo-list"]').isVisible(), true);
+    const lists = [['Plane Wave', ['cmbDemo', 'cmbOne', 'cmbTwo'], [false, true, true]],
+        ['Polarisation', ['cmbOne', 'cmbTwo'], [false, false]], ['Rayleigh', ['cmbOne'], [false]]];
+    for (const [demo, names, numbers] of lists) {
+        await pick(page, demo);
+        await page.evaluate(() => document.activeElement?.blur());
+        for (let i = 0; i < names.length; ++i) {
+            const id = names[i];
+            const at = `${id} in ${demo}`;
+            const mode = () => page.evaluate((n) => document.getElementById(n).getAttribute('inputmode'), id);
+            await tap(`[id="${id}"]`);
+            assert.equal(await page.locator(`[id="${id}-list"]`).isVisible(), true, `${at}: a tap on the field opens it`);
+            assert.equal(await mode(), 'none', `${at}: no keyboard for the open list`);
+            for (const box of await page.locator(`[id="${id}-list"] [role=option]`).evaluateAll(
+                (options) => options.map((o) => o.getBoundingClientRect().height))) {
+                assert.ok(box >= 44, `${at}: an entry ${box} high`);
+            }
+            await tap(`[id="${id}"]`);
+            assert.equal(await page.locator(`[id="${id}-list"]`).isVisible(), false, `${at}: a second tap closes it`);
+            assert.equal(await mode(), numbers[i] ? 'decimal' : 'none',
+                `${at}: ${numbers[i] ? 'the numeric keypad to type a number' : 'still no keyboard'}`);
+            await page.evaluate(() => document.activeElement?.blur());
+            assert.equal(await mode(), 'none', `${at}: no keyboard once it is left`);
+        }
+    }
+    // An entry picked with a finger, and the buttons and scroll bars tapped.
+    await tap('[id="cmbDemo"]');
     const option = page.locator('[id="cmbDemo-list"] [role=option]', { hasText: 'Rayleigh' });
     const box = await option.boundingBox();
-    assert.ok(box.height >= 24, `an entry of the open list is ${box.height} high`);
     await page.touchscreen.tap(box.x + box.width / 2, box.y + box.height / 2);
     assert.equal((await control(page, 'cmbDemo')).text, 'Rayleigh');
     await tap('[id="cmdStart"]');
@@ -250,14 +336,17 @@ test('turning the phone ends a drag cleanly and keeps what was typed', async () 
     assert.equal(await page.evaluate(() => document.activeElement.id), 'cmbOne');
     await page.keyboard.type('5');
     assert.equal((await control(page, 'cmbOne')).text, '2.55');
-    // A keyboard that slides up takes height from the page: the rows stay right under the
-    // picture, both on screen. (Until the browser delivers the resize, the page still has the
-    // arrangement for 844 pixels, whose rows are on screen too: wait for the new one.)
+    // A keyboard that slides up takes height from the page: the figures stay on screen above the
+    // controls, which scroll in what is left. (Until the browser delivers the resize, the page
+    // still has the arrangement for 844 pixels: wait for the new one.)
     await page.setViewportSize({ width: 390, height: 420 });
     assert.ok(await until(page, () => window.propagationTest.arrangement().height < 844));
     const a = await hook(page, 'arrangement');
-    assert.equal(a.regions[1].page.top, a.regions[0].page.top + a.regions[0].page.height);
-    assert.ok(a.regions[1].page.top + a.regions[1].page.height <= 420, 'the rows are on screen');
+    const [figures, controls] = a.panes;
+    assert.ok(figures.place.top === 0 && figures.place.height > 0, 'the figures on screen');
+    assert.equal(controls.place.top, figures.place.height, 'the controls right under them');
+    assert.ok(controls.place.top + controls.place.height <= 420, 'the controls on screen');
+    assert.equal(await page.evaluate(() => document.activeElement.id), 'cmbOne', 'still typing');
     assertHealthy(assert, await healthOf(page, watch));
     await context.close();
 });

@@ -10,8 +10,9 @@ import { pathToFileURL } from 'node:url';
 import { launch, shippedPagePath, canvasPixels } from './browser.mjs';
 
 // The size the shipped page may reach, in bytes: what it measured when this limit was set, and a
-// margin of about 3 % for small changes. A change that needs more says so here, with its figure.
-const kSizeLimit = 435_000;
+// margin of about 3 % for small changes. A change that needs more says so here, with its figure:
+// 441,155 bytes with the phone's figures and panes.
+const kSizeLimit = 445_000;
 
 const browser = await launch();
 test.after(() => browser.close());

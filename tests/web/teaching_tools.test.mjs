@@ -467,8 +467,9 @@ test('R, E and N draw the fading record, the ellipse and the phasor numbers, on 
             const count = async () => {
                 await page.evaluate(() => { window.propagationTest.tick(40); window.propagationTest.paint(); });
                 const corner = await page.evaluate(([x, y]) => window.propagationTest.clientPoint(x, y), [area.left, area.top]);
+                // The far corner's last twip: the corner itself is the next region's.
                 const far = await page.evaluate(([x, y]) => window.propagationTest.clientPoint(x, y),
-                    [area.left + area.width, area.top + area.height]);
+                    [area.left + area.width - 1, area.top + area.height - 1]);
                 const ratio = size.deviceScaleFactor ?? 1;
                 const pixels = await canvasPixels(page, Math.floor(corner.x * ratio), Math.floor(corner.y * ratio),
                     Math.ceil((far.x - corner.x) * ratio), Math.ceil((far.y - corner.y) * ratio));

@@ -2,69 +2,147 @@
 
 #include <algorithm>
 #include <cmath>
-#include <limits>
+#include <utility>
 
 #include "ui/twips.h"
 
 namespace drawing {
 namespace {
 
-// CSS pixels per twip at which a list is a finger's target.
-constexpr double kFingerScale = Arrangement::kFingerZoom / twips::kPerPixel;
+// The controls' zoom against the design size: at least where a list's text, set at 16 points on
+// a small screen, is 16 CSS pixels high (sideways, where the column's width is chosen), and at
+// most half as large again as the design.
+constexpr double kMinControlZoom = 0.75;
+constexpr double kMaxControlZoom = 1.5;
+// Upright, where the figures must shrink, a row below the first keeps at least this share of the
+// width.
+constexpr double kLeastShare = 0.4;
+// Sideways, the controls' column takes at most this share of the width, unless its text needs
+// more, and no more than the figures leave.
+constexpr double kColumnShare = 0.45;
 
-Region placed(const RectF& box, double scale, double pageLeft, double pageTop) {
+Region placed(const RectF& box, double scale, double left, double top, int pane) {
     Region region;
     region.twips = box;
-    region.geometry.set(scale, {pageLeft - box.left * scale, pageTop - box.top * scale});
+    region.pane = pane;
+    region.geometry.set(scale, {left - box.left * scale, top - box.top * scale});
     return region;
 }
 
-// Stacks `parts` in a column `width` CSS pixels wide from (left, top), each centred at the
-// largest scale that fits the width. Where they do not all fit `height`, the scales are capped
-// by the largest common cap that lets them, but never below the finger's scale (or the width's,
-// where that is smaller): below that the page scrolls instead. Returns the column's bottom.
-double stack(const std::vector<const FormPart*>& parts, double left, double top, double width,
-             double height, std::vector<Region>& out) {
-    std::vector<double> natural;
-    for (const FormPart* part : parts) natural.push_back(width / part->box.width);
-    const auto scaleOf = [&](std::size_t i, double cap) {
-        return std::max(std::min(natural[i], kFingerScale), std::min(natural[i], cap));
-    };
-    const auto heightAt = [&](double cap) {
-        double total = 0;
-        for (std::size_t i = 0; i < parts.size(); ++i)
-            total += scaleOf(i, cap) * parts[i]->box.height;
-        return total;
-    };
-    double cap = std::numeric_limits<double>::infinity();
-    if (heightAt(cap) > height) {
-        // The total grows with the cap: halve the interval until it is a thousandth of a pixel.
-        double low = 0;
-        double high = *std::max_element(natural.begin(), natural.end());
-        for (int i = 0; i < 60 && high - low > 1e-9; ++i) {
-            const double middle = (low + high) / 2;
-            (heightAt(middle) <= height ? low : high) = middle;
-        }
-        cap = low;
+double aspects(const std::vector<RectF>& row) {
+    double sum = 0;
+    for (const RectF& box : row) sum += box.width / box.height;
+    return sum;
+}
+
+// How far a figure may grow upwards and downwards, in twips: within the picture, and clear of
+// every other box (the other figures, the controls) that stands above or below it.
+std::pair<double, double> roomAbout(const RectF& box, const std::vector<RectF>& others,
+                                    const RectF& picture) {
+    double up = box.top - picture.top;
+    double down = picture.bottom() - box.bottom();
+    for (const RectF& other : others) {
+        if (other == box || !(other.left < box.right() && box.left < other.right()))
+            continue;
+        if (other.bottom() <= box.top)
+            up = std::min(up, box.top - other.bottom());
+        else if (other.top >= box.bottom())
+            down = std::min(down, other.top - box.bottom());
     }
-    double y = top;
-    for (std::size_t i = 0; i < parts.size(); ++i) {
-        const double scale = scaleOf(i, cap);
-        const RectF& box = parts[i]->box;
-        out.push_back(placed(box, scale, left + (width - box.width * scale) / 2, y));
-        y += box.height * scale;
+    return {std::max(0.0, up), std::max(0.0, down)};
+}
+
+// The rows of figures stacked from the top of a pane `width` wide, each row as wide as the pane
+// times its share, centred; `extra` CSS pixels more height shared among the rows in proportion to
+// their heights, which each figure takes as more of the form above and below it, where it has
+// room. Returns the height they use.
+double placeFigures(const std::vector<std::vector<RectF>>& rows, const PhoneParts& parts,
+                    double width, const std::vector<double>& shares, double extra,
+                    std::vector<Region>& out) {
+    std::vector<RectF> all;
+    double natural = 0;
+    for (const auto& row : rows) {
+        all.insert(all.end(), row.begin(), row.end());
+        natural += width / aspects(row);
+    }
+    for (const auto& line : parts.controls) all.insert(all.end(), line.begin(), line.end());
+    double y = 0;
+    for (std::size_t r = 0; r < rows.size(); ++r) {
+        const auto& row = rows[r];
+        const double share = shares[r];
+        const double rowHeight = width / aspects(row) * share;
+        const double rowExtra = natural > 0 ? extra * (width / aspects(row)) / natural : 0;
+        // Each figure's growth up and down, in twips, and the most any of them grows, in pixels.
+        std::vector<std::pair<double, double>> grown;
+        double most = 0;
+        for (const RectF& box : row) {
+            const double scale = rowHeight / box.height;
+            const auto [up, down] = roomAbout(box, all, parts.picture);
+            const double wanted = rowExtra / scale;
+            double above = std::min(up, wanted / 2);
+            const double below = std::min(down, wanted - above);
+            above = std::min(up, wanted - below);
+            grown.emplace_back(above, below);
+            most = std::max(most, (above + below) * scale);
+        }
+        double x = (width - width * share) / 2;
+        for (std::size_t j = 0; j < row.size(); ++j) {
+            const RectF& box = row[j];
+            const double scale = rowHeight / box.height;
+            const auto [above, below] = grown[j];
+            const RectF shown{box.left, box.top - above, box.width, box.height + above + below};
+            const double top = y + (most - (above + below) * scale) / 2;
+            out.push_back(placed(shown, scale, x, top, Arrangement::kPicturePane));
+            x += box.width * scale;
+        }
+        y += rowHeight + most;
+    }
+    return y;
+}
+
+// Moves the regions from `first` on down by `dy` CSS pixels.
+void shiftDown(std::vector<Region>& regions, std::size_t first, double dy) {
+    for (std::size_t i = first; i < regions.size(); ++i) {
+        const PointF offset = regions[i].geometry.offset();
+        regions[i].geometry.set(regions[i].geometry.pixelsPerTwip(), {offset.x, offset.y + dy});
+    }
+}
+
+double lineWidth(const std::vector<RectF>& line) {
+    double width = Arrangement::kControlGap * (static_cast<double>(line.size()) + 1);
+    for (const RectF& box : line) width += box.width;
+    return width;
+}
+
+double linesHeight(const std::vector<std::vector<RectF>>& lines) {
+    double height = Arrangement::kLineGap;
+    for (const auto& line : lines) {
+        double tallest = 0;
+        for (const RectF& box : line) tallest = std::max(tallest, box.height);
+        height += tallest + Arrangement::kLineGap;
+    }
+    return height;
+}
+
+// The lines of controls from the top of their pane at `scale`, each line's boxes left to right,
+// their tops level. Returns the height they use.
+double placeLines(const std::vector<std::vector<RectF>>& lines, double scale,
+                  std::vector<Region>& out) {
+    double y = Arrangement::kLineGap * scale;
+    for (const auto& line : lines) {
+        double x = Arrangement::kControlGap * scale;
+        double tallest = 0;
+        for (const RectF& box : line) {
+            out.push_back(placed(box, scale, x, y, Arrangement::kControlsPane));
+            x += (box.width + Arrangement::kControlGap) * scale;
+            tallest = std::max(tallest, box.height);
+        }
+        y += (tallest + Arrangement::kLineGap) * scale;
     }
     return y;
 }
 
 }  // namespace
-
-bool Region::showsTwips(double x, double y) const {
-    if (!twips.contains(x, y))
-        return false;
-    return std::none_of(holes.begin(), holes.end(),
-                        [&](const RectF& hole) { return hole.contains(x, y); });
-}
 
 Arrangement::Kind Arrangement::kindFor(double formWidth, double formHeight, double width,
                                        double height) {
@@ -76,7 +154,7 @@ Arrangement::Kind Arrangement::kindFor(double formWidth, double formHeight, doub
 }
 
 Arrangement Arrangement::of(double formWidth, double formHeight, double width, double height,
-                            const std::vector<FormPart>& parts) {
+                            const PhoneParts& parts) {
     Arrangement a;
     a.width_ = width;
     a.height_ = height;
@@ -86,71 +164,128 @@ Arrangement Arrangement::of(double formWidth, double formHeight, double width, d
         whole.twips = {0, 0, formWidth, formHeight};
         whole.geometry.fitForm(formWidth, formHeight, width, height);
         a.regions_.push_back(whole);
+        a.panes_[kPicturePane] = {{0, 0, width, height}, height};
+        a.panes_[kControlsPane] = {{0, height, width, 0}, 0};
+        a.controlScale_ = whole.geometry.pixelsPerTwip();
+        a.figures_ = 1;
         return a;
     }
 
-    const RectF& picture = parts.front().box;
-    std::vector<const FormPart*> others;
-    for (std::size_t i = 1; i < parts.size(); ++i) {
-        if (parts[i].shown)
-            others.push_back(&parts[i]);
-    }
-    double pictureScale = 0;
-    double columnLeft = 0;
-    double columnTop = 0;
+    double widest = 0;
+    for (const auto& line : parts.controls) widest = std::max(widest, lineWidth(line));
+    const double maxScale = kMaxControlZoom / twips::kPerPixel;
+    std::vector<Region> controls;
     if (a.kind_ == Kind::Upright) {
-        pictureScale = width / picture.width;
-        columnTop = picture.height * pictureScale;
-    } else {
-        // The column is as wide as its widest part needs at the finger's scale, the picture as
-        // large as the rest of the page lets it be.
-        double column = 0;
-        for (const FormPart* part : others)
-            column = std::max(column, part->box.width * kFingerScale);
-        pictureScale =
-            std::max(0.0, std::min((width - column) / picture.width, height / picture.height));
-        columnLeft = picture.width * pictureScale;
-    }
-    Region shown = placed(picture, pictureScale, 0, 0);
-    for (const FormPart* part : others) {
-        const RectF& box = part->box;
-        if (box.left >= picture.left && box.top >= picture.top && box.right() <= picture.right() &&
-            box.bottom() <= picture.bottom()) {
-            shown.holes.push_back(box);
+        const double scale = widest > 0 ? std::min(maxScale, width / widest) : maxScale;
+        const double controlsHeight = linesHeight(parts.controls) * scale;
+        double natural = 0;
+        for (const auto& row : parts.upright) natural += width / aspects(row);
+        const double room = height - controlsHeight;
+        std::vector<double> shares(parts.upright.size(), 1.0);
+        double extra = 0;
+        if (natural <= room) {
+            extra = room - natural;
+        } else if (!shares.empty()) {
+            // The figures shrink to what the controls leave, but the first row to no less than
+            // its share of the width: the rows below it shrink more, to no less than the least
+            // share. Where they still do not fit, the controls scroll; while a keyboard leaves
+            // little of the screen, the figures take at most three fifths of it.
+            const double first = width / aspects(parts.upright.front());
+            std::fill(shares.begin(), shares.end(), room / natural);
+            if (room / natural < kMainFigureShare) {
+                const double rest = natural - first;
+                const double below =
+                    rest > 0 ? std::max((room - first * kMainFigureShare) / rest, kLeastShare) : 1;
+                std::fill(shares.begin(), shares.end(), below);
+                shares.front() = kMainFigureShare;
+            }
+            double taken = 0;
+            for (std::size_t r = 0; r < shares.size(); ++r)
+                taken += width / aspects(parts.upright[r]) * shares[r];
+            const double most = std::max(room, 0.6 * height);
+            if (taken > most) {
+                for (double& share : shares) share *= most / taken;
+            }
         }
+        const double used = placeFigures(parts.upright, parts, width, shares, extra, a.regions_);
+        const double figures = std::min(std::max(used, room), height);
+        // What the figures cannot take (a strip of a wave) is shared above and below them.
+        shiftDown(a.regions_, 0, std::max(0.0, (figures - used) / 2));
+        a.panes_[kPicturePane] = {{0, 0, width, figures}, figures};
+        a.controlScale_ = scale;
+        placeLines(parts.controls, scale, controls);
+        a.panes_[kControlsPane] = {{0, figures, width, height - figures}, controlsHeight};
+    } else {
+        // The column at the least scale its text allows, the figures in the rest; where they
+        // are held by the height rather than the width, the width they leave goes to the column,
+        // up to its share of the screen.
+        const double least = kMinControlZoom / twips::kPerPixel;
+        const auto naturalAt = [&parts](double left) {
+            double natural = 0;
+            for (const auto& row : parts.sideways) natural += left / aspects(row);
+            return natural;
+        };
+        double column = std::min(width, widest * least);
+        const double natural = naturalAt(width - column);
+        if (natural > height) {
+            const double spare = (width - column) * (1 - height / natural);
+            column = std::min(column + spare, std::max(column, kColumnShare * width));
+        }
+        const double scale = widest > 0 ? std::min(column / widest, maxScale) : maxScale;
+        column = std::min(width, widest * scale);
+        const double left = width - column;
+        const double fitted = naturalAt(left);
+        const double share = fitted > height ? height / fitted : 1;
+        const double extra = fitted > height ? 0 : height - fitted;
+        const std::size_t first = a.regions_.size();
+        const double used =
+            placeFigures(parts.sideways, parts, left,
+                         std::vector<double>(parts.sideways.size(), share), extra, a.regions_);
+        shiftDown(a.regions_, first, std::max(0.0, (height - used) / 2));
+        a.panes_[kPicturePane] = {{0, 0, left, height}, height};
+        a.controlScale_ = scale;
+        const double controlsHeight = placeLines(parts.controls, scale, controls);
+        a.panes_[kControlsPane] = {{left, 0, column, height}, controlsHeight};
     }
-    a.regions_.push_back(shown);
-    const double bottom =
-        stack(others, columnLeft, columnTop, width - columnLeft, height - columnTop, a.regions_);
-    a.height_ = std::max({height, bottom, picture.height * pictureScale});
+    a.figures_ = a.regions_.size();
+    a.regions_.insert(a.regions_.end(), controls.begin(), controls.end());
+    if (a.figures_ == 0) {
+        // No figure to show: a region of nothing keeps regionOf() total.
+        a.regions_.insert(a.regions_.begin(), placed({0, 0, 0, 0}, 1, 0, 0, kPicturePane));
+        a.figures_ = 1;
+    }
     return a;
 }
 
 const Region& Arrangement::regionOf(const RectF& box) const {
+    for (std::size_t i = figures_; i < regions_.size(); ++i) {
+        if (regions_[i].twips == box)
+            return regions_[i];
+    }
     const double x = box.left + box.width / 2;
     const double y = box.top + box.height / 2;
-    for (std::size_t i = 1; i < regions_.size(); ++i) {
+    for (std::size_t i = 0; i < figures_; ++i) {
         if (regions_[i].twips.contains(x, y))
             return regions_[i];
     }
     return regions_.front();
 }
 
-std::optional<PointF> Arrangement::toTwips(PointF page) const {
+std::optional<PointF> Arrangement::toTwips(int pane, PointF point) const {
     if (kind_ == Kind::Uniform)
-        return regions_.front().geometry.toTwips(page);
+        return regions_.front().geometry.toTwips(point);
     for (const Region& region : regions_) {
-        if (region.page().contains(page.x, page.y))
-            return region.geometry.toTwips(page);
+        if (region.pane == pane && region.page().contains(point.x, point.y))
+            return region.geometry.toTwips(point);
     }
     return std::nullopt;
 }
 
-PixelRect Arrangement::widgetRect(const RectF& box, bool growForFinger) const {
+PixelRect Arrangement::widgetRect(const RectF& box, bool tip) const {
     PixelRect rect = regionOf(box).geometry.toWidgetRect(box);
-    if (kind_ == Kind::Uniform || !growForFinger)
+    if (kind_ == Kind::Uniform)
         return rect;
-    const int smallest = static_cast<int>(kFingerBox);
+    const int smallest = static_cast<int>(tip ? kSmallestTip : kFingerBox);
     if (rect.width < smallest) {
         rect.left -= (smallest - rect.width) / 2;
         rect.width = smallest;

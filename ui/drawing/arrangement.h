@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <optional>
 #include <vector>
 
@@ -9,75 +10,106 @@
 
 namespace drawing {
 
-// A part of the form that a small screen places on its own: a box in twips, and whether it has
-// anything to show now.
-struct FormPart {
-    RectF box;
-    bool shown = true;
-    friend bool operator==(const FormPart&, const FormPart&) = default;
+// What a small screen places on its own, every box in the form's twips.
+struct PhoneParts {
+    // The picture's figures in rows, as a screen held upright shows them and as one held sideways
+    // does: a row's figures stand side by side at one height, the rows one above the other.
+    std::vector<std::vector<RectF>> upright;
+    std::vector<std::vector<RectF>> sideways;
+    // The controls a finger uses, in lines: a line's boxes stand side by side, left to right, and
+    // every line at the controls' one scale.
+    std::vector<std::vector<RectF>> controls;
+    // Where a figure may take more of the form above and below it, where the screen has room:
+    // within this box, and clear of the other figures.
+    RectF picture;
+    bool empty() const { return upright.empty() && sideways.empty() && controls.empty(); }
+    friend bool operator==(const PhoneParts&, const PhoneParts&) = default;
 };
 
-// One part of the form as it stands in the page: its box in twips and the mapping of those twips
-// into the page's CSS pixels. `holes` are the boxes inside it that another region shows instead.
+// One box of the form as it stands in the page: its box in twips, the pane it stands in and the
+// mapping of those twips into the pane's CSS pixels.
 struct Region {
     RectF twips;
-    std::vector<RectF> holes;
+    int pane = 0;
     ViewGeometry geometry;
 
-    // Where it stands in the page, in CSS pixels.
+    // Where it stands in its pane's content, in CSS pixels.
     RectF page() const { return geometry.toPixels(twips); }
-    bool showsTwips(double x, double y) const;
     friend bool operator==(const Region& a, const Region& b) {
-        return a.twips == b.twips && a.holes == b.holes &&
+        return a.twips == b.twips && a.pane == b.pane &&
                a.geometry.pixelsPerTwip() == b.geometry.pixelsPerTwip() &&
                a.geometry.offset() == b.geometry.offset();
     }
 };
 
-// Where the parts of the form stand in a page of a given size. On a large screen the whole form
-// is one region, scaled uniformly to fit and centred, as on the desktop. Where that scale would
-// make a list less than 26 CSS pixels high (24 inside its border: a phone), the parts stand one
-// above the other (upright) or the picture at the left and the others in a column beside it
-// (sideways), each at the largest scale that fits, so that a finger can use every control.
+// A part of the page that shows regions: where it stands in the page (CSS pixels) and how tall
+// its content is, which scrolls inside it where it is taller.
+struct Pane {
+    RectF place;
+    double contentHeight = 0;
+    bool scrolls() const { return contentHeight > place.height + 0.5; }
+    friend bool operator==(const Pane&, const Pane&) = default;
+};
+
+// Where the form stands in a page of a given size. On a large screen the whole form is one
+// region, scaled uniformly to fit and centred, as on the desktop. Where that scale would make a
+// list less than 26 CSS pixels high (24 inside its border: a phone), the page shows the
+// demonstration's figures in one pane and the controls in lines in another: held upright, the
+// figures at the full width above the controls, which sit at the bottom of the screen; turned
+// sideways, the figures at the left at the full height and the controls in a column beside
+// them. Every control shares one scale, the largest at which the widest line fits; the figures
+// use the height the controls leave, and where everything does not fit, the figures stay on
+// screen while the controls' pane scrolls.
 class Arrangement {
 public:
     enum class Kind { Uniform, Upright, Sideways };
+    static constexpr int kPicturePane = 0;
+    static constexpr int kControlsPane = 1;
 
-    // The smallest target a finger needs, in CSS pixels; a control's box on a small screen, the
-    // target and the one-pixel border around it; and the zoom (against the design size) at which
-    // the form's lists and buttons, 480 twips (32 design pixels) high and more, reach that box,
-    // so that only the scroll bars, 375 twips high, grow.
+    // The smallest target a finger needs, in CSS pixels, and a control's box on a small screen,
+    // the target and the one-pixel border around it; the zoom (against the design size) at which
+    // the form's lists, 480 twips (32 design pixels) high, reach that box.
     static constexpr double kFingerTarget = 24;
     static constexpr double kFingerBox = kFingerTarget + 2;
     static constexpr double kFingerZoom = kFingerBox / 32;
+    // A phasor tip is drawn at least this many CSS pixels across on a small screen.
+    static constexpr double kSmallestTip = 16;
+    // Upright, the first row of figures keeps at least this share of the width when the figures
+    // must shrink to leave the controls room.
+    static constexpr double kMainFigureShare = 0.85;
+    // Twips between the controls of a line, between lines, and round the controls' pane.
+    static constexpr double kControlGap = 120;
+    static constexpr double kLineGap = 75;
 
     // The rule that picks the arrangement: uniform where the form fits at kFingerZoom or more,
     // else upright on a screen at least as tall as wide, sideways on a wider one.
     static Kind kindFor(double formWidth, double formHeight, double width, double height);
 
     // The form of `formWidth` x `formHeight` twips in a page of `width` x `height` CSS pixels.
-    // `parts` are the form's parts in the order a small screen stacks them, the picture first;
-    // a shown part that lies inside the picture is a hole in it. Without parts, uniform.
+    // Without parts, uniform.
     static Arrangement of(double formWidth, double formHeight, double width, double height,
-                          const std::vector<FormPart>& parts);
+                          const PhoneParts& parts);
 
     Kind kind() const { return kind_; }
-    // The regions, the picture first: one for the uniform arrangement.
+    // The regions: the figures first (the whole form, alone, for the uniform arrangement), then
+    // the controls' boxes in their lines' order.
     const std::vector<Region>& regions() const { return regions_; }
-    // The page's content, in CSS pixels: taller than the page where the parts need scrolling.
+    const std::array<Pane, 2>& panes() const { return panes_; }
     double width() const { return width_; }
     double height() const { return height_; }
+    // CSS pixels per twip of every control on a small screen; the form's on a large one.
+    double controlScale() const { return controlScale_; }
 
-    // The region that shows a control's box: the one that holds its centre (a part before the
-    // picture it lies in), the picture where none does.
+    // The region that shows a box: a control's own where it has one, else the figure that holds
+    // its centre; the first figure where none does.
     const Region& regionOf(const RectF& box) const;
-    // The twips under a point of the page, through the region there; nothing in a gap between
-    // regions or outside them.
-    std::optional<PointF> toTwips(PointF page) const;
-    // The box of a windowed control in the page; on a small screen, for a control a finger
-    // uses as it is drawn (not a phasor tip, which a touch beside it picks), never below
-    // kFingerBox in either direction, grown about its centre.
-    PixelRect widgetRect(const RectF& box, bool growForFinger = true) const;
+    // The twips under a point of a pane's content, through the region there; nothing in a gap
+    // between regions or outside them.
+    std::optional<PointF> toTwips(int pane, PointF point) const;
+    // The box of a windowed control in its pane's content; on a small screen never below
+    // kFingerBox in either direction, or for a phasor tip (`tip`) below kSmallestTip, grown about
+    // its centre.
+    PixelRect widgetRect(const RectF& box, bool tip = false) const;
 
     void setDevicePixelRatio(double ratio);
     friend bool operator==(const Arrangement&, const Arrangement&) = default;
@@ -85,8 +117,11 @@ public:
 private:
     Kind kind_ = Kind::Uniform;
     std::vector<Region> regions_;
+    std::array<Pane, 2> panes_;
     double width_ = 0;
     double height_ = 0;
+    double controlScale_ = 0;
+    std::size_t figures_ = 0;  // how many of the regions are figures
 };
 
 }  // namespace drawing

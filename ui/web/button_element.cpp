@@ -50,8 +50,9 @@ ButtonElement::ButtonElement(Button& model, WebFormView& view)
 
 void ButtonElement::syncFromModel() {
     const drawing::ViewGeometry& geometry = view_.geometryOf(model_.box());
-    // A phasor tip keeps its drawn size on a phone: a touch beside it picks it.
-    const drawing::PixelRect box = view_.widgetRect(model_.box(), !model_.graphical());
+    // A phasor tip is drawn at least kSmallestTip across on a phone, and a touch beside it picks
+    // it.
+    const drawing::PixelRect box = view_.widgetRect(model_.box(), model_.graphical());
     dom::place(button_, box);
     dom::setShown(button_, model_.visible());
     if (model_.graphical()) {

@@ -2,6 +2,7 @@
 #include "ui/web/wheel_notches.h"
 
 #include <algorithm>
+#include <string_view>
 
 #include "ui/web/dom.h"
 #include "ui/web/dom_events.h"
@@ -10,6 +11,14 @@
 using emscripten::val;
 
 namespace {
+
+// A list's text on a phone is no smaller than this, as large as the captions beside it allow.
+constexpr double kPhoneListPoints = 16;
+
+bool isNumber(const std::string& text) {
+    return !text.empty() &&
+           std::string_view("0123456789+-.").find(text.front()) != std::string::npos;
+}
 
 std::string optionId(const ComboBox& model, int index) {
     return model.name() + "-option-" + std::to_string(index);
@@ -42,7 +51,16 @@ ComboBoxElement::ComboBoxElement(ComboBox& model, WebFormView& view)
 
     DomEvents::listen(input_, "input", [this](val) { typed(); });
     DomEvents::listen(input_, "keydown", [this](val event) { keyDown(event); });
-    DomEvents::listen(input_, "blur", [this](val) { closeList(); });
+    DomEvents::listen(input_, "blur", [this](val) {
+        closeList();
+        keyboardMode("none");
+    });
+    DomEvents::listen(input_, "pointerdown", [this](val event) { pressed(event); });
+    DomEvents::listen(input_, "click", [this](val) {
+        if (touchPress_)
+            tapped();
+        touchPress_ = false;
+    });
     // Pressing the arrow or an entry must leave the focus in the text field.
     const auto keepFocus = [](val event) { event.call<void>("preventDefault"); };
     DomEvents::listen(arrow_, "mousedown", keepFocus);
@@ -75,6 +93,8 @@ void ComboBoxElement::syncFromModel() {
         }
         if (open_)
             highlight(std::min(highlighted_, static_cast<int>(shownItems_.size()) - 1));
+        numbers_ = std::all_of(shownItems_.begin(), shownItems_.end(), isNumber);
+        keyboardMode("none");
     }
     // Where the user is typing, the text is already what the model holds and stays untouched,
     // and so does the cursor in it.
@@ -82,7 +102,10 @@ void ComboBoxElement::syncFromModel() {
         input_.set("value", model_.text());
     dom::setStyle(input_, "color", dom::cssColour(model_.textColour()));
     // On the box, so that the text and the arrow beside it scale together.
-    const std::string font = dom::pixels(geometry.fontPixels(model_.fontPoints()));
+    const bool phone = view_.arrangement().kind() != drawing::Arrangement::Kind::Uniform;
+    const double points =
+        phone ? std::max(model_.fontPoints(), kPhoneListPoints) : model_.fontPoints();
+    const std::string font = dom::pixels(geometry.fontPixels(points));
     dom::setStyle(box_, "fontSize", font);
     dom::setStyle(list_, "fontSize", font);
     dom::setStyle(list_, "color", dom::cssColour(model_.textColour()));
@@ -178,17 +201,48 @@ void ComboBoxElement::closeList() {
     dom::setShown(list_, false);
 }
 
-// Below the box where there is room, else above it, as a desktop drop-down does.
+// Below the box where there is room, else above it, as a desktop drop-down does: on the stage,
+// above every pane, where the box stands on the screen now.
 void ComboBoxElement::placeList() {
-    const drawing::PixelRect box = view_.widgetRect(model_.box());
-    dom::setStyle(list_, "left", std::to_string(box.left) + "px");
-    dom::setStyle(list_, "minWidth", std::to_string(box.width) + "px");
+    const val box = box_.call<val>("getBoundingClientRect");
+    const val stage = view_.stage().call<val>("getBoundingClientRect");
+    const double left = box["left"].as<double>() - stage["left"].as<double>();
+    const double top = box["top"].as<double>() - stage["top"].as<double>();
+    const double height = box["height"].as<double>();
+    dom::setStyle(list_, "left", dom::pixels(left));
+    dom::setStyle(list_, "minWidth", dom::pixels(box["width"].as<double>()));
     const double listHeight = list_["offsetHeight"].as<double>();
-    const double stageHeight = view_.arrangement().height();
-    const double top = box.top + box.height + listHeight <= stageHeight || box.top < listHeight
-                           ? box.top + box.height
-                           : box.top - listHeight;
-    dom::setStyle(list_, "top", dom::pixels(top));
+    const double stageHeight = stage["height"].as<double>();
+    const double below = top + height;
+    dom::setStyle(
+        list_, "top",
+        dom::pixels(below + listHeight <= stageHeight || top < listHeight ? below
+                                                                          : top - listHeight));
+}
+
+// A press on the field: by a finger on an open list of numbers, the keypad is wanted now, before
+// the browser takes the tap.
+void ComboBoxElement::pressed(const val& event) {
+    touchPress_ = event["pointerType"].as<std::string>() == "touch";
+    if (touchPress_ && open_ && numbers_)
+        keyboardMode("decimal");
+}
+
+// A finger's tap on the field opens the list; a second one closes it, and in a list of numbers
+// leaves the keypad up to type one.
+void ComboBoxElement::tapped() {
+    if (!open_) {
+        openList();
+    } else {
+        closeList();
+    }
+}
+
+// What keyboard a touch screen brings up for the field: none while the list is what a finger
+// uses, the numeric keypad once a number is to be typed. A mouse and a keyboard never see it.
+void ComboBoxElement::keyboardMode(const char* mode) {
+    if (view_.touchScreen())
+        dom::setAttribute(input_, "inputmode", mode);
 }
 
 void ComboBoxElement::highlight(int index) {

@@ -39,7 +39,6 @@ void WebFormView::createElements() {
         element->description = description;
         dom::setAttribute(element->focusElement(), "aria-describedby",
                           element->control().name() + "-description");
-        stage_.call<void>("appendChild", element->element());
     }
     // The open lists lie above every control, the drag outline and an error above everything.
     for (ComboBoxElement* combo : combos) stage_.call<void>("appendChild", combo->list());
@@ -96,6 +95,27 @@ const IntervalClock* WebFormView::clockOf(const Timer& timer) const {
     return nullptr;
 }
 
+// The pane's order is the focus order: an element that moves to another pane goes before the
+// first element there that comes after it in the design's tab order. Elements that stay are not
+// touched, so that the one with the focus keeps it (a keyboard that slides up arranges the page
+// anew under the student's typing).
+void WebFormView::placeElementsInPanes() {
+    const std::vector<std::size_t> order = formSync_.tabOrder();
+    for (std::size_t i = 0; i < order.size(); ++i) {
+        WindowedElement* element = elements_[order[i]].get();
+        const int pane = arrangement_.regionOf(element->control().box()).pane;
+        if (element->pane == pane)
+            continue;
+        val before = val::null();
+        for (std::size_t j = i + 1; j < order.size() && before.isNull(); ++j) {
+            if (elements_[order[j]]->pane == pane)
+                before = elements_[order[j]]->element();
+        }
+        panes_[pane].box.call<void>("insertBefore", element->element(), before);
+        element->pane = pane;
+    }
+}
+
 val WebFormView::elementOf(const std::string& name) const {
     for (const auto& element : elements_) {
         if (element->control().name() == name)
@@ -105,7 +125,7 @@ val WebFormView::elementOf(const std::string& name) const {
 }
 
 void WebFormView::setPictureDescription(const std::string& name, const std::string& description) {
-    dom::setAttribute(canvas_, "aria-label", name);
+    dom::setAttribute(panes_[0].canvas, "aria-label", name);
     dom::setText(pictureDescription_, description);
 }
 

@@ -54,10 +54,12 @@ void WebFormView::paint() {
         return;
     }
     if (everything) {
-        // The page between and beside the parts.
-        context_.call<void>("setTransform", 1, 0, 0, 1, 0, 0);
-        context_.set("fillStyle", dom::cssColour(background()));
-        context_.call<void>("fillRect", 0, 0, canvas_["width"], canvas_["height"]);
+        // The page between and beside the regions.
+        for (PaneView& pane : panes_) {
+            pane.context.call<void>("setTransform", 1, 0, 0, 1, 0, 0);
+            pane.context.set("fillStyle", dom::cssColour(background()));
+            pane.context.call<void>("fillRect", 0, 0, pane.canvas["width"], pane.canvas["height"]);
+        }
     }
     for (const drawing::Region& part : arrangement_.regions()) {
         const double left = std::max(region.left, part.twips.left);
@@ -69,15 +71,17 @@ void WebFormView::paint() {
     }
 }
 
-// Paints what changed of one region through its mapping: the changed part in whole device
-// pixels (a clip through a pixel would blend the old picture into the new), a pixel wider for
-// antialiased edges, kept inside the region's place in the page and out of its holes.
+// Paints what changed of one region through its mapping on its pane's canvas: the changed part in
+// whole device pixels (a clip through a pixel would blend the old picture into the new), a pixel
+// wider for antialiased edges, kept inside the region's place in the pane.
 void WebFormView::paintRegion(const drawing::Region& part, const RectF& dirty, bool whole) {
     const drawing::ViewGeometry& geometry = part.geometry;
     const double ratio = geometry.devicePixelRatio();
     const bool uniform = arrangement_.kind() == drawing::Arrangement::Kind::Uniform;
-    context_.call<void>("setTransform", 1, 0, 0, 1, 0, 0);
-    context_.call<void>("save");
+    val context = panes_[part.pane].context;
+    const val canvas = panes_[part.pane].canvas;
+    context.call<void>("setTransform", 1, 0, 0, 1, 0, 0);
+    context.call<void>("save");
     const auto devicePixels = [ratio](const RectF& pixels, double margin) {
         const double left = std::floor(pixels.left * ratio) - margin;
         const double top = std::floor(pixels.top * ratio) - margin;
@@ -86,30 +90,26 @@ void WebFormView::paintRegion(const drawing::Region& part, const RectF& dirty, b
     };
     if (!whole) {
         const RectF changed = devicePixels(geometry.toPixels(dirty), 1);
-        context_.call<void>("beginPath");
-        context_.call<void>("rect", changed.left, changed.top, changed.width, changed.height);
-        context_.call<void>("clip");
+        context.call<void>("beginPath");
+        context.call<void>("rect", changed.left, changed.top, changed.width, changed.height);
+        context.call<void>("clip");
     }
     if (!uniform) {
         const RectF place = devicePixels(part.page(), 0);
-        context_.call<void>("beginPath");
-        context_.call<void>("rect", place.left, place.top, place.width, place.height);
-        for (const RectF& hole : part.holes) {
-            const RectF cut = devicePixels(geometry.toPixels(hole), 0);
-            context_.call<void>("rect", cut.left, cut.top, cut.width, cut.height);
-        }
-        context_.call<void>("clip", val("evenodd"));
+        context.call<void>("beginPath");
+        context.call<void>("rect", place.left, place.top, place.width, place.height);
+        context.call<void>("clip");
     }
-    context_.set("fillStyle", dom::cssColour(background()));
-    context_.call<void>("fillRect", 0, 0, canvas_["width"], canvas_["height"]);
+    context.set("fillStyle", dom::cssColour(background()));
+    context.call<void>("fillRect", 0, 0, canvas["width"], canvas["height"]);
     // Everything a pixel outside the clip may touch, in twips.
     const double pixel = 1.0 / geometry.pixelsPerTwip();
     const RectF reach = whole ? RectF{-1e9, -1e9, 2e9, 2e9} : dirty.adjusted(2 * pixel);
     std::vector<drawing::Primitive> primitives;
     drawPicture(reach, geometry, primitives);
-    CanvasPainter painter(context_, geometry);
+    CanvasPainter painter(context, geometry);
     painter.paint(primitives);
-    context_.call<void>("restore");
+    context.call<void>("restore");
 }
 
 void WebFormView::drawPicture(const RectF& region, const drawing::ViewGeometry& geometry,

@@ -23,6 +23,10 @@ WebFormView::WebFormView(Form& form, val host) : form_(form) {
     const val visual = val::global("window")["visualViewport"];
     if (!visual.isUndefined() && !visual.isNull())
         DomEvents::listen(visual, "resize", [this](val) { layout(); });
+    // An open list floats beside its field: it closes when the controls scroll away under it.
+    DomEvents::listen(panes_[drawing::Arrangement::kControlsPane].box, "scroll", [this](val) {
+        for (auto& element : elements_) element->paneScrolled();
+    });
     watchTouches();
     watchDevicePixelRatio();
 }
@@ -34,28 +38,39 @@ void WebFormView::createStage(val host) {
     dom::setAttribute(stage_, "aria-label", form_.caption());
     dom::setStyle(stage_, "fontFamily", drawing::kSvgFontFamilies);
     dom::setStyle(stage_, "backgroundColor", dom::cssColour(kButtonFace));
-    canvas_ = dom::create("canvas", "picture");
-    canvas_.set("id", val("picture"));
-    dom::setAttribute(canvas_, "role", "img");
-    dom::setAttribute(canvas_, "aria-label", "The demonstration's picture");
+    // The window's caption as the page's heading, for a screen reader's list of headings.
+    val heading = dom::create("h1", "visually-hidden");
+    heading.set("textContent", form_.caption());
+    stage_.call<void>("appendChild", heading);
+    for (int i = 0; i < 2; ++i) {
+        PaneView& pane = panes_[i];
+        pane.box = dom::create("div", "pane");
+        pane.canvas = dom::create("canvas", "pane-canvas");
+        val options = val::object();
+        options.set("alpha", false);
+        pane.context = pane.canvas.call<val>("getContext", val("2d"), options);
+        pane.box.call<void>("appendChild", pane.canvas);
+        stage_.call<void>("appendChild", pane.box);
+    }
+    panes_[1].box.set("id", val("controlsPane"));
+    dom::setAttribute(panes_[1].canvas, "aria-hidden", "true");
+    // The picture's canvas is the picture for a screen reader: an image with its description.
+    val canvas = panes_[0].canvas;
+    canvas.set("id", val("picture"));
+    dom::setAttribute(canvas, "role", "img");
+    dom::setAttribute(canvas, "aria-label", "The demonstration's picture");
     // Out of the reading order: the canvas's description, and nothing else.
     pictureDescription_ = dom::create("div", "description");
     pictureDescription_.set("id", val("pictureDescription"));
     dom::setAttribute(pictureDescription_, "hidden", "");
-    dom::setAttribute(canvas_, "aria-describedby", "pictureDescription");
+    dom::setAttribute(canvas, "aria-describedby", "pictureDescription");
     // The one polite live region: what the picture did, said once after a change.
     liveRegion_ = dom::create("div", "live-region");
     liveRegion_.set("id", val("pictureNews"));
     dom::setAttribute(liveRegion_, "role", "status");
     dom::setAttribute(liveRegion_, "aria-live", "polite");
-    stage_.call<void>("appendChild", canvas_);
     stage_.call<void>("appendChild", pictureDescription_);
     stage_.call<void>("appendChild", liveRegion_);
-    context_ = canvas_.call<val>("getContext", val("2d"), [] {
-        val options = val::object();
-        options.set("alpha", false);
-        return options;
-    }());
     outline_ = dom::create("div", "drag-outline");
     outline_.set("id", val("dragOutline"));
     dom::setAttribute(outline_, "aria-hidden", "true");
@@ -130,19 +145,20 @@ void WebFormView::syncFromModel(bool everything) {
     if (form_.cancelDragOfHiddenSource())
         dom::setShown(outline_, false);
     scheduleRepaint(everything);
-    // A part that comes or goes (the histogram's controls) re-arranges a phone's page.
+    // A figure or a control that comes or goes (the histogram) re-arranges a phone's page.
     if (partsSource_ && arrangement_.kind() != drawing::Arrangement::Kind::Uniform) {
-        std::vector<drawing::FormPart> parts = partsSource_();
-        if (parts != parts_) {
+        drawing::PhoneParts parts = partsSource_();
+        if (!(parts == parts_)) {
             parts_ = std::move(parts);
             layout();
         }
     }
 }
 
-// On a large screen the whole picture scales uniformly to fill the page, centred; on a phone its
-// parts stand where the arrangement puts them, and the page scrolls where they need more room
-// than it has. The model stays in twips and only the mappings change.
+// On a large screen the whole picture scales uniformly to fill the page, centred, in the
+// picture's pane; on a phone the figures and the controls stand where the arrangement puts them,
+// in their panes, and the controls' pane scrolls where they need more room than it has. The model
+// stays in twips and only the mappings change.
 void WebFormView::layout() {
     const val window = val::global("window");
     double ratio = window["devicePixelRatio"].as<double>();
@@ -150,27 +166,15 @@ void WebFormView::layout() {
         ratio = 1;
     if (partsSource_)
         parts_ = partsSource_();
-    drawing::Arrangement next;
-    double width = 0;
-    for (const char* overflow : {"hidden", "auto"}) {
-        dom::setStyle(stage_, "overflowY", overflow);
-        width = stage_["clientWidth"].as<double>();
-        double height = stage_["clientHeight"].as<double>();
-        // What a keyboard leaves of the screen, where it shrinks only the visual viewport (as
-        // tall as the layout viewport while a pinch zooms in).
-        const val visual = window["visualViewport"];
-        if (!visual.isUndefined() && !visual.isNull()) {
-            height = std::min(height, visual["height"].as<double>() * visual["scale"].as<double>());
-        }
-        next = drawing::Arrangement::of(form_.clientWidth(), form_.clientHeight(), width, height,
-                                        parts_);
-        // Scrolling takes a scroll bar's width from a desktop browser: arranged once more in what
-        // is left.
-        if (next.height() <= height + 0.5)
-            break;
-    }
-    if (next.kind() == drawing::Arrangement::Kind::Uniform)
-        dom::setStyle(stage_, "overflowY", "hidden");
+    const double width = stage_["clientWidth"].as<double>();
+    double height = stage_["clientHeight"].as<double>();
+    // What a keyboard leaves of the screen, where it shrinks only the visual viewport (as tall as
+    // the layout viewport while a pinch zooms in).
+    const val visual = window["visualViewport"];
+    if (!visual.isUndefined() && !visual.isNull())
+        height = std::min(height, visual["height"].as<double>() * visual["scale"].as<double>());
+    drawing::Arrangement next =
+        drawing::Arrangement::of(form_.clientWidth(), form_.clientHeight(), width, height, parts_);
     next.setDevicePixelRatio(ratio);
     if (!(next == arrangement_) && form_.dragSource() != nullptr) {
         // The tip under the finger is somewhere else now: the drag ends without a drop.
@@ -180,18 +184,28 @@ void WebFormView::layout() {
     arrangement_ = std::move(next);
     stage_["classList"].call<void>("toggle", val("phone"),
                                    arrangement_.kind() != drawing::Arrangement::Kind::Uniform);
-    const double contentWidth = arrangement_.width();
-    const double contentHeight = arrangement_.height();
-    canvas_.set("width", std::max(1L, std::lround(contentWidth * ratio)));
-    canvas_.set("height", std::max(1L, std::lround(contentHeight * ratio)));
-    dom::setStyle(canvas_, "width", dom::pixels(contentWidth));
-    dom::setStyle(canvas_, "height", dom::pixels(contentHeight));
+    for (int i = 0; i < 2; ++i) {
+        const drawing::Pane& pane = arrangement_.panes()[i];
+        PaneView& view = panes_[i];
+        dom::setStyle(view.box, "left", dom::pixels(pane.place.left));
+        dom::setStyle(view.box, "top", dom::pixels(pane.place.top));
+        dom::setStyle(view.box, "width", dom::pixels(pane.place.width));
+        dom::setStyle(view.box, "height", dom::pixels(pane.place.height));
+        dom::setShown(view.box, !pane.place.isEmpty());
+        view.box["classList"].call<void>("toggle", val("scrolls"), pane.scrolls());
+        const double canvasHeight = std::max(pane.place.height, pane.contentHeight);
+        view.canvas.set("width", std::max(1L, std::lround(pane.place.width * ratio)));
+        view.canvas.set("height", std::max(1L, std::lround(canvasHeight * ratio)));
+        dom::setStyle(view.canvas, "width", dom::pixels(pane.place.width));
+        dom::setStyle(view.canvas, "height", dom::pixels(canvasHeight));
+    }
+    placeElementsInPanes();
     // A new canvas size clears it: everything is painted anew, the window's margins too.
     pendingPaint_ = {};
     syncFromModel(true);
 }
 
-void WebFormView::setPartsSource(std::function<std::vector<drawing::FormPart>()> source) {
+void WebFormView::setPartsSource(std::function<drawing::PhoneParts()> source) {
     partsSource_ = std::move(source);
     layout();
 }

@@ -2,8 +2,10 @@
 
 #include <emscripten/val.h>
 
+#include <array>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -19,12 +21,14 @@
 #include "ui/web/interval_clock.h"
 #include "ui/web/windowed_element.h"
 
-// The window in a browser page: a stage that fills the page, with a canvas for the form's
-// windowless controls and a DOM element for every windowed control above it. It turns DOM events
-// and the browser's timers into the model's events and, after each, brings the elements in step
-// and repaints what changed. On a large screen the form is scaled uniformly to fit; on a phone its
-// parts stand where drawing::Arrangement puts them, each region of the form painted and its
-// controls placed through its own mapping.
+// The window in a browser page: a stage that fills the page, with two panes (the picture's and the
+// controls'), each a canvas for the form's windowless controls and a DOM element for every
+// windowed control above it. It turns DOM events and the browser's timers into the model's events
+// and, after each, brings the elements in step and repaints what changed. On a large screen the
+// form is scaled uniformly to fit in the picture's pane alone; on a phone the demonstration's
+// figures stand in the picture's pane and the controls in the other, which scrolls where it must,
+// where drawing::Arrangement puts them, each region of the form painted and its controls placed
+// through its own mapping.
 //
 // Its member functions are defined by job: web_form_view.cpp (the stage, its layout and the
 // delivery of events), web_form_paint.cpp (the canvas), web_form_input.cpp (drags and touches)
@@ -50,13 +54,20 @@ public:
     const drawing::ViewGeometry& geometryOf(const RectF& box) const {
         return arrangement_.regionOf(box).geometry;
     }
-    drawing::PixelRect widgetRect(const RectF& box, bool growForFinger = true) const {
-        return arrangement_.widgetRect(box, growForFinger);
+    // A windowed control's box in its pane; a phasor tip (`tip`) keeps its drawn size.
+    drawing::PixelRect widgetRect(const RectF& box, bool tip = false) const {
+        return arrangement_.widgetRect(box, tip);
     }
     // The parts of the form that a phone places on its own (drawing::Arrangement), read after
     // every event; without a source the form is always one region, scaled to fit.
-    void setPartsSource(std::function<std::vector<drawing::FormPart>()> source);
+    void setPartsSource(std::function<drawing::PhoneParts()> source);
     emscripten::val stage() const { return stage_; }
+    // A point of a pane's content as the browser's viewport has it, and back: the pane and the
+    // point in it under a point of the viewport, none between the panes.
+    PointF clientPoint(int pane, PointF point) const;
+    std::optional<std::pair<int, PointF>> panePoint(double clientX, double clientY) const;
+    // Whether the page is on a screen that a finger works (a coarse pointer).
+    bool touchScreen() const;
     // Fits captions to their boxes in the program's face, for the canvas and the buttons alike.
     drawing::TextFitter& fitter() { return fitter_; }
 
@@ -121,10 +132,10 @@ private:
     void createNotice();
     void syncElements(const std::vector<bool>& changed);
     void syncTimers(const std::vector<bool>& changed);
+    // Puts each element in the pane of its region, keeping the panes' order the focus order.
+    void placeElementsInPanes();
     // Input (web_form_input.cpp).
     void watchTouches();
-    // A point of the viewport in the stage's content, which scrolls on a phone.
-    PointF stagePoint(double clientX, double clientY) const;
     // A finger on the picture beside a phasor tip picks the nearest tip.
     void touchedPicture(emscripten::val event);
     void hideDragFeedback();
@@ -140,10 +151,16 @@ private:
     Form& form_;
     FormSync formSync_{form_};
     drawing::Arrangement arrangement_ = drawing::Arrangement::of(0, 0, 0, 0, {});
-    std::function<std::vector<drawing::FormPart>()> partsSource_;
-    std::vector<drawing::FormPart> parts_;
+    std::function<drawing::PhoneParts()> partsSource_;
+    drawing::PhoneParts parts_;
     emscripten::val stage_ = emscripten::val::null();
-    emscripten::val canvas_ = emscripten::val::null();
+    // The picture's pane and the controls': each a box with its canvas.
+    struct PaneView {
+        emscripten::val box = emscripten::val::null();
+        emscripten::val canvas = emscripten::val::null();
+        emscripten::val context = emscripten::val::null();
+    };
+    std::array<PaneView, 2> panes_;
     emscripten::val pictureDescription_ = emscripten::val::null();
     emscripten::val liveRegion_ = emscripten::val::null();
     std::function<void(EventCause)> deliveryListener_;
@@ -153,7 +170,6 @@ private:
     emscripten::val noticeText_ = emscripten::val::null();
     emscripten::val noticeTimeout_ = emscripten::val::null();
     emscripten::val noticeExpired_ = emscripten::val::null();
-    emscripten::val context_ = emscripten::val::null();
     emscripten::val paintCallback_ = emscripten::val::null();
     emscripten::val ratioChanged_ = emscripten::val::null();
     CanvasTextMeasurer measurer_;

@@ -23,7 +23,11 @@ public:
     virtual bool pressedBeside(const emscripten::val& /*touch*/) { return false; }
     // The page was arranged anew: a press or a drag in progress ends, without a drop.
     virtual void arrangementChanged() {}
+    // Its pane scrolled under it: what floats beside it (an open list) closes.
+    virtual void paneScrolled() {}
 
     // The hidden element that holds the description a screen reader reads; the view makes it.
     emscripten::val description = emscripten::val::null();
+    // The pane the view has put it in; -1 before the first layout.
+    int pane = -1;
 };
