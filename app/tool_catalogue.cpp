@@ -28,12 +28,14 @@ void savePicture(EditionServices& services) {
 constexpr Tool kTools[] = {
     {.id = "toolStep",
      .label = "Step one frame",
+     .menu = Menu::Animation,
      .key = {"."},
      .change = [](Form1& form) { form.lesson.stepOneFrame(); },
      .enabled = [](const Form1& form) { return form.lesson.paused(); },
      .hint = "While paused: the next frame, exactly as one tick of the timer draws it."},
     {.id = "toolSpeedNormal",
      .label = "Normal speed",
+     .menu = Menu::Animation,
      .key = {"1", true},
      .kind = Kind::Choice,
      .separatorBefore = true,
@@ -42,6 +44,7 @@ constexpr Tool kTools[] = {
      .hint = "Ten frames a second."},
     {.id = "toolSpeedHalf",
      .label = "Half speed",
+     .menu = Menu::Animation,
      .key = {"2", true},
      .kind = Kind::Choice,
      .change = setSpeed<Speed::Half>,
@@ -49,6 +52,7 @@ constexpr Tool kTools[] = {
      .hint = "Slow motion: a frame every 200 ms; each frame is the same frame."},
     {.id = "toolSpeedQuarter",
      .label = "Quarter speed",
+     .menu = Menu::Animation,
      .key = {"3", true},
      .kind = Kind::Choice,
      .change = setSpeed<Speed::Quarter>,
@@ -56,6 +60,7 @@ constexpr Tool kTools[] = {
      .hint = "Slow motion: a frame every 400 ms; each frame is the same frame."},
     {.id = "toolTheory",
      .label = "Theory curve",
+     .menu = Menu::Lessons,
      .key = {"T"},
      .kind = Kind::Check,
      .separatorBefore = true,
@@ -70,6 +75,7 @@ constexpr Tool kTools[] = {
              "then wait some minutes: a few thousand frames."},
     {.id = "toolProjector",
      .label = "Projector contrast",
+     .menu = Menu::View,
      .key = {"P"},
      .kind = Kind::Check,
      .change = [](Form1& form) { form.lesson.toggleProjector(); },
@@ -77,6 +83,7 @@ constexpr Tool kTools[] = {
      .hint = "A white background, and every line and border at least 2 pixels wide."},
     {.id = "toolFadingRecord",
      .label = "Fading record",
+     .menu = Menu::Lessons,
      .key = {"R"},
      .kind = Kind::Check,
      .separatorBefore = true,
@@ -89,6 +96,7 @@ constexpr Tool kTools[] = {
              "statistics of many independent fades."},
     {.id = "toolThresholdDown",
      .label = "Lower the record's threshold",
+     .menu = Menu::Lessons,
      .key = {"["},
      .change = [](Form1& form) { form.lesson.lowerThreshold(); },
      .enabled =
@@ -99,6 +107,7 @@ constexpr Tool kTools[] = {
      .hint = "5 dB lower, down to -30 dB."},
     {.id = "toolThresholdUp",
      .label = "Raise the record's threshold",
+     .menu = Menu::Lessons,
      .key = {"]"},
      .change = [](Form1& form) { form.lesson.raiseThreshold(); },
      .enabled =
@@ -109,6 +118,7 @@ constexpr Tool kTools[] = {
      .hint = "5 dB higher, up to +5 dB."},
     {.id = "toolEllipse",
      .label = "Polarisation ellipse",
+     .menu = Menu::Lessons,
      .key = {"E"},
      .kind = Kind::Check,
      .change = [](Form1& form) { form.lesson.toggleEllipse(); },
@@ -118,6 +128,7 @@ constexpr Tool kTools[] = {
              "handedness, axial ratio and tilt."},
     {.id = "toolPhasorNumbers",
      .label = "Phasor numbers",
+     .menu = Menu::Lessons,
      .key = {"N"},
      .kind = Kind::Check,
      .change = [](Form1& form) { form.lesson.togglePhasorNumbers(); },
@@ -128,6 +139,7 @@ constexpr Tool kTools[] = {
              "sum's, below the diagrams."},
     {.id = "toolDescribe",
      .label = "Describe the picture",
+     .menu = Menu::View,
      .key = {"D"},
      .separatorBefore = true,
      .service = [](EditionServices& services) { services.describePicture(); },
@@ -135,21 +147,25 @@ constexpr Tool kTools[] = {
              "what changed."},
     {.id = "toolCopyPicture",
      .label = "Copy picture",
+     .menu = Menu::Picture,
      .key = {"C", true},
      .separatorBefore = true,
      .service = [](EditionServices& services) { services.copyPicture(); }},
     {.id = "toolSavePicture",
      .label = "Save picture",
+     .menu = Menu::Picture,
      .key = {"S", true},
      .service = savePicture<1>,
      .hint = "A PNG at the picture's size on screen, and an SVG drawing."},
     {.id = "toolSavePictureLarge",
      .label = "Save picture at twice the size",
+     .menu = Menu::Picture,
      .key = {"S", true, true},
      .service = savePicture<2>,
      .hint = "A PNG at twice the picture's size on screen, and an SVG drawing."},
     {.id = "toolFullScreen",
      .label = "Full screen",
+     .menu = Menu::View,
      .key = {"F11"},
      .kind = Kind::Check,
      .separatorBefore = true,
@@ -158,9 +174,39 @@ constexpr Tool kTools[] = {
                    const EditionServices& services) { return services.fullScreen(); }},
     {.id = "toolCopySetUp",
      .label = "Copy set-up",
+     .menu = Menu::Picture,
      .key = {"C", true, true},
      .service = [](EditionServices& services) { services.copySetUp(); },
      .hint = "The set-up on screen, as it opens again."},
+    {.id = "toolKeys",
+     .label = "Keys",
+     .menu = Menu::Help,
+     .key = {"K"},
+     .service =
+         [](EditionServices& services) {
+             services.showMessage("Keys", keysText(services.edition()));
+         },
+     .hint = "Every key of the program, and what it does."},
+    {.id = "toolAbout",
+     .label = "About Orvo's Propagation Demos",
+     .menu = Menu::Help,
+     .key = {},
+     .service =
+         [](EditionServices& services) {
+             services.showMessage("About Orvo's Propagation Demos", aboutText());
+         }},
+};
+
+// The window's own keys, which no tool has: what the controls do under the keyboard and the wheel.
+constexpr std::pair<std::string_view, std::string_view> kWindowKeys[] = {
+    {"Tab, Shift+Tab", "the next or the previous list, button or scroll bar"},
+    {"Space, Enter", "presses the button that has the focus"},
+    {"Up, Down", "in a list: the entry above or below"},
+    {"Alt+Down", "in a list: opens it"},
+    {"Left, Right, Page Up, Page Down, Home, End", "moves the scroll bar that has the focus"},
+    {"arrow keys", "on a phasor tip: moves it one grid step"},
+    {"Shift+F10, Menu", "opens the tools' menu"},
+    {"mouse wheel", "on the list or scroll bar that has the focus: the next entry or a step"},
 };
 
 constexpr Difference kDifferences[] = {
@@ -210,6 +256,48 @@ std::span<const Difference> differences() {
     return kDifferences;
 }
 
+std::string_view titleOf(Menu menu) {
+    switch (menu) {
+        case Menu::Picture:
+            return "Picture";
+        case Menu::Animation:
+            return "Animation";
+        case Menu::Lessons:
+            return "Lessons";
+        case Menu::View:
+            return "View";
+        case Menu::Help:
+            break;
+    }
+    return "Help";
+}
+
+std::vector<std::string> menuTitles() {
+    std::vector<std::string> titles;
+    for (const Menu menu : {Menu::Picture, Menu::Animation, Menu::Lessons, Menu::View, Menu::Help})
+        titles.emplace_back(titleOf(menu));
+    return titles;
+}
+
+std::string keysText(Edition edition) {
+    std::string text;
+    for (const Tool& tool : kTools) {
+        const MenuKey key = keyIn(tool, edition);
+        if (!key.key.empty())
+            text += keyText(key) + "\t" + std::string(labelIn(tool, edition)) + "\n";
+    }
+    for (const auto& [keys, what] : kWindowKeys)
+        text += std::string(keys) + "\t" + std::string(what) + "\n";
+    return text;
+}
+
+std::string aboutText() {
+    return "Orvo's Propagation Demos, version " PROPAGATION_VERSION
+           ".\n\nA teaching program that shows how electromagnetic waves propagate: a plane "
+           "wave, phase and group velocity, polarisation, Rayleigh and Ricean fading, and the "
+           "addition of phasors.";
+}
+
 std::string_view labelIn(const Tool& tool, Edition edition) {
     const Difference* d = differenceOf(tool, edition);
     return d != nullptr && !d->label.empty() ? d->label : tool.label;
@@ -227,6 +315,7 @@ std::vector<MenuEntry> menu(Form1& form, EditionServices& services, Edition edit
         MenuEntry entry;
         entry.id = tool.id;
         entry.label = labelIn(tool, edition);
+        entry.menu = titleOf(tool.menu);
         entry.hint = tool.hint;
         entry.key = keyIn(tool, edition);
         entry.kind = tool.kind;

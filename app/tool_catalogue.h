@@ -10,6 +10,10 @@
 
 class Form1;
 
+namespace tool_catalogue {
+enum class Edition { Desktop, Browser };
+}  // namespace tool_catalogue
+
 // What only an edition can do for a tool: its clipboard, its files and its screen. The desktop
 // program and the browser page each provide them in their own way.
 class EditionServices {
@@ -25,6 +29,10 @@ public:
     virtual void copySetUp() = 0;
     // The whole description of the picture, said by the screen reader.
     virtual void describePicture() = 0;
+    // A message the user reads and closes: the keys (keysText) or what the program is
+    // (aboutText), under its title.
+    virtual void showMessage(const std::string& title, const std::string& text) = 0;
+    virtual tool_catalogue::Edition edition() const = 0;
 };
 
 // The lecturer's tools, listed once: each with its id, its label, its key, its kind, when it can
@@ -32,11 +40,16 @@ public:
 // where an edition must differ are in differences(), each with its reason.
 namespace tool_catalogue {
 
-enum class Edition { Desktop, Browser };
+// The menus of a menu bar, in its order: each tool stands in one.
+enum class Menu { Picture, Animation, Lessons, View, Help };
+std::string_view titleOf(Menu menu);
+// The menus' titles in the menu bar's order.
+std::vector<std::string> menuTitles();
 
 struct Tool {
     std::string_view id;
     std::string_view label;
+    Menu menu;
     MenuKey key;
     MenuEntry::Kind kind = MenuEntry::Kind::Action;
     bool separatorBefore = false;
@@ -74,6 +87,12 @@ using Deliver = std::function<void(const std::function<void()>&)>;
 // The menu of an edition, bound to its window and its services.
 std::vector<MenuEntry> menu(Form1& form, EditionServices& services, Edition edition,
                             Deliver deliver);
+
+// Every key of an edition, a line each: the tools' keys, then the window's own (Tab, the arrow
+// keys, the wheel), as "Help > Keys" shows them.
+std::string keysText(Edition edition);
+// The program's name, its version and what it is, as "Help > About" shows them.
+std::string aboutText();
 
 // "propagation-demos-ricean": a saved picture's name, after the demonstration on show.
 std::string pictureFileName(const Form1& form);

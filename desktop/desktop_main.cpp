@@ -1,29 +1,77 @@
 #include "desktop/desktop_main.h"
 
 #include <QApplication>
+#include <algorithm>
 #include <cstdio>
 #include <string>
 #include <vector>
 
 #include "app/form1.h"
 #include "app/setup_settings.h"
-#include "desktop/desktop_services.h"
+#include "app/tool_catalogue.h"
+#include "desktop/desktop_window.h"
 #include "ui/qt/form_view.h"
 
 // QApplication keeps a reference to the count of arguments: `argc` lives as long as it does.
+namespace {
+
+// Qt's own options, which it takes from the command line once it starts: one dash, as Qt writes
+// them. Anything else that is not a setting is refused before the program needs a display.
+bool looksLikeToolkitOption(const std::string& argument) {
+    return argument.size() > 1 && argument[0] == '-' && argument[1] != '-';
+}
+
+}  // namespace
+
 int runDesktop(int argc, char* argv[], const std::function<void(QWidget&)>& beforeShow) {
+    // The command line is read before the toolkit needs a screen: the help and a refused set-up
+    // answer on a machine without a display.
+    std::vector<std::string> given(argv + 1, argv + argc);
+    if (given.size() == 1 && (given[0] == "--help" || given[0] == "-h")) {
+        std::printf("Usage: propagation-demos [SETTINGS]\n\nSettings:\n%s\nKeys in the window:\n",
+                    SetupSettings::usage());
+        // A key and what it does, a line each, the key's column as wide as the widest.
+        const std::string keys = tool_catalogue::keysText(tool_catalogue::Edition::Desktop);
+        std::size_t width = 0;
+        for (std::size_t at = 0; at < keys.size(); at = keys.find('\n', at) + 1)
+            width = std::max(width, keys.find('\t', at) - at);
+        for (std::size_t at = 0; at < keys.size(); at = keys.find('\n', at) + 1) {
+            const std::size_t tab = keys.find('\t', at);
+            const std::size_t end = keys.find('\n', at);
+            std::printf("  %-*s  %s\n", static_cast<int>(width), keys.substr(at, tab - at).c_str(),
+                        keys.substr(tab + 1, end - tab - 1).c_str());
+        }
+        return 0;
+    }
+    const ParsedSetup early = SetupSettings::fromArguments(given, SetupSettings::Unknown::PassOn);
+    std::string error = early.error;
+    for (const std::string& argument : early.unclaimed) {
+        if (error.empty() && !looksLikeToolkitOption(argument))
+            error =
+                (argument.rfind("--", 0) == 0 ? "unknown setting \"" : "unexpected argument \"") +
+                argument.substr(0, argument.find('=')) + "\"";
+    }
+    if (error.empty()) {
+        // The settings are checked against a window of the model's, which needs no screen.
+        Form1 probe;
+        probe.load();
+        error = early.settings.apply(probe, [](const std::function<void()>& action) { action(); });
+    }
+    if (!error.empty()) {
+        std::fprintf(stderr, "propagation-demos: %s\n", error.c_str());
+        return 2;
+    }
+
     QApplication application(argc, argv);
     QApplication::setApplicationName("Orvo's Propagation Demos");
+    QApplication::setApplicationVersion(PROPAGATION_VERSION);
     // Lets the desktop match the window to its menu entry and icon.
     QGuiApplication::setDesktopFileName("org.orvo.PropagationDemos");
 
+    // What Qt left of the command line: a toolkit option it did not know is refused here.
     std::vector<std::string> arguments;
-    const QStringList given = QCoreApplication::arguments();
-    for (qsizetype i = 1; i < given.size(); ++i) arguments.push_back(given[i].toStdString());
-    if (arguments.size() == 1 && (arguments[0] == "--help" || arguments[0] == "-h")) {
-        std::printf("Usage: propagation-demos [SETTINGS]\n\nSettings:\n%s", SetupSettings::usage());
-        return 0;
-    }
+    const QStringList left = QCoreApplication::arguments();
+    for (qsizetype i = 1; i < left.size(); ++i) arguments.push_back(left[i].toStdString());
     const ParsedSetup setup = SetupSettings::fromArguments(arguments);
     if (!setup.ok()) {
         std::fprintf(stderr, "propagation-demos: %s\n", setup.error.c_str());
@@ -31,18 +79,13 @@ int runDesktop(int argc, char* argv[], const std::function<void(QWidget&)>& befo
     }
 
     Form1 form;
-    FormView window(form);
-    DesktopServices tools(window, form);
+    DesktopWindow main(form);
+    FormView& window = main.view();
     if (beforeShow)
         beforeShow(window);
     window.load();
-    // Checked as a whole before anything is applied: on an error the window is left unshown.
-    const std::string error = setup.settings.apply(
-        form, [&](const std::function<void()>& action) { window.deliver(action); });
-    if (!error.empty()) {
-        std::fprintf(stderr, "propagation-demos: %s\n", error.c_str());
-        return 2;
-    }
-    window.show();
+    setup.settings.apply(form,
+                         [&](const std::function<void()>& action) { window.deliver(action); });
+    main.show();
     return QApplication::exec();
 }

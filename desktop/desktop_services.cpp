@@ -71,6 +71,33 @@ void DesktopServices::toggleFullScreen() {
     }
 }
 
+// Each line a paragraph; a line with a tab in it a row of a table, its key and what it does.
+void DesktopServices::showMessage(const std::string& title, const std::string& text) {
+    QString html;
+    bool table = false;
+    for (const QString& line : QString::fromStdString(text).split('\n')) {
+        const qsizetype tab = line.indexOf('\t');
+        if (tab >= 0 && !table)
+            html += "<table cellspacing=\"2\" cellpadding=\"2\">";
+        if (tab < 0 && table)
+            html += "</table>";
+        table = tab >= 0;
+        if (table) {
+            html += "<tr><td><b>" + line.left(tab).toHtmlEscaped() + "</b></td><td>" +
+                    line.mid(tab + 1).toHtmlEscaped() + "</td></tr>";
+        } else if (!line.isEmpty()) {
+            html += "<p>" + line.toHtmlEscaped() + "</p>";
+        }
+    }
+    if (table)
+        html += "</table>";
+    QMessageBox box(QMessageBox::NoIcon, QString::fromStdString(title), html, QMessageBox::Close,
+                    view_.window());
+    box.setObjectName("messageBox");
+    box.setTextFormat(Qt::RichText);
+    box.exec();
+}
+
 void DesktopServices::copySetUp() {
     QGuiApplication::clipboard()->setText(
         "propagation-demos " +

@@ -26,6 +26,8 @@ public:
     void toggleFullScreen() override;
     void copySetUp() override;
     void describePicture() override;
+    void showMessage(const std::string& title, const std::string& text) override;
+    tool_catalogue::Edition edition() const override { return tool_catalogue::Edition::Desktop; }
 
     const Narration& narration() const { return narration_; }
 

@@ -8,7 +8,9 @@
 //   phone-upright-*.png, phone-sideways-*.png   "Polarisation" with its ellipse, "Rayleigh" with
 //                         the histogram, the theory curve and the record, and "Phasors" with their
 //                         numbers, on a phone of 390 x 844 CSS pixels, upright and turned, at a
-//                         device pixel ratio of 2.
+//                         device pixel ratio of 2;
+//   tools-button-laptop.png, tools-button-phone.png   the Tools button with the tools' menu it
+//                         opens, "Rayleigh" on a laptop of 1280 x 800 and on the upright phone.
 import { createRequire } from 'node:module';
 import { fileURLToPath, pathToFileURL } from 'node:url';
 import path from 'node:path';
@@ -29,6 +31,8 @@ const shots = [
     ].map(([name, setup, ticks]) => [name,
         turn === 'upright' ? { width: 390, height: 844, phone: true } : { width: 844, height: 390, phone: true },
         setup, ticks])),
+    ['tools-button-laptop.png', { width: 1280, height: 800 }, 'demo=Rayleigh&one=Ten&rate=20&histogram', 300, true],
+    ['tools-button-phone.png', { width: 390, height: 844, phone: true }, 'demo=Rayleigh&one=Ten&rate=20&histogram', 300, true],
 ];
 
 const browser = await chromium.launch({
@@ -36,7 +40,7 @@ const browser = await chromium.launch({
     headless: true,
     args: ['--headless', '--no-sandbox', '--disable-gpu', '--no-first-run', '--disable-background-networking'],
 });
-for (const [name, size, setup, ticks] of shots) {
+for (const [name, size, setup, ticks, openTools] of shots) {
     const context = await browser.newContext({
         viewport: { width: size.width, height: size.height },
         deviceScaleFactor: size.phone ? 2 : 1, hasTouch: Boolean(size.phone), isMobile: Boolean(size.phone),
@@ -56,6 +60,10 @@ for (const [name, size, setup, ticks] of shots) {
         return e;
     }, [setup, ticks]);
     if (error) throw new Error(`${name}: ${error}`);
+    if (openTools) {
+        if (size.phone) await tab.locator('#toolsButton').tap();
+        else await tab.locator('#toolsButton').click();
+    }
     const output = path.join(folder, name);
     await tab.screenshot({ path: output });
     await context.close();

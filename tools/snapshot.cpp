@@ -4,11 +4,15 @@
 // them: options picked or typed, the scroll bars moved, the histogram button pressed, the phasor
 // tips dropped at points in twips; then the ticks pass (and with --paused, the animation is paused
 // after them).
-//   snapshot [SETTINGS] [--ticks N] [--ratio R] [--size WxH] OUTPUT.png|OUTPUT.svg
-// A bad setting is reported on stderr with exit status 2.
+//   snapshot [SETTINGS] [--ticks N] [--ratio R] [--size WxH] [--menu TITLE] OUTPUT.png|OUTPUT.svg
+// With --menu, the PNG is the program's whole window, its menu bar above the form, with that menu
+// of the menu bar open over it. A bad setting is reported on stderr with exit status 2.
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QImage>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPainter>
 #include <cstdio>
 #include <string>
 #include <utility>
@@ -17,6 +21,7 @@
 #include "app/form1.h"
 #include "app/lesson_layer.h"
 #include "app/setup_settings.h"
+#include "desktop/desktop_window.h"
 #include "ui/qt/form_view.h"
 #include "ui/qt/picture_files.h"
 
@@ -45,6 +50,10 @@ int main(int argc, char* argv[]) {
     parser.addOption({"ratio", "Device pixel ratio of the picture.", "ratio", "1"});
     parser.addOption({"size", "Window size in pixels, WIDTHxHEIGHT; the picture scales to fit.",
                       "size", "789x605"});
+    parser.addOption({"menu",
+                      "The whole window with this menu of its menu bar open (Picture, Animation, "
+                      "Lessons, View, Help).",
+                      "title"});
     parser.addPositionalArgument("output", "The PNG or SVG file to write.");
     QStringList rest{given.value(0)};
     for (const std::string& argument : setup.unclaimed) rest << QString::fromStdString(argument);
@@ -57,7 +66,8 @@ int main(int argc, char* argv[]) {
         parser.showHelp(2);
 
     Form1 form;
-    FormView window(form);
+    DesktopWindow desktop(form);
+    FormView& window = desktop.view();
     window.setLessonLayer([&form] { return lessonLayer(form); });
     window.resize(size[0].toInt(), size[1].toInt());
     window.load();
@@ -76,6 +86,24 @@ int main(int argc, char* argv[]) {
     pause.apply(form, deliver);
 
     const QString output = parser.positionalArguments().first();
+    if (parser.isSet("menu")) {
+        auto* menu = desktop.menuBar()->findChild<QMenu*>("mnu" + parser.value("menu"));
+        if (menu == nullptr)
+            parser.showHelp(2);
+        desktop.show();
+        desktop.menuBar()->setActiveAction(menu->menuAction());
+        QCoreApplication::processEvents();
+        // The open menu is a window of its own: it is drawn over the main window where it stands.
+        QImage picture = desktop.grab().toImage();
+        QPainter painter(&picture);
+        painter.drawPixmap(desktop.mapFromGlobal(menu->pos()), menu->grab());
+        painter.end();
+        if (!picture.save(output)) {
+            std::fprintf(stderr, "snapshot: cannot write %s\n", qPrintable(output));
+            return 1;
+        }
+        return 0;
+    }
     const bool written =
         output.endsWith(".svg", Qt::CaseInsensitive)
             ? picture_files::save(window, output, picture_files::Format::Svg)

@@ -24,7 +24,7 @@ std::string pageAddress() {
 }  // namespace
 
 PageServices::PageServices(Form1& form, WebFormView& view)
-    : form_(form), view_(view), narration_(form) {
+    : form_(form), view_(view), narration_(form), message_(view.stage()) {
     view_.setLessonLayer([&form] { return lessonLayer(form); });
     narration_.speakThrough(
         view_, [] { return val::global("performance").call<double>("now"); },
@@ -35,8 +35,13 @@ PageServices::PageServices(Form1& form, WebFormView& view)
         view_.stage(), tool_catalogue::menu(
                            form_, *this, tool_catalogue::Edition::Browser,
                            [this](const std::function<void()>& action) { view_.deliver(action); }));
+    view_.setToolsButton([this](double x, double y) { menu_->openAt(x, y); });
     // A link to another set-up opened in the same tab changes only the fragment: no new page.
     DomEvents::listen(val::global("window"), "hashchange", [this](val) { applyAddressSetup(); });
+}
+
+void PageServices::showMessage(const std::string& title, const std::string& text) {
+    message_.show(title, text);
 }
 
 void PageServices::copyPicture() {

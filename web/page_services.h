@@ -6,6 +6,7 @@
 #include "app/narration.h"
 #include "app/tool_catalogue.h"
 #include "ui/web/browser_services.h"
+#include "ui/web/message_dialog.h"
 #include "ui/web/tool_menu.h"
 
 class Form1;
@@ -31,6 +32,8 @@ public:
     void toggleFullScreen() override;
     void copySetUp() override;
     void describePicture() override;
+    void showMessage(const std::string& title, const std::string& text) override;
+    tool_catalogue::Edition edition() const override { return tool_catalogue::Edition::Browser; }
 
 private:
     Form1& form_;
@@ -38,4 +41,5 @@ private:
     BrowserServices services_;
     Narration narration_;
     std::unique_ptr<ToolMenu> menu_;
+    MessageDialog message_;
 };

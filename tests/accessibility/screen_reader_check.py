@@ -115,6 +115,9 @@ PICTURE_FACTS = {
     "Phasors": "Phasor 1 has no length",
 }
 
+# The menus of the menu bar above the form, in their order.
+MENUS = ["Picture", "Animation", "Lessons", "View", "Help"]
+
 # The window owns these many windowed controls of each role, shown or not.
 OWNED = {COMBO: 3, BUTTON: 5, SCROLL_BAR: 5}
 
@@ -280,8 +283,13 @@ class ScreenReader:
         self.app = app
         # Read every property afresh: a change must show up the moment it is asked for.
         app.set_cache_mask(pyatspi.Atspi.Cache.NONE)
-        self.window = wait_for("the program's window in the accessible tree",
-                               lambda: app.childCount and app[0])
+        frame = wait_for("the program's window in the accessible tree",
+                         lambda: app.childCount and app[0])
+        # The window holds the menu bar and, below it, the form: its controls are the form's.
+        self.menu_bar = wait_for("the window's menu bar", lambda: next(
+            (c for c in frame if c is not None and c.getRoleName() == "menu bar"), None))
+        self.window = wait_for("the form under the menu bar", lambda: next(
+            (c for c in frame if c is not None and c.getRoleName() != "menu bar"), None))
         ext = self.extents(self.window)
         # The view scales the design area to fit the window and centres it.
         self.scale = min(ext[2] / DESIGN_WIDTH, ext[3] / DESIGN_HEIGHT)
@@ -516,6 +524,10 @@ def run(program):
             counts[child.getRoleName()] += 1
         if counts != OWNED:
             failures.append(f"the window reports {counts} windowed controls, not {OWNED}")
+
+        menus = [menu.name for menu in reader.menu_bar if menu is not None]
+        if menus != MENUS:
+            failures.append(f"the menu bar reads {menus}, not {MENUS}")
 
         demo_list = reader.find(COMMON[0])
         if demo_list is None:

@@ -92,6 +92,14 @@ TEST_P(PhoneArrangement, RegionsStandApartAndEveryControlIsAFingersTargetAtOneSc
             EXPECT_LE(pane.place.bottom(), height + 1e-9) << at;
         }
         EXPECT_FALSE(panes[0].scrolls()) << at << ": the figures never scroll";
+        const RectF& tools = a.toolsButton();
+        EXPECT_GE(tools.left, -1e-9) << at;
+        EXPECT_LE(tools.right(), panes[a.toolsPane()].place.width + 1e-9) << at;
+        EXPECT_LE(
+            tools.bottom(),
+            std::max(panes[a.toolsPane()].place.height, panes[a.toolsPane()].contentHeight) + 1e-9)
+            << at;
+        EXPECT_GE(std::min(tools.width, tools.height), 44) << at << ": a finger's target";
         const auto& regions = a.regions();
         for (std::size_t i = 0; i < regions.size(); ++i) {
             const RectF page = regions[i].page();
@@ -99,9 +107,14 @@ TEST_P(PhoneArrangement, RegionsStandApartAndEveryControlIsAFingersTargetAtOneSc
             EXPECT_GE(page.left, -1e-9) << at << " region " << i;
             EXPECT_LE(page.right(), pane.place.width + 1e-9) << at << " region " << i;
             for (std::size_t j = i + 1; j < regions.size(); ++j) {
-                if (regions[j].pane == regions[i].pane)
+                if (regions[j].pane == regions[i].pane) {
                     EXPECT_TRUE(apart(page, regions[j].page()))
                         << at << " regions " << i << ", " << j;
+                }
+            }
+            // The Tools button stands clear of every control of its pane, inside the pane.
+            if (regions[i].pane == a.toolsPane()) {
+                EXPECT_TRUE(apart(page, a.toolsButton())) << at << " region " << i;
             }
             const RectF& twips = regions[i].twips;
             const PointF inside{twips.left + twips.width / 3, twips.top + twips.height / 3};
@@ -168,15 +181,17 @@ TEST(PhoneArrangementHeight, FiguresFillTheHeightTheControlsLeaveAndStayWhenThey
             const bool wave =
                 form.cmbDemo.text() == "Plane Wave" || form.cmbDemo.text() == "Group Velocity";
             const RectF main = a.regions().front().page();
-            if (wave)
+            if (wave) {
                 EXPECT_NEAR(main.width, width, 1e-9) << at;
-            else if (form.cmbDemo.text() != "Phasors")
+            } else if (form.cmbDemo.text() != "Phasors") {
                 EXPECT_GE(main.width, 0.85 * width - 1e-9) << at;
+            }
             if (!panes[1].scrolls()) {
                 EXPECT_NEAR(panes[1].place.bottom(), height, 1e-9) << at << ": at the bottom";
                 const double empty = height - covered - panes[1].contentHeight;
-                if (!wave)
+                if (!wave) {
                     EXPECT_LE(empty, 0.15 * height) << at;
+                }
             }
         }
     }

@@ -1,4 +1,5 @@
 #include "desktop/desktop_services.h"
+#include "desktop/desktop_window.h"
 
 #include <QAbstractItemView>
 #include <QAccessible>
@@ -9,15 +10,19 @@
 #include <QFile>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMenuBar>
 #include <QProcess>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QXmlStreamReader>
 
+#include "app/lesson_layer.h"
 #include "app/setup_settings.h"
 #include "app/tool_catalogue.h"
 #include "ui/qt/accessible_picture.h"
+#include "ui/qt/form_view.h"
 #include "ui/qt/picture_files.h"
 #include "ui/qt/tool_menu.h"
 #include "view_fixture.h"
@@ -261,6 +266,103 @@ TEST_F(TeachingMenuTest, PictureIsDescribedAndChangesAreAnnouncedOnce) {
     rays->showPopup();
     EXPECT_EQ(rays->view()->accessibleName(), "No. of Rays");
     rays->hidePopup();
+}
+
+}  // namespace
+
+namespace {
+
+// The desktop program's window: a menu bar of the catalogue above the form, every tool in the menu
+// the catalogue names, with its key; the form keeps its design size under it and its picture to
+// the pixel.
+TEST(DesktopWindowTest, MenuBarListsEveryToolUnderItsMenuAndTheFormKeepsItsPicture) {
+    Form1 form;
+    DesktopWindow window(form);
+    window.view().load();
+    // Paused at the first frame, as the plain view below is, so that the two pictures match.
+    window.view().deliver([&form] { form.cmdStart_Click(); });
+    // Paused, with the projector's contrast: "Step one frame" enabled, a switch ticked.
+    window.view().deliver([&form] { form.lesson.toggleProjector(); });
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    const QMenuBar* bar = window.menuBar();
+    ASSERT_NE(bar, nullptr);
+    // A menu brings its entries in step as it opens.
+    for (QMenu* menu : bar->findChildren<QMenu*>()) emit menu->aboutToShow();
+    QStringList titles;
+    for (QAction* menu : bar->actions()) titles << menu->text().remove('&');
+    EXPECT_EQ(titles, (QStringList{"Picture", "Animation", "Lessons", "View", "Help"}));
+    for (const tool_catalogue::Tool& tool : tool_catalogue::tools()) {
+        const QString id = QString::fromUtf8(tool.id.data(), qsizetype(tool.id.size()));
+        const QString title = QString::fromUtf8(tool_catalogue::titleOf(tool.menu).data());
+        const auto* menu = bar->findChild<QMenu*>("mnu" + title);
+        ASSERT_NE(menu, nullptr) << title.toStdString();
+        int found = 0;
+        for (QMenu* other : bar->findChildren<QMenu*>()) {
+            for (QAction* action : other->actions()) {
+                if (action->objectName() != id)
+                    continue;
+                ++found;
+                EXPECT_EQ(other, menu) << id.toStdString() << " stands in the wrong menu";
+                EXPECT_EQ(action->shortcut(), QKeySequence(QString::fromStdString(keyText(
+                                                  tool_catalogue::keyIn(tool, Edition::Desktop)))));
+                EXPECT_EQ(action->isEnabled(), tool.enabled == nullptr || tool.enabled(form))
+                    << id.toStdString();
+                EXPECT_EQ(action->isChecked(),
+                          tool.checked != nullptr && tool.checked(form, window.services()))
+                    << id.toStdString();
+            }
+        }
+        EXPECT_EQ(found, 1) << id.toStdString();
+    }
+    EXPECT_EQ(window.view().size(), QSize(789, 605));
+    // The same form in a view of its own, as the picture was before the window had a menu bar.
+    Form1 alone;
+    FormView plain(alone);
+    plain.setLessonLayer([&alone] { return lessonLayer(alone); });
+    plain.load();
+    plain.deliver([&alone] {
+        alone.cmdStart_Click();
+        alone.lesson.toggleProjector();
+    });
+    plain.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&plain));
+    ASSERT_EQ(form.FrameCount, alone.FrameCount);
+    // The window shown last has the focus, and its caret: neither is part of the picture.
+    for (QWidget* view : {static_cast<QWidget*>(&window.view()), static_cast<QWidget*>(&plain)}) {
+        if (QWidget* focused = view->focusWidget())
+            focused->clearFocus();
+    }
+    EXPECT_EQ(window.view().grab().toImage(), plain.grab().toImage());
+}
+
+// The command line is read before the toolkit needs a screen: the help and a refused set-up
+// answer on a machine with no display at all.
+TEST(DesktopWindowTest, HelpAndARefusedSetUpNeedNoDisplay) {
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+        environment.remove(name);
+    const auto run = [&environment](const QStringList& arguments) {
+        QProcess program;
+        program.setProcessEnvironment(environment);
+        program.start(PROPAGATION_DEMOS_PATH, arguments);
+        EXPECT_TRUE(program.waitForFinished(20000));
+        return std::make_pair(program.exitCode(),
+                              program.readAllStandardOutput() + program.readAllStandardError());
+    };
+    const auto [helped, usage] = run({"--help"});
+    EXPECT_EQ(helped, 0) << usage.toStdString();
+    EXPECT_TRUE(usage.contains("Usage: propagation-demos")) << usage.toStdString();
+    // The keys too, each tool's beside its label.
+    EXPECT_TRUE(QString::fromUtf8(usage).contains(QRegularExpression("\\n  T +Theory curve\\n")))
+        << usage.toStdString();
+    for (const QStringList& refused :
+         {QStringList{"--phase", "999"}, QStringList{"--threshold", "-12"}, QStringList{"--bogus"},
+          QStringList{"stray"}}) {
+        const auto [status, said] = run(refused);
+        EXPECT_EQ(status, 2) << refused.join(' ').toStdString() << ": " << said.toStdString();
+        EXPECT_TRUE(said.contains("propagation-demos: ")) << said.toStdString();
+    }
 }
 
 }  // namespace

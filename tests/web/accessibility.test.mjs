@@ -1,6 +1,7 @@
 // The page read by axe-core as a screen reader or a keyboard user meets it: every WCAG 2.0, 2.1
 // and 2.2 A and AA rule and axe's best practices, for each demonstration on two phones held upright
-// and sideways and on a laptop, with the tools' menu open and with a list's entries dropped down.
+// and sideways and on a laptop, with the tools' menu open from its Tools button and with a list's
+// entries dropped down.
 import { test } from 'node:test';
 import assert from 'node:assert/strict';
 import { createRequire } from 'node:module';
@@ -60,13 +61,34 @@ test('every demonstration, the tools\' menu and an open list meet WCAG 2.2 AA an
             found.push(...await violationsOf(page, `${demo} at ${at}`));
         }
 
-        // The menu, opened from the keyboard on a button, is scanned while it is shown.
-        await page.focus('[id="cmdStart"]');
-        await page.keyboard.press('Shift+F10');
-        assert.equal(await page.locator('[id="toolMenu"]').isVisible(), true, `the menu opens at ${at}`);
+        // The menu in sight: the Tools button opens it by a tap on a touch screen, a click with
+        // a mouse, and Enter from the keyboard; it is scanned while it is shown.
+        const tools = page.locator('[id="toolsButton"]');
+        const button = await tools.boundingBox();
+        assert.ok(button.width >= 44 && button.height >= 44, `the Tools button is a finger's at ${at}`);
+        if (size.hasTouch)
+            await page.touchscreen.tap(button.x + button.width / 2, button.y + button.height / 2);
+        else
+            await tools.click();
+        assert.equal(await page.locator('[id="toolMenu"]').isVisible(), true, `the Tools button opens the menu at ${at}`);
+        assert.equal(await page.evaluate(() => document.activeElement.id), 'toolStep', `the first entry has the focus at ${at}`);
         found.push(...await violationsOf(page, `the tools' menu at ${at}`));
         await page.keyboard.press('Escape');
         assert.equal(await page.locator('[id="toolMenu"]').isVisible(), false, `the menu closes at ${at}`);
+        assert.equal(await page.evaluate(() => document.activeElement.id), 'toolsButton', `the focus goes back at ${at}`);
+        await page.keyboard.press('Enter');
+        assert.equal(await page.locator('[id="toolMenu"]').isVisible(), true, `Enter on the Tools button opens the menu at ${at}`);
+        await page.keyboard.press('Escape');
+        // Help > Keys: a dialog over the window.
+        await page.keyboard.press('k');
+        assert.equal(await page.locator('[id="message"]').isVisible(), true, `the keys are shown at ${at}`);
+        found.push(...await violationsOf(page, `the keys' dialog at ${at}`));
+        await page.keyboard.press('Escape');
+        // And from any button, with the keys a desktop menu has.
+        await page.focus('[id="cmdStart"]');
+        await page.keyboard.press('Shift+F10');
+        assert.equal(await page.locator('[id="toolMenu"]').isVisible(), true, `Shift+F10 opens the menu at ${at}`);
+        await page.keyboard.press('Escape');
 
         // A list's entries, dropped down by a tap on its field on a touch screen, by its arrow
         // with a mouse.

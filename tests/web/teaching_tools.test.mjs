@@ -118,7 +118,7 @@ test('the context menu lists every tool with its shortcut and opens by right cli
             'toolEllipse', 'toolPhasorNumbers']);
     assert.equal(m.focused, 'toolStep');
     await page.keyboard.press('ArrowUp');
-    assert.equal((await menu(page)).focused, 'toolCopySetUp', 'the arrows wrap round');
+    assert.equal((await menu(page)).focused, m.items.at(-1).id, 'the arrows wrap round');
     // The focus follows the pointer when it moves over an entry.
     const third = await elementBox(page, 'toolSpeedHalf');
     await page.mouse.move(third.x + third.width / 2, third.y + third.height / 2, { steps: 2 });
@@ -491,4 +491,39 @@ test('R, E and N draw the fading record, the ellipse and the phasor numbers, on 
         assertHealthy(assert, await healthOf(page, watch));
         await context.close();
     }
+});
+
+test('K and Help > Keys list every key in a dialog that Escape closes; About gives the version', async () => {
+    const { page, context, watch } = await openPage(browser);
+    const dialog = () => page.evaluate(() => {
+        const box = document.getElementById('message');
+        return {
+            shown: box.getClientRects().length > 0,
+            title: document.getElementById('messageTitle').textContent,
+            rows: [...box.querySelectorAll('tr')].map((row) => [...row.cells].map((c) => c.textContent)),
+            text: box.textContent,
+            focused: box.contains(document.activeElement),
+        };
+    });
+    await page.keyboard.press('k');
+    let shown = await dialog();
+    assert.equal(shown.shown, true);
+    assert.equal(shown.title, 'Keys');
+    assert.ok(shown.focused, 'the dialog takes the focus');
+    const catalogue = await page.evaluate(() => window.propagationTest.catalogue());
+    for (const tool of catalogue.filter((t) => t.key))
+        assert.ok(shown.rows.some(([key, what]) => key === tool.key && what === tool.label), tool.id);
+    assert.ok(shown.rows.some(([key]) => key === 'Tab, Shift+Tab'), 'the window\'s own keys too');
+    await page.keyboard.press('Escape');
+    assert.equal((await dialog()).shown, false);
+
+    await page.locator('[id="toolsButton"]').click();
+    await page.locator('[id="toolAbout"]').click();
+    shown = await dialog();
+    assert.equal(shown.shown, true);
+    assert.match(shown.text, /Orvo's Propagation Demos, version \d+\.\d+/);
+    await page.getByRole('button', { name: 'Close' }).click();
+    assert.equal((await dialog()).shown, false);
+    assertHealthy(assert, await healthOf(page, watch));
+    await context.close();
 });

@@ -142,7 +142,40 @@ double placeLines(const std::vector<std::vector<RectF>>& lines, double scale,
     return y;
 }
 
+// Where the Tools button goes among the lines of controls at `scale` in a pane `width` wide: the
+// right end of the last line where it has room, else a line of its own below them (`extra`, the
+// height that line adds).
+struct Slot {
+    RectF box;
+    double extra = 0;
+};
+double toolsWidth(double caption, double scale) {
+    return std::max(Arrangement::kToolsButton, caption * scale + 2 * Arrangement::kToolsPadding);
+}
+
+Slot toolsSlot(const std::vector<std::vector<RectF>>& lines, double scale, double width,
+               double caption) {
+    const double size = Arrangement::kToolsButton;
+    const double wide = toolsWidth(caption, scale);
+    const double gap = Arrangement::kControlGap * scale;
+    const double left = width - gap - wide;
+    const double below = linesHeight(lines) * scale;
+    if (!lines.empty()) {
+        double tallest = 0;
+        for (const RectF& box : lines.back()) tallest = std::max(tallest, box.height);
+        const double top = below - (tallest + Arrangement::kLineGap) * scale;
+        const double right = (lineWidth(lines.back()) - Arrangement::kControlGap) * scale;
+        if (left - gap >= right)
+            return {{left, std::max(0.0, top + (tallest * scale - size) / 2), wide, size}, 0};
+    }
+    return {{left, below, wide, size}, size + Arrangement::kLineGap * scale};
+}
+
 }  // namespace
+
+double Arrangement::toolsFontPixels() const {
+    return std::max(1.0, std::round(kToolsFontPoints * twips::kPerPoint * controlScale_));
+}
 
 Arrangement::Kind Arrangement::kindFor(double formWidth, double formHeight, double width,
                                        double height) {
@@ -154,7 +187,7 @@ Arrangement::Kind Arrangement::kindFor(double formWidth, double formHeight, doub
 }
 
 Arrangement Arrangement::of(double formWidth, double formHeight, double width, double height,
-                            const PhoneParts& parts) {
+                            const PhoneParts& parts, double toolsCaption) {
     Arrangement a;
     a.width_ = width;
     a.height_ = height;
@@ -168,6 +201,8 @@ Arrangement Arrangement::of(double formWidth, double formHeight, double width, d
         a.panes_[kControlsPane] = {{0, height, width, 0}, 0};
         a.controlScale_ = whole.geometry.pixelsPerTwip();
         a.figures_ = 1;
+        const double wide = toolsWidth(toolsCaption, a.controlScale_);
+        a.tools_ = {width - 8 - wide, 8, wide, kToolsButton};
         return a;
     }
 
@@ -177,7 +212,8 @@ Arrangement Arrangement::of(double formWidth, double formHeight, double width, d
     std::vector<Region> controls;
     if (a.kind_ == Kind::Upright) {
         const double scale = widest > 0 ? std::min(maxScale, width / widest) : maxScale;
-        const double controlsHeight = linesHeight(parts.controls) * scale;
+        const Slot tools = toolsSlot(parts.controls, scale, width, toolsCaption);
+        const double controlsHeight = linesHeight(parts.controls) * scale + tools.extra;
         double natural = 0;
         for (const auto& row : parts.upright) natural += width / aspects(row);
         const double room = height - controlsHeight;
@@ -215,6 +251,8 @@ Arrangement Arrangement::of(double formWidth, double formHeight, double width, d
         a.controlScale_ = scale;
         placeLines(parts.controls, scale, controls);
         a.panes_[kControlsPane] = {{0, figures, width, height - figures}, controlsHeight};
+        a.toolsPane_ = kControlsPane;
+        a.tools_ = tools.box;
     } else {
         // The column at the least scale its text allows, the figures in the rest; where they
         // are held by the height rather than the width, the width they leave goes to the column,
@@ -244,8 +282,11 @@ Arrangement Arrangement::of(double formWidth, double formHeight, double width, d
         shiftDown(a.regions_, first, std::max(0.0, (height - used) / 2));
         a.panes_[kPicturePane] = {{0, 0, left, height}, height};
         a.controlScale_ = scale;
-        const double controlsHeight = placeLines(parts.controls, scale, controls);
+        const Slot tools = toolsSlot(parts.controls, scale, column, toolsCaption);
+        const double controlsHeight = placeLines(parts.controls, scale, controls) + tools.extra;
         a.panes_[kControlsPane] = {{left, 0, column, height}, controlsHeight};
+        a.toolsPane_ = kControlsPane;
+        a.tools_ = tools.box;
     }
     a.figures_ = a.regions_.size();
     a.regions_.insert(a.regions_.end(), controls.begin(), controls.end());

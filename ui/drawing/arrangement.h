@@ -77,6 +77,11 @@ public:
     // Upright, the first row of figures keeps at least this share of the width when the figures
     // must shrink to leave the controls room.
     static constexpr double kMainFigureShare = 0.85;
+    // The page's Tools button, in CSS pixels: a finger's target on a phone, beside the controls,
+    // and wider where its caption, at a button's size of text, needs it.
+    static constexpr double kToolsButton = 48;
+    static constexpr double kToolsPadding = 10;
+    static constexpr double kToolsFontPoints = 18;
     // Twips between the controls of a line, between lines, and round the controls' pane.
     static constexpr double kControlGap = 120;
     static constexpr double kLineGap = 75;
@@ -86,9 +91,10 @@ public:
     static Kind kindFor(double formWidth, double formHeight, double width, double height);
 
     // The form of `formWidth` x `formHeight` twips in a page of `width` x `height` CSS pixels.
-    // Without parts, uniform.
+    // Without parts, uniform. `toolsCaption` is the Tools button's caption's width in twips at
+    // kToolsFontPoints.
     static Arrangement of(double formWidth, double formHeight, double width, double height,
-                          const PhoneParts& parts);
+                          const PhoneParts& parts, double toolsCaption = 0);
 
     Kind kind() const { return kind_; }
     // The regions: the figures first (the whole form, alone, for the uniform arrangement), then
@@ -110,6 +116,13 @@ public:
     // kFingerBox in either direction, or for a phasor tip (`tip`) below kSmallestTip, grown about
     // its centre.
     PixelRect widgetRect(const RectF& box, bool tip = false) const;
+    // Where the page's Tools button stands, and in which pane: on a large screen at the page's
+    // top right corner, outside the window where the page has a margin there; on a small screen
+    // at the right end of the controls' last line where it has room, else on a line of its own.
+    int toolsPane() const { return toolsPane_; }
+    const RectF& toolsButton() const { return tools_; }
+    // The Tools button's caption size, in CSS pixels: a button's text at the controls' scale.
+    double toolsFontPixels() const;
 
     void setDevicePixelRatio(double ratio);
     friend bool operator==(const Arrangement&, const Arrangement&) = default;
@@ -122,6 +135,8 @@ private:
     double height_ = 0;
     double controlScale_ = 0;
     std::size_t figures_ = 0;  // how many of the regions are figures
+    int toolsPane_ = kPicturePane;
+    RectF tools_;
 };
 
 }  // namespace drawing

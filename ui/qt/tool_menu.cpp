@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QActionGroup>
 #include <QMenu>
+#include <QMenuBar>
 
 #include "ui/qt/form_view.h"
 
@@ -68,6 +69,25 @@ ToolMenu::ToolMenu(FormView& view, std::vector<MenuEntry> entries)
     connect(menu_, &QMenu::aboutToShow, this, &ToolMenu::refresh);
     connect(&view_, &FormView::eventDelivered, this, &ToolMenu::refresh);
     refresh();
+}
+
+QMenuBar* ToolMenu::makeMenuBar(const std::vector<std::string>& titles) {
+    auto* bar = new QMenuBar;
+    bar->setObjectName("menuBar");
+    for (const std::string& title : titles) {
+        QMenu* menu = bar->addMenu("&" + QString::fromStdString(title));
+        menu->setObjectName(QString::fromStdString("mnu" + title));
+        menu->setToolTipsVisible(true);
+        connect(menu, &QMenu::aboutToShow, this, &ToolMenu::refresh);
+        for (std::size_t i = 0; i < entries_.size(); ++i) {
+            if (entries_[i].menu != title)
+                continue;
+            if (entries_[i].separatorBefore && !menu->isEmpty())
+                menu->addSeparator();
+            menu->addAction(actions_[i]);
+        }
+    }
+    return bar;
 }
 
 void ToolMenu::popup(QPoint position) {

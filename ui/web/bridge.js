@@ -31,16 +31,3 @@ Module['pngOf'] = function (canvas) {
         }, 'image/png');
     });
 };
-
-// The WebAssembly is inlined in the page as base64. It is compiled from those bytes
-// asynchronously, so that the page paints and answers while it compiles; the browser's own way
-// would first fetch the data: address, which the page's Content-Security-Policy forbids.
-// tryParseAsDataURI and wasmBinaryFile are the runtime's own (a single-file build).
-Module['instantiateWasm'] = function (imports, receive) {
-    WebAssembly.instantiate(tryParseAsDataURI(wasmBinaryFile), imports).then(function (output) {
-        receive(output['instance'], output['module']);
-    }, function (reason) {
-        abort('the program could not be compiled: ' + reason);
-    });
-    return {};
-};

@@ -61,45 +61,6 @@ ToolMenu::ToolMenu(val stage, std::vector<MenuEntry> tools)
     dom::setAttribute(menu_, "role", "menu");
     dom::setAttribute(menu_, "aria-label", "Tools");
     dom::setShown(menu_, false);
-    for (std::size_t i = 0; i < tools_.size(); ++i) {
-        const MenuEntry& tool = tools_[i];
-        if (tool.separatorBefore) {
-            val separator = dom::create("div", "tool-menu-separator");
-            dom::setAttribute(separator, "role", "separator");
-            menu_.call<void>("appendChild", separator);
-        }
-        val item = dom::create("div", "tool-menu-item");
-        item.set("id", tool.id);
-        dom::setAttribute(item, "role", roleOf(tool.kind));
-        dom::setAttribute(item, "tabindex", "-1");
-        dom::setAttribute(item, "aria-keyshortcuts", ariaKeys(tool.key));
-        // Not every screen reader reads aria-keyshortcuts: the name, made of what the entry
-        // shows, carries the key too ("Copy picture Ctrl+C").
-        if (!tool.hint.empty()) {
-            dom::setAttribute(item, "title", tool.hint);
-            dom::setAttribute(item, "aria-description", tool.hint);
-        }
-        val label = dom::create("span", "tool-menu-label");
-        dom::setText(label, tool.label);
-        val keys = dom::create("span", "tool-menu-shortcut");
-        dom::setText(keys, keyText(tool.key));
-        item.call<void>("appendChild", label);
-        // A blank between the two, which the menu's layout takes no room for.
-        item.call<void>("appendChild", dom::document().call<val>("createTextNode", val(" ")));
-        item.call<void>("appendChild", keys);
-        // A press on an entry leaves the focus where it is until the entry runs.
-        DomEvents::listen(item, "mousedown", [](val event) { event.call<void>("preventDefault"); });
-        DomEvents::listen(item, "click", [this, i](val) { runTool(i); });
-        // The focus follows the pointer only when the pointer moves: a menu opened under a
-        // resting pointer gets a boundary event from the browser's own re-layout, whenever that
-        // comes, and it must not take the focus back from the arrow keys.
-        DomEvents::listen(item, "pointermove", [this, i](val) {
-            if (focusedItem() != i)
-                focusItem(i);
-        });
-        menu_.call<void>("appendChild", item);
-        items_.push_back(item);
-    }
     stage_.call<void>("appendChild", menu_);
     // The focus moved elsewhere (a click, a script, Tab): the menu is done, and the focus stays
     // where it went.
@@ -166,8 +127,9 @@ void ToolMenu::pressEnded() {
     longPress_ = val::null();
 }
 
+// The entries as the tools stand; none before the menu first opens.
 void ToolMenu::refresh() {
-    for (std::size_t i = 0; i < tools_.size(); ++i) {
+    for (std::size_t i = 0; i < items_.size(); ++i) {
         const MenuEntry& tool = tools_[i];
         dom::setAttribute(items_[i], "aria-disabled", tool.isEnabled() ? "false" : "true");
         if (tool.kind != MenuEntry::Kind::Action)
@@ -175,7 +137,53 @@ void ToolMenu::refresh() {
     }
 }
 
+// The entries are made when the menu first opens: nothing of them is needed to start.
+void ToolMenu::build() {
+    if (!items_.empty())
+        return;
+    for (std::size_t i = 0; i < tools_.size(); ++i) {
+        const MenuEntry& tool = tools_[i];
+        if (tool.separatorBefore) {
+            val separator = dom::create("div", "tool-menu-separator");
+            dom::setAttribute(separator, "role", "separator");
+            menu_.call<void>("appendChild", separator);
+        }
+        val item = dom::create("div", "tool-menu-item");
+        item.set("id", tool.id);
+        dom::setAttribute(item, "role", roleOf(tool.kind));
+        dom::setAttribute(item, "tabindex", "-1");
+        dom::setAttribute(item, "aria-keyshortcuts", ariaKeys(tool.key));
+        // Not every screen reader reads aria-keyshortcuts: the name, made of what the entry
+        // shows, carries the key too ("Copy picture Ctrl+C").
+        if (!tool.hint.empty()) {
+            dom::setAttribute(item, "title", tool.hint);
+            dom::setAttribute(item, "aria-description", tool.hint);
+        }
+        val label = dom::create("span", "tool-menu-label");
+        dom::setText(label, tool.label);
+        val keys = dom::create("span", "tool-menu-shortcut");
+        dom::setText(keys, keyText(tool.key));
+        item.call<void>("appendChild", label);
+        // A blank between the two, which the menu's layout takes no room for.
+        item.call<void>("appendChild", dom::document().call<val>("createTextNode", val(" ")));
+        item.call<void>("appendChild", keys);
+        // A press on an entry leaves the focus where it is until the entry runs.
+        DomEvents::listen(item, "mousedown", [](val event) { event.call<void>("preventDefault"); });
+        DomEvents::listen(item, "click", [this, i](val) { runTool(i); });
+        // The focus follows the pointer only when the pointer moves: a menu opened under a
+        // resting pointer gets a boundary event from the browser's own re-layout, whenever that
+        // comes, and it must not take the focus back from the arrow keys.
+        DomEvents::listen(item, "pointermove", [this, i](val) {
+            if (focusedItem() != i)
+                focusItem(i);
+        });
+        menu_.call<void>("appendChild", item);
+        items_.push_back(item);
+    }
+}
+
 void ToolMenu::openAt(double x, double y) {
+    build();
     refresh();
     if (!open_) {
         const val active = dom::document()["activeElement"];

@@ -33,6 +33,7 @@ private:
     std::size_t toolFor(const emscripten::val& event) const;
     void runShortcut(emscripten::val& event);
     void runTool(std::size_t index);
+    void build();
     void refresh();
     void focusItem(std::size_t index);
     std::size_t focusedItem() const;

@@ -8,16 +8,21 @@
 
 #include "ui/drawing/svg_writer.h"
 #include "ui/program_error_report.h"
+#include "ui/twips.h"
 #include "ui/web/dom.h"
 #include "ui/web/dom_events.h"
 
 using emscripten::val;
 
+namespace {
+// The caption of the button that opens the tools' menu.
+constexpr const char* kToolsCaption = "Tools";
+}  // namespace
+
 WebFormView::WebFormView(Form& form, val host) : form_(form) {
     DomEvents::setErrorReporter([this](const std::string& message) { reportError(message); });
     createStage(std::move(host));
     createElements();
-    layout();
     DomEvents::listen(val::global("window"), "resize", [this](val) { layout(); });
     // A keyboard that slides up shrinks the visual viewport only, on some phones.
     const val visual = val::global("window")["visualViewport"];
@@ -53,6 +58,19 @@ void WebFormView::createStage(val host) {
         stage_.call<void>("appendChild", pane.box);
     }
     panes_[1].box.set("id", val("controlsPane"));
+    // The Tools button: the tools' menu in sight, for a mouse, a finger and the keyboard.
+    toolsButton_ = dom::create("button", "button tools-button");
+    toolsButton_.set("id", val("toolsButton"));
+    toolsButton_.set("type", val("button"));
+    toolsButton_.set("textContent", val(kToolsCaption));
+    dom::setAttribute(toolsButton_, "aria-haspopup", "menu");
+    dom::setShown(toolsButton_, false);
+    DomEvents::listen(toolsButton_, "click", [this](val) {
+        if (!openTools_)
+            return;
+        const val box = toolsButton_.call<val>("getBoundingClientRect");
+        openTools_(box["left"].as<double>(), box["bottom"].as<double>());
+    });
     dom::setAttribute(panes_[1].canvas, "aria-hidden", "true");
     // The picture's canvas is the picture for a screen reader: an image with its description.
     val canvas = panes_[0].canvas;
@@ -91,8 +109,12 @@ void WebFormView::createStage(val host) {
         starting.call<void>("remove");
 }
 
+// The page is laid out and brought in step once, when the form has loaded: what comes before
+// (the view's own set-up, the Load event's changes) is not shown on its own.
 void WebFormView::load() {
     deliver([this] { form_.load(); });
+    started_ = true;
+    layout();
 }
 
 void WebFormView::deliver(const std::function<void()>& event, EventCause cause) {
@@ -139,27 +161,29 @@ void WebFormView::reportError(const std::string& message) {
 }
 
 void WebFormView::syncFromModel(bool everything) {
+    if (!started_)
+        return;
+    // A figure or a control that comes or goes (the histogram) re-arranges a phone's page, which
+    // brings everything in step.
+    if (!everything && partsSource_ && arrangement_.kind() != drawing::Arrangement::Kind::Uniform &&
+        !(partsSource_() == parts_) && layout()) {
+        return;
+    }
     const FormSync::Changes& changed = formSync_.takeChanges(everything);
     syncElements(changed.controls);
     syncTimers(changed.timers);
     if (form_.cancelDragOfHiddenSource())
         dom::setShown(outline_, false);
     scheduleRepaint(everything);
-    // A figure or a control that comes or goes (the histogram) re-arranges a phone's page.
-    if (partsSource_ && arrangement_.kind() != drawing::Arrangement::Kind::Uniform) {
-        drawing::PhoneParts parts = partsSource_();
-        if (!(parts == parts_)) {
-            parts_ = std::move(parts);
-            layout();
-        }
-    }
 }
 
 // On a large screen the whole picture scales uniformly to fill the page, centred, in the
 // picture's pane; on a phone the figures and the controls stand where the arrangement puts them,
 // in their panes, and the controls' pane scrolls where they need more room than it has. The model
 // stays in twips and only the mappings change.
-void WebFormView::layout() {
+bool WebFormView::layout() {
+    if (!started_)
+        return false;
     const val window = val::global("window");
     double ratio = window["devicePixelRatio"].as<double>();
     if (!(ratio > 0))
@@ -173,10 +197,17 @@ void WebFormView::layout() {
     const val visual = window["visualViewport"];
     if (!visual.isUndefined() && !visual.isNull())
         height = std::min(height, visual["height"].as<double>() * visual["scale"].as<double>());
-    drawing::Arrangement next =
-        drawing::Arrangement::of(form_.clientWidth(), form_.clientHeight(), width, height, parts_);
+    // The Tools button's caption in twips at its size of text, which the button's width follows.
+    const double toolsCaption = measurer_.textWidth(kToolsCaption, 100) / 100 *
+                                drawing::Arrangement::kToolsFontPoints * twips::kPerPoint;
+    drawing::Arrangement next = drawing::Arrangement::of(form_.clientWidth(), form_.clientHeight(),
+                                                         width, height, parts_, toolsCaption);
     next.setDevicePixelRatio(ratio);
-    if (!(next == arrangement_) && form_.dragSource() != nullptr) {
+    // Nothing moved: the page stays as it is, painted (the start asks more than once).
+    if (next == arrangement_ && ratio == ratio_)
+        return false;
+    ratio_ = ratio;
+    if (form_.dragSource() != nullptr) {
         // The tip under the finger is somewhere else now: the drag ends without a drop.
         for (auto& element : elements_) element->arrangementChanged();
         dragCancelled();
@@ -200,9 +231,24 @@ void WebFormView::layout() {
         dom::setStyle(view.canvas, "height", dom::pixels(canvasHeight));
     }
     placeElementsInPanes();
+    const val toolsPane = panes_[arrangement_.toolsPane()].box;
+    if (!toolsButton_["parentNode"].strictlyEquals(toolsPane))
+        toolsPane.call<void>("appendChild", toolsButton_);
+    const RectF tools = arrangement_.toolsButton();
+    dom::place(
+        toolsButton_,
+        {static_cast<int>(std::lround(tools.left)), static_cast<int>(std::lround(tools.top)),
+         static_cast<int>(std::lround(tools.width)), static_cast<int>(std::lround(tools.height))});
+    dom::setStyle(toolsButton_, "fontSize", dom::pixels(arrangement_.toolsFontPixels()));
     // A new canvas size clears it: everything is painted anew, the window's margins too.
     pendingPaint_ = {};
     syncFromModel(true);
+    return true;
+}
+
+void WebFormView::setToolsButton(std::function<void(double x, double y)> open) {
+    openTools_ = std::move(open);
+    dom::setShown(toolsButton_, static_cast<bool>(openTools_));
 }
 
 void WebFormView::setPartsSource(std::function<drawing::PhoneParts()> source) {

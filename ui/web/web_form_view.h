@@ -109,6 +109,10 @@ public:
     emscripten::val renderPicture(double factor);
     std::string pictureSvg();
 
+    // The page's Tools button, which opens the tools' menu: `open` gets the point (the viewport's
+    // CSS pixels) where the menu's top left corner goes. Hidden until it is given.
+    void setToolsButton(std::function<void(double x, double y)> open);
+
     // A message to the user in the page: a Problem stays until it is closed (Escape or its
     // button), Information goes by itself after a few seconds.
     enum class Notice { Information, Problem };
@@ -124,7 +128,9 @@ private:
     // The stage and its layout (web_form_view.cpp).
     void createStage(emscripten::val host);
     void syncFromModel(bool everything = false);
-    void layout();
+    // Arranges the page anew where the screen or the parts changed: returns whether it did, and
+    // so brought everything in step.
+    bool layout();
     void watchDevicePixelRatio();
     // The controls (web_form_controls.cpp): an element a windowed control and a clock a timer,
     // each in the form's order, brought in step where FormSync saw a change.
@@ -151,6 +157,8 @@ private:
     Form& form_;
     FormSync formSync_{form_};
     drawing::Arrangement arrangement_ = drawing::Arrangement::of(0, 0, 0, 0, {});
+    double ratio_ = 0;      // the device pixel ratio the page was laid out for
+    bool started_ = false;  // laid out, once the form has loaded
     std::function<drawing::PhoneParts()> partsSource_;
     drawing::PhoneParts parts_;
     emscripten::val stage_ = emscripten::val::null();
@@ -161,6 +169,8 @@ private:
         emscripten::val context = emscripten::val::null();
     };
     std::array<PaneView, 2> panes_;
+    emscripten::val toolsButton_ = emscripten::val::null();
+    std::function<void(double, double)> openTools_;
     emscripten::val pictureDescription_ = emscripten::val::null();
     emscripten::val liveRegion_ = emscripten::val::null();
     std::function<void(EventCause)> deliveryListener_;

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <emscripten/val.h>
+
+#include <string>
+
+// A message the user reads and closes, over the page: its title as a heading, each line of its
+// text a paragraph, a line with a tab in it a row of a table (a key and what it does). A dialog
+// for screen readers; the focus goes to its Close button and comes back where it was when it
+// closes (the button, or Escape).
+class MessageDialog {
+public:
+    explicit MessageDialog(emscripten::val stage);
+    MessageDialog(const MessageDialog&) = delete;
+    MessageDialog& operator=(const MessageDialog&) = delete;
+
+    void show(const std::string& title, const std::string& text);
+    void close();
+
+private:
+    emscripten::val box_;
+    emscripten::val heading_;
+    emscripten::val body_;
+    emscripten::val close_;
+    emscripten::val focusBefore_ = emscripten::val::null();
+    bool open_ = false;
+};
