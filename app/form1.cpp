@@ -11,6 +11,7 @@
 #include "demos/waves/group_velocity.h"
 #include "demos/waves/plane_wave.h"
 #include "demos/waves/wave_trace.h"
+#include "i18n/translate.h"
 #include "ui/number_rules.h"
 
 namespace {
@@ -57,13 +58,13 @@ void designButton(Button& button, const char* name, double left, double top, dou
 
 // The caption of lblFour for a relative phase: a blank stands where a minus sign would.
 std::string phaseCaption(int degrees) {
-    return (degrees >= 0 ? " " : "") + std::to_string(degrees) + " Degrees";
+    return (degrees >= 0 ? " " : "") + std::to_string(degrees) + " " + N_("Degrees");
 }
 
 }  // namespace
 
 Form1::Form1() {
-    setCaption("Orvo's Propagation Demos");
+    setCaption(N_("Orvo's Propagation Demos"));
     setClientSize(11835, 9075);
     createControls();
     arrangeStackingOrder();
@@ -72,11 +73,11 @@ Form1::Form1() {
 
 // The design-time state of every control, before Form_Load.
 void Form1::createControls() {
-    designCombo(cmbDemo, "cmbDemo", 1380, 7260, 2295, 5, "Plane Wave", colours::kBrightBlue);
+    designCombo(cmbDemo, "cmbDemo", 1380, 7260, 2295, 5, N_("Plane Wave"), colours::kBrightBlue);
     designCombo(cmbOne, "cmbOne", 7440, 7200, 3015, 0, "Combo1", colours::kDarkGreen);
     designCombo(cmbTwo, "cmbTwo", 7440, 7800, 3015, 1, "Combo1", colours::kBrightBlue);
-    designButton(cmdStart, "cmdStart", 2340, 7740, 1335, 4, "Pause");
-    designButton(cmdHist, "cmdHist", 9480, 3600, 2055, 12, "Histogram");
+    designButton(cmdStart, "cmdStart", 2340, 7740, 1335, 4, N_("Pause"));
+    designButton(cmdHist, "cmdHist", 9480, 3600, 2055, 12, N_("Histogram"));
 
     cmdPhasor.setName("cmdPhasor");
     const Colour handleColours[] = {colours::kGreen, colours::kBlue, colours::kPurple};
@@ -105,13 +106,13 @@ void Form1::createControls() {
     }
 
     const LabelDesign labels[] = {
-        {&Label1, "Label1", 240, 7260, 1155, 495, 9, "Demo:"},
-        {&lblOne, "lblOne", 4800, 7200, 2535, 495, 2, "Group Velocity"},
-        {&lblTwo, "lblTwo", 4800, 7800, 2535, 495, 3, "Phase Velocity"},
-        {&lblThree, "lblThree", 4800, 8400, 2595, 495, 7, "Relative Phase"},
-        {&lblFour, "lblFour", 10020, 8400, 1815, 495, 8, " 0 degrees"},
-        {&lblRate, "lblRate", 8160, 4290, 1215, 495, 14, "Speed "},
-        {&lblFixed, "lblFixed", 8280, 4890, 975, 495, 16, "Fixed"},
+        {&Label1, "Label1", 240, 7260, 1155, 495, 9, N_("Demo:")},
+        {&lblOne, "lblOne", 4800, 7200, 2535, 495, 2, N_("Group Velocity")},
+        {&lblTwo, "lblTwo", 4800, 7800, 2535, 495, 3, N_("Phase Velocity")},
+        {&lblThree, "lblThree", 4800, 8400, 2595, 495, 7, N_("Relative Phase")},
+        {&lblFour, "lblFour", 10020, 8400, 1815, 495, 8, " 0 " N_("degrees")},
+        {&lblRate, "lblRate", 8160, 4290, 1215, 495, 14, N_("Speed ")},
+        {&lblFixed, "lblFixed", 8280, 4890, 975, 495, 16, N_("Fixed")},
     };
     for (const auto& d : labels) {
         d.label->setName(d.name);
@@ -127,7 +128,7 @@ void Form1::createControls() {
         phases.push_back(phaseCaption(degrees));
     }
     lblFour.setCaptionsShown(std::move(phases));
-    cmdStart.setCaptionsShown({"Pause", "Start"});
+    cmdStart.setCaptionsShown({N_("Pause"), N_("Start")});
 
     // The logo: 300 x 48 pixels at its natural size.
     imgTarm.setName("imgTarm");
@@ -213,31 +214,32 @@ void Form1::createControls() {
 // demonstration's captions; the rest have names of their own.
 void Form1::nameForScreenReaders() {
     cmbDemo.setLabelledBy(&Label1);
-    cmbDemo.setAccessibleDescription("Choose the demonstration to show");
+    cmbDemo.setAccessibleDescription(N_("Choose the demonstration to show"));
     cmbOne.setLabelledBy(&lblOne);
-    cmbOne.setAccessibleDescription("First option of the demonstration: pick or type a value");
+    cmbOne.setAccessibleDescription(N_("First option of the demonstration: pick or type a value"));
     cmbTwo.setLabelledBy(&lblTwo);
-    cmbTwo.setAccessibleDescription("Second option of the demonstration: pick or type a value");
-    cmdStart.setAccessibleDescription("Start or pause the animation");
-    cmdHist.setAccessibleDescription("Start collecting the histogram of the received envelope");
+    cmbTwo.setAccessibleDescription(N_("Second option of the demonstration: pick or type a value"));
+    cmdStart.setAccessibleDescription(N_("Start or pause the animation"));
+    cmdHist.setAccessibleDescription(N_("Start collecting the histogram of the received envelope"));
     cmdHist.setAccessiblePressed(false);  // on once pressed, as the narration keeps it
     hscPhase.setLabelledBy(&lblThree);
-    hscPhase.setAccessibleDescription("Phase of component 2 relative to component 1, in degrees");
-    hscAmp1.setAccessibleName("Amplitude 1");
-    hscAmp1.setAccessibleDescription("Amplitude of component 1; the middle is amplitude 1");
-    hscAmp2.setAccessibleName("Amplitude 2");
-    hscAmp2.setAccessibleDescription("Amplitude of component 2; the middle is amplitude 1");
+    hscPhase.setAccessibleDescription(
+        N_("Phase of component 2 relative to component 1, in degrees"));
+    hscAmp1.setAccessibleName(N_("Amplitude 1"));
+    hscAmp1.setAccessibleDescription(N_("Amplitude of component 1; the middle is amplitude 1"));
+    hscAmp2.setAccessibleName(N_("Amplitude 2"));
+    hscAmp2.setAccessibleDescription(N_("Amplitude of component 2; the middle is amplitude 1"));
     hscRate.setLabelledBy(&lblRate);
-    hscRate.setAccessibleDescription("How fast the phases of the rays wander");
+    hscRate.setAccessibleDescription(N_("How fast the phases of the rays wander"));
     hscFixed.setLabelledBy(&lblFixed);
-    hscFixed.setAccessibleDescription("Strength of the direct component");
-    const char* const handles[] = {"Phasor 1 tip", "Phasor 2 tip", "Resultant tip"};
+    hscFixed.setAccessibleDescription(N_("Strength of the direct component"));
+    const char* const handles[] = {N_("Phasor 1 tip"), N_("Phasor 2 tip"), N_("Resultant tip")};
     for (int i = 0; i < 3; ++i) cmdPhasor[i].setAccessibleName(handles[i]);
     cmdPhasor[0].setAccessibleDescription(
-        "Drag it, or move it with the arrow keys, to set phasor 1");
+        N_("Drag it, or move it with the arrow keys, to set phasor 1"));
     cmdPhasor[1].setAccessibleDescription(
-        "Drag it, or move it with the arrow keys, to set phasor 2");
-    cmdPhasor[2].setAccessibleDescription("The sum of phasor 1 and phasor 2");
+        N_("Drag it, or move it with the arrow keys, to set phasor 2"));
+    cmdPhasor[2].setAccessibleDescription(N_("The sum of phasor 1 and phasor 2"));
 }
 
 // Painted controls, bottom first: each lies above everything added before it.
@@ -331,7 +333,7 @@ void Form1::cmdStart_Click() {
         cmdStart.setCaption("Pause");
     } else {
         tmrOne.setEnabled(false);
-        cmdStart.setCaption("Start");
+        cmdStart.setCaption(N_("Start"));
     }
 }
 

@@ -4,6 +4,7 @@
 #include "app/picture_description.h"
 #include "demos/fading/histogram.h"
 #include "demos/phasors/phasor_words.h"
+#include "i18n/translate.h"
 
 namespace {
 
@@ -39,8 +40,12 @@ void Narration::updateTexts() {
 void Narration::updateControls() {
     // A tip tells its place first, then what it is for; a button has no value of its own.
     for (int k = 0; k < 3; ++k) {
-        form_.cmdPhasor[k].setAccessibleDescription(phasor_words::tipPlace(form_, k) + ". " +
-                                                    tipDescriptions_[k]);
+        const std::string place = phasor_words::tipPlace(form_, k);
+        const std::string purpose = i18n::shown(tipDescriptions_[k]);
+        form_.cmdPhasor[k].setAccessibleDescription(
+            // TRANSLATORS: a phasor's tip for a screen reader: %1$s is where it is, %2$s what it
+            // is for ("Drag it, or move it with the arrow keys, to set phasor 1").
+            i18n::format(i18n::tr("%1$s. %2$s"), {place, purpose}));
     }
     for (ScrollBar* bar :
          {&form_.hscPhase, &form_.hscAmp1, &form_.hscAmp2, &form_.hscRate, &form_.hscFixed}) {
@@ -48,9 +53,10 @@ void Narration::updateControls() {
     }
     const bool on = histogram::isOn(form_);
     form_.cmdHist.setAccessiblePressed(on);
+    // In English, as the window's other descriptions: a view shows their translation.
     form_.cmdHist.setAccessibleDescription(
-        on ? "The histogram is on: press again to count afresh from zero"
-           : "Start collecting the histogram of the received envelope");
+        on ? N_("The histogram is on: press again to count afresh from zero")
+           : N_("Start collecting the histogram of the received envelope"));
 }
 
 std::string Narration::delivered(EventCause cause, double now) {
@@ -103,7 +109,10 @@ void Narration::sayAll() {
 std::string Narration::describeAll() {
     known_ = picture_description::describe(form_);
     knownName_ = picture_description::name(form_);
-    return knownName_ + ". " + picture_description::joined(known_);
+    const std::string description = picture_description::joined(known_);
+    // TRANSLATORS: all that a screen reader says of the picture: %1$s is its name ("Picture of
+    // Rayleigh"), %2$s its description, a few sentences.
+    return i18n::format(i18n::tr("%1$s. %2$s"), {knownName_, description});
 }
 
 // The sentences that the change made anew: all of them for another demonstration, else those

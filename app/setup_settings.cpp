@@ -10,6 +10,7 @@
 #include "app/setup_text.h"
 #include "demos/fading/histogram.h"
 #include "demos/phasors/phasors.h"
+#include "i18n/translate.h"
 #include "ui/number_rules.h"
 
 namespace {
@@ -32,6 +33,7 @@ struct Setting {
 // Every setting and where it is kept, in the order that apply() makes them and the copies list
 // them.
 constexpr Setting kSettings[] = {
+    {"language", &SetupSettings::language},
     {"demo", &SetupSettings::demo},
     {"one", &SetupSettings::one},
     {"two", &SetupSettings::two},
@@ -56,6 +58,8 @@ bool isFlag(const Setting& setting) {
 }
 
 const Setting* findSetting(std::string_view name) {
+    if (name == "lang")
+        name = "language";
     for (const Setting& s : kSettings) {
         if (name == s.name)
             return &s;
@@ -82,7 +86,7 @@ template <>
 struct Rules<int> {
     static std::optional<int> read(const std::string& text) { return wholeNumberFrom(text); }
     static std::string write(int value) { return std::to_string(value); }
-    static constexpr const char* kExpected = "a whole number";
+    static constexpr const char* kExpected = N_("a whole number");
 };
 
 template <>
@@ -91,14 +95,14 @@ struct Rules<PointF> {
     static std::string write(const PointF& p) {
         return number_rules::shortestText(p.x) + "," + number_rules::shortestText(p.y);
     }
-    static constexpr const char* kExpected = "X,Y (two numbers of twips, such as 6000,1500)";
+    static constexpr const char* kExpected = N_("X,Y (two numbers of twips, such as 6000,1500)");
 };
 
 template <>
 struct Rules<Speed> {
     static std::optional<Speed> read(const std::string& text) { return byName(kSpeeds, text); }
     static std::string write(Speed value) { return nameOf(kSpeeds, value); }
-    static constexpr const char* kExpected = "normal, half or quarter";
+    static constexpr const char* kExpected = N_("normal, half or quarter");
 };
 
 template <>
@@ -107,7 +111,7 @@ struct Rules<Theory> {
         return byName(theory_curve::kTheoryNames, text);
     }
     static std::string write(Theory value) { return nameOf(theory_curve::kTheoryNames, value); }
-    static constexpr const char* kExpected = "Rayleigh or Ricean";
+    static constexpr const char* kExpected = N_("Rayleigh or Ricean");
 };
 
 // Stores one setting. `label` is the name as the user wrote it ("--phase" or "phase"), `value`
@@ -120,15 +124,17 @@ std::string store(SetupSettings& s, const Setting& setting, const std::string& l
             auto& kept = s.*field;
             if constexpr (std::is_same_v<decltype(kept), bool&>) {
                 if (value)
-                    return label + " takes no value";
+                    return i18n::format(i18n::tr("%1$s takes no value"), {label});
                 kept = true;
             } else {
                 if (!value)
-                    return label + " needs a value";
+                    return i18n::format(i18n::tr("%1$s needs a value"), {label});
                 using Rule = Rules<typename std::remove_reference_t<decltype(kept)>::value_type>;
                 const auto read = Rule::read(*value);
                 if (!read)
-                    return label + ": " + quoted(*value) + " is not " + Rule::kExpected;
+                    // TRANSLATORS: a setting's name, the value given, and what it should have been.
+                    return i18n::format(i18n::tr("%1$s: %2$s is not %3$s"),
+                                        {label, quoted(*value), i18n::tr(Rule::kExpected)});
                 kept = read;
             }
             return {};
@@ -183,8 +189,9 @@ ParsedSetup SetupSettings::fromArguments(const std::vector<std::string>& argumen
                 parsed.unclaimed.push_back(argument);
                 continue;
             }
-            parsed.error = option ? "unknown setting " + quoted(label)
-                                  : "unexpected argument " + quoted(argument);
+            parsed.error =
+                option ? i18n::format(i18n::tr("unknown setting %1$s"), {quoted(label)})
+                       : i18n::format(i18n::tr("unexpected argument %1$s"), {quoted(argument)});
             return parsed;
         }
         std::optional<std::string> value;
@@ -216,12 +223,13 @@ ParsedSetup SetupSettings::fromFragment(std::string_view fragment) {
         if (equals != std::string_view::npos)
             value = decoded(part.substr(equals + 1));
         if (!name || (equals != std::string_view::npos && !value)) {
-            parsed.error = quoted(part) + " has a % that is not followed by two hex digits";
+            parsed.error = i18n::format(
+                i18n::tr("%1$s has a %% that is not followed by two hex digits"), {quoted(part)});
             return parsed;
         }
         const Setting* setting = findSetting(*name);
         if (setting == nullptr) {
-            parsed.error = "unknown setting " + quoted(*name);
+            parsed.error = i18n::format(i18n::tr("unknown setting %1$s"), {quoted(*name)});
             return parsed;
         }
         parsed.error = store(parsed.settings, *setting, *name, value);
@@ -265,6 +273,8 @@ SetupSettings SetupSettings::fromWindow(const Form1& form) {
     s.ellipse = form.lesson.ellipse();
     s.numbers = form.lesson.phasorNumbers();
     s.paused = form.lesson.paused();
+    if (i18n::language().code != "en")
+        s.language = std::string(i18n::language().code);
     return s;
 }
 
@@ -303,18 +313,28 @@ std::string SetupSettings::apply(Form1& form, const Deliver& deliver) const {
                         {fixed, form.hscFixed, "fixed"}};
     for (const Bar& b : bars) {
         if (b.value && (*b.value < b.bar.min() || *b.value > b.bar.max())) {
-            return std::string(b.name) + ": " + std::to_string(*b.value) + " is outside " +
-                   std::to_string(b.bar.min()) + ".." + std::to_string(b.bar.max());
+            return i18n::format(i18n::tr("%1$s: %2$s is outside %3$s..%4$s"),
+                                {b.name, std::to_string(*b.value), std::to_string(b.bar.min()),
+                                 std::to_string(b.bar.max())});
         }
     }
 
     if (threshold && (*threshold < LessonState::kLowestThreshold ||
                       *threshold > LessonState::kHighestThreshold ||
                       *threshold % LessonState::kThresholdStep != 0)) {
-        return "threshold: " + std::to_string(*threshold) + " is not a multiple of " +
-               std::to_string(LessonState::kThresholdStep) + " from " +
-               std::to_string(LessonState::kLowestThreshold) + " to " +
-               std::to_string(LessonState::kHighestThreshold);
+        return i18n::format(
+            i18n::tr("threshold: %1$s is not a multiple of %2$s from %3$s to %4$s"),
+            {std::to_string(*threshold), std::to_string(LessonState::kThresholdStep),
+             std::to_string(LessonState::kLowestThreshold),
+             std::to_string(LessonState::kHighestThreshold)});
+    }
+
+    if (language && !i18n::hasLanguage(*language)) {
+        std::string codes;
+        for (const i18n::Language& l : i18n::languages())
+            codes += (codes.empty() ? "" : ", ") + std::string(l.code);
+        return i18n::format(i18n::tr("language: %1$s is not one of %2$s"),
+                            {quoted(*language), codes});
     }
 
     if (demo)
@@ -365,21 +385,25 @@ std::string SetupSettings::apply(Form1& form, const Deliver& deliver) const {
 }
 
 const char* SetupSettings::usage() {
-    return "  --demo NAME       the demonstration, picked from the list (any other text is typed)\n"
-           "  --one TEXT        the first option list: an entry is picked, any other text typed\n"
-           "  --two TEXT        the second option list, the same way\n"
-           "  --phase DEGREES   the relative phase scroll bar, -180 to 180\n"
-           "  --rate N          the Speed scroll bar, 0 to 20\n"
-           "  --fixed N         the Fixed scroll bar, 0 to 10\n"
-           "  --histogram       press the Histogram button\n"
-           "  --tip1 X,Y        drop the tip of phasor 1 at X,Y (twips)\n"
-           "  --tip2 X,Y        drop the tip of phasor 2 at X,Y (twips)\n"
-           "  --speed SPEED     slow motion: normal, half or quarter\n"
-           "  --theory NAME     the theory curve over the histogram: Rayleigh or Ricean\n"
-           "  --projector       the picture drawn for a projector\n"
-           "  --record          the fading record (Rayleigh, Ricean)\n"
-           "  --threshold DB    the record's threshold, -30 to 5 in steps of 5 (-10 unless given)\n"
-           "  --ellipse         the polarisation ellipse (Polarisation)\n"
-           "  --numbers         the phasors' numbers (Phasors)\n"
-           "  --paused          end paused, as a click on Pause leaves the window\n";
+    // TRANSLATORS: the command line's help; keep each setting's name and the column of what it
+    // does.
+    return i18n::tr(
+        "  --language CODE the language of the window: en, de, es, fr, pt-BR, zh-CN or ar\n"
+        "  --demo NAME       the demonstration, picked from the list (any other text is typed)\n"
+        "  --one TEXT        the first option list: an entry is picked, any other text typed\n"
+        "  --two TEXT        the second option list, the same way\n"
+        "  --phase DEGREES   the relative phase scroll bar, -180 to 180\n"
+        "  --rate N          the Speed scroll bar, 0 to 20\n"
+        "  --fixed N         the Fixed scroll bar, 0 to 10\n"
+        "  --histogram       press the Histogram button\n"
+        "  --tip1 X,Y        drop the tip of phasor 1 at X,Y (twips)\n"
+        "  --tip2 X,Y        drop the tip of phasor 2 at X,Y (twips)\n"
+        "  --speed SPEED     slow motion: normal, half or quarter\n"
+        "  --theory NAME     the theory curve over the histogram: Rayleigh or Ricean\n"
+        "  --projector       the picture drawn for a projector\n"
+        "  --record          the fading record (Rayleigh, Ricean)\n"
+        "  --threshold DB    the record's threshold, -30 to 5 in steps of 5 (-10 unless given)\n"
+        "  --ellipse         the polarisation ellipse (Polarisation)\n"
+        "  --numbers         the phasors' numbers (Phasors)\n"
+        "  --paused          end paused, as a click on Pause leaves the window\n");
 }

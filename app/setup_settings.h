@@ -21,6 +21,9 @@ struct ParsedSetup;
 class SetupSettings {
 public:
     // A setting that is not given leaves the window as it stands.
+    // The language of the window ("de", "pt-BR"): each edition chooses it before the window
+    // opens (`lang` in an address, as well as `language`).
+    std::optional<std::string> language;
     std::optional<std::string> demo;  // cmbDemo: picked when it is an entry of the list, else typed
     std::optional<std::string> one;   // cmbOne, the same way
     std::optional<std::string> two;   // cmbTwo, the same way

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "app/form1.h"
+#include "i18n/translate.h"
 
 namespace tool_catalogue {
 namespace {
@@ -27,39 +28,39 @@ void savePicture(EditionServices& services) {
 
 constexpr Tool kTools[] = {
     {.id = "toolStep",
-     .label = "Step one frame",
+     .label = N_("Step one frame"),
      .menu = Menu::Animation,
      .key = {"."},
      .change = [](Form1& form) { form.lesson.stepOneFrame(); },
      .enabled = [](const Form1& form) { return form.lesson.paused(); },
-     .hint = "While paused: the next frame, exactly as one tick of the timer draws it."},
+     .hint = N_("While paused: the next frame, exactly as one tick of the timer draws it.")},
     {.id = "toolSpeedNormal",
-     .label = "Normal speed",
+     .label = N_("Normal speed"),
      .menu = Menu::Animation,
      .key = {"1", true},
      .kind = Kind::Choice,
      .separatorBefore = true,
      .change = setSpeed<Speed::Normal>,
      .checked = isSpeed<Speed::Normal>,
-     .hint = "Ten frames a second."},
+     .hint = N_("Ten frames a second.")},
     {.id = "toolSpeedHalf",
-     .label = "Half speed",
+     .label = N_("Half speed"),
      .menu = Menu::Animation,
      .key = {"2", true},
      .kind = Kind::Choice,
      .change = setSpeed<Speed::Half>,
      .checked = isSpeed<Speed::Half>,
-     .hint = "Slow motion: a frame every 200 ms; each frame is the same frame."},
+     .hint = N_("Slow motion: a frame every 200 ms; each frame is the same frame.")},
     {.id = "toolSpeedQuarter",
-     .label = "Quarter speed",
+     .label = N_("Quarter speed"),
      .menu = Menu::Animation,
      .key = {"3", true},
      .kind = Kind::Choice,
      .change = setSpeed<Speed::Quarter>,
      .checked = isSpeed<Speed::Quarter>,
-     .hint = "Slow motion: a frame every 400 ms; each frame is the same frame."},
+     .hint = N_("Slow motion: a frame every 400 ms; each frame is the same frame.")},
     {.id = "toolTheory",
-     .label = "Theory curve",
+     .label = N_("Theory curve"),
      .menu = Menu::Lessons,
      .key = {"T"},
      .kind = Kind::Check,
@@ -70,19 +71,20 @@ constexpr Tool kTools[] = {
          [](const Form1& form, const EditionServices&) {
              return form.lesson.theory() != LessonState::Theory::Off;
          },
-     .hint = "Over the histogram of \"Rayleigh\" or \"Ricean\". For the bars to meet the curve, "
-             "raise \"Speed\" to 20 before pressing \"Histogram\" (frames counted stay counted), "
-             "then wait some minutes: a few thousand frames."},
+     .hint =
+         N_("Over the histogram of \"Rayleigh\" or \"Ricean\". For the bars to meet the curve, "
+            "raise \"Speed\" to 20 before pressing \"Histogram\" (frames counted stay counted), "
+            "then wait some minutes: a few thousand frames.")},
     {.id = "toolProjector",
-     .label = "Projector contrast",
+     .label = N_("Projector contrast"),
      .menu = Menu::View,
      .key = {"P"},
      .kind = Kind::Check,
      .change = [](Form1& form) { form.lesson.toggleProjector(); },
      .checked = [](const Form1& form, const EditionServices&) { return form.lesson.projector(); },
-     .hint = "A white background, and every line and border at least 2 pixels wide."},
+     .hint = N_("A white background, and every line and border at least 2 pixels wide.")},
     {.id = "toolFadingRecord",
-     .label = "Fading record",
+     .label = N_("Fading record"),
      .menu = Menu::Lessons,
      .key = {"R"},
      .kind = Kind::Check,
@@ -91,11 +93,12 @@ constexpr Tool kTools[] = {
      .enabled = [](const Form1& form) { return form.lesson.recordCanToggle(); },
      .checked = [](const Form1& form,
                    const EditionServices&) { return form.lesson.fadingRecord(); },
-     .hint = "In \"Rayleigh\" and \"Ricean\": the envelope of the last 300 frames in dB, and the "
-             "share of frames below the threshold against the theory. Raise \"Speed\" for the "
-             "statistics of many independent fades."},
+     .hint =
+         N_("In \"Rayleigh\" and \"Ricean\": the envelope of the last 300 frames in dB, and the "
+            "share of frames below the threshold against the theory. Raise \"Speed\" for the "
+            "statistics of many independent fades.")},
     {.id = "toolThresholdDown",
-     .label = "Lower the record's threshold",
+     .label = N_("Lower the record's threshold"),
      .menu = Menu::Lessons,
      .key = {"["},
      .change = [](Form1& form) { form.lesson.lowerThreshold(); },
@@ -104,9 +107,9 @@ constexpr Tool kTools[] = {
              return form.lesson.recordShown() &&
                     form.lesson.threshold() > LessonState::kLowestThreshold;
          },
-     .hint = "5 dB lower, down to -30 dB."},
+     .hint = N_("5 dB lower, down to -30 dB.")},
     {.id = "toolThresholdUp",
-     .label = "Raise the record's threshold",
+     .label = N_("Raise the record's threshold"),
      .menu = Menu::Lessons,
      .key = {"]"},
      .change = [](Form1& form) { form.lesson.raiseThreshold(); },
@@ -115,19 +118,19 @@ constexpr Tool kTools[] = {
              return form.lesson.recordShown() &&
                     form.lesson.threshold() < LessonState::kHighestThreshold;
          },
-     .hint = "5 dB higher, up to +5 dB."},
+     .hint = N_("5 dB higher, up to +5 dB.")},
     {.id = "toolEllipse",
-     .label = "Polarisation ellipse",
+     .label = N_("Polarisation ellipse"),
      .menu = Menu::Lessons,
      .key = {"E"},
      .kind = Kind::Check,
      .change = [](Form1& form) { form.lesson.toggleEllipse(); },
      .enabled = [](const Form1& form) { return form.lesson.ellipseCanToggle(); },
      .checked = [](const Form1& form, const EditionServices&) { return form.lesson.ellipse(); },
-     .hint = "In \"Polarisation\": the path of the sum over the last cycle, and its kind, "
-             "handedness, axial ratio and tilt."},
+     .hint = N_("In \"Polarisation\": the path of the sum over the last cycle, and its kind, "
+                "handedness, axial ratio and tilt.")},
     {.id = "toolPhasorNumbers",
-     .label = "Phasor numbers",
+     .label = N_("Phasor numbers"),
      .menu = Menu::Lessons,
      .key = {"N"},
      .kind = Kind::Check,
@@ -135,36 +138,36 @@ constexpr Tool kTools[] = {
      .enabled = [](const Form1& form) { return form.lesson.numbersCanToggle(); },
      .checked = [](const Form1& form,
                    const EditionServices&) { return form.lesson.phasorNumbers(); },
-     .hint = "In \"Phasors\": each phasor's length in twips and phase in degrees, and the "
-             "sum's, below the diagrams."},
+     .hint = N_("In \"Phasors\": each phasor's length in twips and phase in degrees, and the "
+                "sum's, below the diagrams.")},
     {.id = "toolDescribe",
-     .label = "Describe the picture",
+     .label = N_("Describe the picture"),
      .menu = Menu::View,
      .key = {"D"},
      .separatorBefore = true,
      .service = [](EditionServices& services) { services.describePicture(); },
-     .hint = "The whole picture in words, read by the screen reader; after each change it says "
-             "what changed."},
+     .hint = N_("The whole picture in words, read by the screen reader; after each change it says "
+                "what changed.")},
     {.id = "toolCopyPicture",
-     .label = "Copy picture",
+     .label = N_("Copy picture"),
      .menu = Menu::Picture,
      .key = {"C", true},
      .separatorBefore = true,
      .service = [](EditionServices& services) { services.copyPicture(); }},
     {.id = "toolSavePicture",
-     .label = "Save picture",
+     .label = N_("Save picture"),
      .menu = Menu::Picture,
      .key = {"S", true},
      .service = savePicture<1>,
-     .hint = "A PNG at the picture's size on screen, and an SVG drawing."},
+     .hint = N_("A PNG at the picture's size on screen, and an SVG drawing.")},
     {.id = "toolSavePictureLarge",
-     .label = "Save picture at twice the size",
+     .label = N_("Save picture at twice the size"),
      .menu = Menu::Picture,
      .key = {"S", true, true},
      .service = savePicture<2>,
-     .hint = "A PNG at twice the picture's size on screen, and an SVG drawing."},
+     .hint = N_("A PNG at twice the picture's size on screen, and an SVG drawing.")},
     {.id = "toolFullScreen",
-     .label = "Full screen",
+     .label = N_("Full screen"),
      .menu = Menu::View,
      .key = {"F11"},
      .kind = Kind::Check,
@@ -173,40 +176,49 @@ constexpr Tool kTools[] = {
      .checked = [](const Form1&,
                    const EditionServices& services) { return services.fullScreen(); }},
     {.id = "toolCopySetUp",
-     .label = "Copy set-up",
+     .label = N_("Copy set-up"),
      .menu = Menu::Picture,
      .key = {"C", true, true},
      .service = [](EditionServices& services) { services.copySetUp(); },
-     .hint = "The set-up on screen, as it opens again."},
+     .hint = N_("The set-up on screen, as it opens again.")},
+    {.id = "toolLanguage",
+     .label = N_("Language..."),
+     .menu = Menu::View,
+     .key = {},
+     .separatorBefore = true,
+     .service = [](EditionServices& services) { services.chooseLanguage(); },
+     .hint = N_("The language of the window and of everything it says.")},
     {.id = "toolKeys",
-     .label = "Keys",
+     .label = N_("Keys"),
      .menu = Menu::Help,
      .key = {"K"},
      .service =
          [](EditionServices& services) {
-             services.showMessage("Keys", keysText(services.edition()));
+             services.showMessage(i18n::tr("Keys"), keysText(services.edition()));
          },
-     .hint = "Every key of the program, and what it does."},
+     .hint = N_("Every key of the program, and what it does.")},
     {.id = "toolAbout",
-     .label = "About Orvo's Propagation Demos",
+     .label = N_("About Orvo's Propagation Demos"),
      .menu = Menu::Help,
      .key = {},
      .service =
          [](EditionServices& services) {
-             services.showMessage("About Orvo's Propagation Demos", aboutText());
+             services.showMessage(i18n::tr("About Orvo's Propagation Demos"), aboutText());
          }},
 };
 
 // The window's own keys, which no tool has: what the controls do under the keyboard and the wheel.
 constexpr std::pair<std::string_view, std::string_view> kWindowKeys[] = {
-    {"Tab, Shift+Tab", "the next or the previous list, button or scroll bar"},
-    {"Space, Enter", "presses the button that has the focus"},
-    {"Up, Down", "in a list: the entry above or below"},
-    {"Alt+Down", "in a list: opens it"},
-    {"Left, Right, Page Up, Page Down, Home, End", "moves the scroll bar that has the focus"},
-    {"arrow keys", "on a phasor tip: moves it one grid step"},
-    {"Shift+F10, Menu", "opens the tools' menu"},
-    {"mouse wheel", "on the list or scroll bar that has the focus: the next entry or a step"},
+    {N_("Tab, Shift+Tab"), N_("the next or the previous list, button or scroll bar")},
+    {N_("Space, Enter"), N_("presses the button that has the focus")},
+    {N_("Up, Down"), N_("in a list: the entry above or below")},
+    {N_("Alt+Down"), N_("in a list: opens it")},
+    {N_("Left, Right, Page Up, Page Down, Home, End"),
+     N_("moves the scroll bar that has the focus")},
+    {N_("arrow keys"), N_("on a phasor tip: moves it one grid step")},
+    {N_("Shift+F10, Menu"), N_("opens the tools' menu")},
+    {N_("mouse wheel"),
+     N_("on the list or scroll bar that has the focus: the next entry or a step")},
 };
 
 constexpr Difference kDifferences[] = {
@@ -217,23 +229,23 @@ constexpr Difference kDifferences[] = {
      "F11 is the browser's own key for its full screen, which a page cannot take over"},
     {"toolSavePicture",
      Edition::Desktop,
-     "Save picture...",
+     N_("Save picture..."),
      {},
      "the desktop asks for a file name first, and there an entry that asks before it acts ends in "
      "an ellipsis; the browser downloads the files at once"},
     {"toolSavePictureLarge",
      Edition::Desktop,
-     "Save picture at twice the size...",
+     N_("Save picture at twice the size..."),
      {},
      "as \"Save picture...\""},
     {"toolCopySetUp",
      Edition::Desktop,
-     "Copy command line",
+     N_("Copy command line"),
      {},
      "the desktop program opens a set-up from its command line"},
     {"toolCopySetUp",
      Edition::Browser,
-     "Copy link to this set-up",
+     N_("Copy link to this set-up"),
      {},
      "the page opens a set-up from its address"},
 };
@@ -259,17 +271,17 @@ std::span<const Difference> differences() {
 std::string_view titleOf(Menu menu) {
     switch (menu) {
         case Menu::Picture:
-            return "Picture";
+            return N_("Picture");
         case Menu::Animation:
-            return "Animation";
+            return N_("Animation");
         case Menu::Lessons:
-            return "Lessons";
+            return N_("Lessons");
         case Menu::View:
-            return "View";
+            return N_("View");
         case Menu::Help:
             break;
     }
-    return "Help";
+    return N_("Help");
 }
 
 std::vector<std::string> menuTitles() {
@@ -284,18 +296,19 @@ std::string keysText(Edition edition) {
     for (const Tool& tool : kTools) {
         const MenuKey key = keyIn(tool, edition);
         if (!key.key.empty())
-            text += keyText(key) + "\t" + std::string(labelIn(tool, edition)) + "\n";
+            text += keyText(key) + "\t" + i18n::tr(labelIn(tool, edition).data()) + "\n";
     }
     for (const auto& [keys, what] : kWindowKeys)
-        text += std::string(keys) + "\t" + std::string(what) + "\n";
+        text += std::string(i18n::tr(keys.data())) + "\t" + i18n::tr(what.data()) + "\n";
     return text;
 }
 
 std::string aboutText() {
-    return "Orvo's Propagation Demos, version " PROPAGATION_VERSION
-           ".\n\nA teaching program that shows how electromagnetic waves propagate: a plane "
-           "wave, phase and group velocity, polarisation, Rayleigh and Ricean fading, and the "
-           "addition of phasors.";
+    return i18n::format(
+        i18n::tr("Orvo's Propagation Demos, version %1$s.\n\nA teaching program that shows how "
+                 "electromagnetic waves propagate: a plane wave, phase and group velocity, "
+                 "polarisation, Rayleigh and Ricean fading, and the addition of phasors."),
+        {PROPAGATION_VERSION});
 }
 
 std::string_view labelIn(const Tool& tool, Edition edition) {
@@ -314,9 +327,9 @@ std::vector<MenuEntry> menu(Form1& form, EditionServices& services, Edition edit
     for (const Tool& tool : kTools) {
         MenuEntry entry;
         entry.id = tool.id;
-        entry.label = labelIn(tool, edition);
+        entry.label = i18n::tr(labelIn(tool, edition).data());
         entry.menu = titleOf(tool.menu);
-        entry.hint = tool.hint;
+        entry.hint = tool.hint.empty() ? "" : i18n::tr(tool.hint.data());
         entry.key = keyIn(tool, edition);
         entry.kind = tool.kind;
         entry.separatorBefore = tool.separatorBefore;

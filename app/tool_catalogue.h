@@ -32,6 +32,9 @@ public:
     // A message the user reads and closes: the keys (keysText) or what the program is
     // (aboutText), under its title.
     virtual void showMessage(const std::string& title, const std::string& text) = 0;
+    // Lets the user pick the window's language; the window opens again in it, on the same
+    // set-up.
+    virtual void chooseLanguage() = 0;
     virtual tool_catalogue::Edition edition() const = 0;
 };
 

@@ -12,6 +12,7 @@
 #include "demos/polarisation/polarisation.h"
 #include "demos/polarisation/polarisation_words.h"
 #include "demos/waves/wave_trace.h"
+#include "i18n/translate.h"
 
 namespace demos {
 namespace {
@@ -34,7 +35,7 @@ std::string fadingNews(const Form1& form, NewsWatch& watch, bool mayTell) {
 
 const std::vector<Demonstration>& list() {
     static const std::vector<Demonstration> demonstrations = {
-        {"Group Velocity",
+        {N_("Group Velocity"),
          wave_words::describeGroups,
          nothing,
          groupNews,
@@ -42,7 +43,7 @@ const std::vector<Demonstration>& list() {
          {},
          Theory::Off,
          wave_trace::figures},
-        {"Polarisation",
+        {N_("Polarisation"),
          polarisation_words::describe,
          polarisation_words::describeLessons,
          noNews,
@@ -50,7 +51,7 @@ const std::vector<Demonstration>& list() {
          {Lesson::Ellipse},
          Theory::Off,
          polarisation::figures},
-        {"Plane Wave",
+        {N_("Plane Wave"),
          wave_words::describePlaneWave,
          nothing,
          noNews,
@@ -58,7 +59,7 @@ const std::vector<Demonstration>& list() {
          {},
          Theory::Off,
          wave_trace::figures},
-        {"Rayleigh",
+        {N_("Rayleigh"),
          fading_words::describe,
          fading_words::describeLessons,
          fadingNews,
@@ -66,7 +67,7 @@ const std::vector<Demonstration>& list() {
          {Lesson::FadingRecord},
          Theory::Rayleigh,
          fading::figures},
-        {"Ricean",
+        {N_("Ricean"),
          fading_words::describe,
          fading_words::describeLessons,
          fadingNews,
@@ -74,7 +75,7 @@ const std::vector<Demonstration>& list() {
          {Lesson::FadingRecord},
          Theory::Ricean,
          fading::figures},
-        {"Phasors",
+        {N_("Phasors"),
          phasor_words::describe,
          phasor_words::describeLessons,
          noNews,

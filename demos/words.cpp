@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "i18n/translate.h"
 #include "ui/number_rules.h"
 
 namespace words {
@@ -17,11 +18,13 @@ std::string spoken(double value, int decimals) {
         if (text.back() == '.')
             text.pop_back();
     }
-    return rounded < 0 ? "minus " + text : text;
+    // The language's decimal mark, and its word for a minus sign.
+    text = i18n::localNumber(text);
+    return rounded < 0 ? i18n::format(i18n::tr("minus %1$s"), {text}) : text;
 }
 
 std::string quoted(const std::string& text) {
-    return "\"" + text + "\"";
+    return "\"" + i18n::shown(text) + "\"";
 }
 
 }  // namespace words

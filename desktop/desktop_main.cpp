@@ -1,8 +1,10 @@
 #include "desktop/desktop_main.h"
 
 #include <QApplication>
+#include <QLocale>
 #include <algorithm>
 #include <cstdio>
+#include <cstdlib>
 #include <string>
 #include <vector>
 
@@ -10,6 +12,7 @@
 #include "app/setup_settings.h"
 #include "app/tool_catalogue.h"
 #include "desktop/desktop_window.h"
+#include "i18n/translate.h"
 #include "ui/qt/form_view.h"
 
 // QApplication keeps a reference to the count of arguments: `argc` lives as long as it does.
@@ -21,12 +24,42 @@ bool looksLikeToolkitOption(const std::string& argument) {
     return argument.size() > 1 && argument[0] == '-' && argument[1] != '-';
 }
 
+// The user's languages as gettext reads them: the list in LANGUAGE (unless the locale is "C"),
+// then the locale of LC_ALL, LC_MESSAGES or LANG, the first of them that is set.
+std::vector<std::string> systemLanguages() {
+    std::string locale;
+    for (const char* name : {"LC_ALL", "LC_MESSAGES", "LANG"}) {
+        const char* value = std::getenv(name);
+        if (value != nullptr && *value != '\0') {
+            locale = value;
+            break;
+        }
+    }
+    std::vector<std::string> languages;
+    const char* list = std::getenv("LANGUAGE");
+    if (list != nullptr && locale != "C" && locale != "POSIX") {
+        const std::string text = list;
+        for (std::size_t at = 0; at <= text.size();) {
+            const std::size_t end = std::min(text.find(':', at), text.size());
+            if (end > at)
+                languages.push_back(text.substr(at, end - at));
+            at = end + 1;
+        }
+    }
+    if (!locale.empty())
+        languages.push_back(locale);
+    return languages;
+}
+
 }  // namespace
 
 int runDesktop(int argc, char* argv[], const std::function<void(QWidget&)>& beforeShow) {
     // The command line is read before the toolkit needs a screen: the help and a refused set-up
     // answer on a machine without a display.
     std::vector<std::string> given(argv + 1, argv + argc);
+    const ParsedSetup early = SetupSettings::fromArguments(given, SetupSettings::Unknown::PassOn);
+    // The language: --language, else the system's; English where there is no catalogue.
+    i18n::setLanguage(early.settings.language.value_or(i18n::pickLanguage(systemLanguages())));
     if (given.size() == 1 && (given[0] == "--help" || given[0] == "-h")) {
         std::printf("Usage: propagation-demos [SETTINGS]\n\nSettings:\n%s\nKeys in the window:\n",
                     SetupSettings::usage());
@@ -43,7 +76,6 @@ int runDesktop(int argc, char* argv[], const std::function<void(QWidget&)>& befo
         }
         return 0;
     }
-    const ParsedSetup early = SetupSettings::fromArguments(given, SetupSettings::Unknown::PassOn);
     std::string error = early.error;
     for (const std::string& argument : early.unclaimed) {
         if (error.empty() && !looksLikeToolkitOption(argument))
@@ -65,6 +97,13 @@ int runDesktop(int argc, char* argv[], const std::function<void(QWidget&)>& befo
     QApplication application(argc, argv);
     QApplication::setApplicationName("Orvo's Propagation Demos");
     QApplication::setApplicationVersion(PROPAGATION_VERSION);
+    // Arabic reads from the right: the menus and the lists' texts; the form's picture and the
+    // places of its controls are the same in every language.
+    if (i18n::language().rightToLeft)
+        QApplication::setLayoutDirection(Qt::RightToLeft);
+    // Screen readers read the window in its language.
+    if (i18n::language().code != "en")
+        QLocale::setDefault(QLocale(QString::fromUtf8(i18n::language().code).replace('-', '_')));
     // Lets the desktop match the window to its menu entry and icon.
     QGuiApplication::setDesktopFileName("org.orvo.PropagationDemos");
 

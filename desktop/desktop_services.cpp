@@ -1,14 +1,18 @@
 #include "desktop/desktop_services.h"
 
 #include <QClipboard>
+#include <QCoreApplication>
 #include <QFileDialog>
 #include <QGuiApplication>
+#include <QInputDialog>
 #include <QMessageBox>
+#include <QProcess>
 #include <QTimer>
 
 #include "app/form1.h"
 #include "app/lesson_layer.h"
 #include "app/setup_settings.h"
+#include "i18n/translate.h"
 #include "ui/qt/form_view.h"
 #include "ui/qt/picture_files.h"
 
@@ -42,8 +46,8 @@ void DesktopServices::savePicture(int factor) {
     QString filter = png;
     const QString name = QString::fromStdString(tool_catalogue::pictureFileName(form_)) +
                          (factor > 1 ? "-2x.png" : ".png");
-    QString path =
-        QFileDialog::getSaveFileName(&view_, "Save picture", name, png + ";;" + svg, &filter);
+    QString path = QFileDialog::getSaveFileName(&view_, i18n::tr("Save picture"), name,
+                                                png + ";;" + svg, &filter);
     if (path.isEmpty())
         return;
     const picture_files::Format format = filter == svg ? picture_files::Format::Svg
@@ -53,8 +57,9 @@ void DesktopServices::savePicture(int factor) {
     if (!path.endsWith(suffix, Qt::CaseInsensitive))
         path += suffix;
     if (!picture_files::save(view_, path, format)) {
-        QMessageBox::warning(&view_, view_.windowTitle(),
-                             "The picture could not be written to\n" + path);
+        QMessageBox::warning(
+            &view_, view_.windowTitle(),
+            QString::fromUtf8(i18n::tr("The picture could not be written to")) + "\n" + path);
     }
 }
 
@@ -72,6 +77,32 @@ void DesktopServices::toggleFullScreen() {
 }
 
 // Each line a paragraph; a line with a tab in it a row of a table, its key and what it does.
+// The languages by their own names; the one picked opens the program again in it, on the set-up
+// on screen, and this window closes.
+void DesktopServices::chooseLanguage() {
+    QStringList names;
+    int current = 0;
+    const auto languages = i18n::languages();
+    for (std::size_t i = 0; i < languages.size(); ++i) {
+        names << QString::fromUtf8(languages[i].name.data(), qsizetype(languages[i].name.size()));
+        if (languages[i].code == i18n::language().code)
+            current = static_cast<int>(i);
+    }
+    bool ok = false;
+    const QString picked =
+        QInputDialog::getItem(&view_, i18n::tr("Language..."),
+                              i18n::tr("The language of the window:"), names, current, false, &ok);
+    const auto index = static_cast<std::size_t>(names.indexOf(picked));
+    if (!ok || index >= languages.size() || static_cast<int>(index) == current)
+        return;
+    SetupSettings setup = SetupSettings::fromWindow(form_);
+    setup.language = std::string(languages[index].code);
+    const QStringList arguments =
+        QProcess::splitCommand(QString::fromStdString(setup.toCommandLine()));
+    if (QProcess::startDetached(QCoreApplication::applicationFilePath(), arguments))
+        view_.window()->close();
+}
+
 void DesktopServices::showMessage(const std::string& title, const std::string& text) {
     QString html;
     bool table = false;

@@ -27,6 +27,7 @@ public:
     void copySetUp() override;
     void describePicture() override;
     void showMessage(const std::string& title, const std::string& text) override;
+    void chooseLanguage() override;
     tool_catalogue::Edition edition() const override { return tool_catalogue::Edition::Desktop; }
 
     const Narration& narration() const { return narration_; }

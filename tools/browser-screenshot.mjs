@@ -10,7 +10,8 @@
 //                         numbers, on a phone of 390 x 844 CSS pixels, upright and turned, at a
 //                         device pixel ratio of 2;
 //   tools-button-laptop.png, tools-button-phone.png   the Tools button with the tools' menu it
-//                         opens, "Rayleigh" on a laptop of 1280 x 800 and on the upright phone.
+//                         opens, "Rayleigh" on a laptop of 1280 x 800 and on the upright phone;
+//   language-arabic-phone.png   the page in Arabic (?lang=ar), "Rayleigh" on the upright phone.
 import { createRequire } from 'node:module';
 import { fileURLToPath, pathToFileURL } from 'node:url';
 import path from 'node:path';
@@ -33,6 +34,7 @@ const shots = [
         setup, ticks])),
     ['tools-button-laptop.png', { width: 1280, height: 800 }, 'demo=Rayleigh&one=Ten&rate=20&histogram', 300, true],
     ['tools-button-phone.png', { width: 390, height: 844, phone: true }, 'demo=Rayleigh&one=Ten&rate=20&histogram', 300, true],
+    ['language-arabic-phone.png', { width: 390, height: 844, phone: true }, 'demo=Rayleigh&one=Ten&rate=20&histogram&record', 300, false, '?lang=ar'],
 ];
 
 const browser = await chromium.launch({
@@ -40,7 +42,7 @@ const browser = await chromium.launch({
     headless: true,
     args: ['--headless', '--no-sandbox', '--disable-gpu', '--no-first-run', '--disable-background-networking'],
 });
-for (const [name, size, setup, ticks, openTools] of shots) {
+for (const [name, size, setup, ticks, openTools, query = ''] of shots) {
     const context = await browser.newContext({
         viewport: { width: size.width, height: size.height },
         deviceScaleFactor: size.phone ? 2 : 1, hasTouch: Boolean(size.phone), isMobile: Boolean(size.phone),
@@ -48,7 +50,7 @@ for (const [name, size, setup, ticks, openTools] of shots) {
     const tab = await context.newPage();
     await tab.clock.install({ time: 0 });
     await tab.clock.pauseAt(1000);
-    await tab.goto(pathToFileURL(page).href);
+    await tab.goto(pathToFileURL(page).href + query);
     const error = await tab.evaluate(async ([s, n]) => {
         if (!(window.propagationTest && window.propagationTest.ready)) {
             await new Promise((resolve) => window.addEventListener('propagation-ready', resolve, { once: true }));

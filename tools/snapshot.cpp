@@ -22,6 +22,7 @@
 #include "app/lesson_layer.h"
 #include "app/setup_settings.h"
 #include "desktop/desktop_window.h"
+#include "i18n/translate.h"
 #include "ui/qt/form_view.h"
 #include "ui/qt/picture_files.h"
 
@@ -35,6 +36,11 @@ int main(int argc, char* argv[]) {
     ParsedSetup setup = SetupSettings::fromArguments(arguments, SetupSettings::Unknown::PassOn);
     if (!setup.ok()) {
         std::fprintf(stderr, "snapshot: %s\n", setup.error.c_str());
+        return 2;
+    }
+    // The window in the language given (--language), English else.
+    if (setup.settings.language && !i18n::setLanguage(*setup.settings.language)) {
+        std::fprintf(stderr, "snapshot: no language \"%s\"\n", setup.settings.language->c_str());
         return 2;
     }
     // The demonstration is always picked, "Plane Wave" unless another is given.

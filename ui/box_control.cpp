@@ -1,4 +1,5 @@
 #include "ui/box_control.h"
+#include "i18n/translate.h"
 
 namespace {
 
@@ -13,8 +14,8 @@ std::string trimmedCaption(std::string caption) {
 
 std::string BoxControl::accessibleName() const {
     if (labelledBy_ != nullptr)
-        return trimmedCaption(labelledBy_->displayText());
+        return trimmedCaption(i18n::shown(labelledBy_->displayText()));
     if (!accessibleName_.empty())
-        return accessibleName_;
-    return trimmedCaption(displayText());
+        return i18n::shown(accessibleName_);
+    return trimmedCaption(i18n::shown(displayText()));
 }

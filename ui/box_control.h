@@ -3,6 +3,7 @@
 #include <optional>
 #include <string>
 
+#include "i18n/translate.h"
 #include "ui/control.h"
 
 // A control with a box: Left, Top, Width, Height in twips, and a place in the tab order.
@@ -52,8 +53,8 @@ public:
     // The description with the value in words before it, for a screen reader that has no place
     // of its own for a value's words.
     std::string accessibleDescriptionWithValue() const {
-        return accessibleValue_.empty() ? accessibleDescription_
-                                        : accessibleValue_ + ". " + accessibleDescription_;
+        const std::string description = i18n::shown(accessibleDescription_);
+        return accessibleValue_.empty() ? description : accessibleValue_ + ". " + description;
     }
 
 private:

@@ -30,7 +30,7 @@ struct MenuEntry {
 
     std::string id;     // the entry's object name or element id
     std::string label;  // what the menu shows
-    std::string menu;   // the menu of a menu bar it stands in ("Picture", "Help")
+    std::string menu;   // the menu of a menu bar it stands in, in English ("Picture", "Help")
     std::string hint;   // a sentence more, for a tooltip and a screen reader; may be empty
     MenuKey key;
     Kind kind = Kind::Action;

@@ -5,6 +5,7 @@
 #include "app/form1.h"
 #include "app/lesson_layer.h"
 #include "app/setup_settings.h"
+#include "i18n/translate.h"
 #include "ui/web/dom_events.h"
 #include "ui/web/web_form_view.h"
 
@@ -19,6 +20,12 @@ std::string pageAddress() {
     std::string address = val::global("location")["href"].as<std::string>();
     const std::size_t hash = address.find('#');
     return hash == std::string::npos ? address : address.substr(0, hash);
+}
+
+// The page's address without its query or fragment: where a page in another language opens.
+std::string pageAddressWithoutQuery() {
+    const std::string address = pageAddress();
+    return address.substr(0, address.find('?'));
 }
 
 }  // namespace
@@ -40,6 +47,22 @@ PageServices::PageServices(Form1& form, WebFormView& view)
     DomEvents::listen(val::global("window"), "hashchange", [this](val) { applyAddressSetup(); });
 }
 
+// The languages by their own names; the one picked opens the page again in it, on the set-up on
+// screen.
+void PageServices::chooseLanguage() {
+    std::vector<std::pair<std::string, std::string>> choices;
+    for (const i18n::Language& language : i18n::languages())
+        choices.emplace_back(std::string(language.code), std::string(language.name));
+    message_.choose(i18n::tr("Language..."), choices, std::string(i18n::language().code),
+                    [this](const std::string& code) {
+                        SetupSettings setup = SetupSettings::fromWindow(form_);
+                        setup.language.reset();
+                        val::global("location")
+                            .set("href", pageAddressWithoutQuery() + "?lang=" + code + "#" +
+                                             setup.toFragment());
+                    });
+}
+
 void PageServices::showMessage(const std::string& title, const std::string& text) {
     message_.show(title, text);
 }
@@ -47,10 +70,12 @@ void PageServices::showMessage(const std::string& title, const std::string& text
 void PageServices::copyPicture() {
     services_.copyPng(view_.renderPicture(1), [this](const std::string& refusal) {
         if (refusal.empty()) {
-            view_.showNotice("The picture is on the clipboard.", Notice::Information);
+            view_.showNotice(i18n::tr("The picture is on the clipboard."), Notice::Information);
         } else {
-            view_.showNotice("The browser did not let the page copy the picture (" + refusal +
-                                 "). \"Save picture\" (Ctrl+S) saves it as a file instead.",
+            view_.showNotice(i18n::format(i18n::tr("The browser did not let the page copy the "
+                                                   "picture (%1$s). \"Save picture\" (Ctrl+S) "
+                                                   "saves it as a file instead."),
+                                          {refusal}),
                              Notice::Problem);
         }
     });
@@ -70,10 +95,12 @@ void PageServices::toggleFullScreen() {
     services_.setFullScreen(val::global("document")["documentElement"],
                             !BrowserServices::fullScreen(), [this](const std::string& refusal) {
                                 if (!refusal.empty()) {
-                                    view_.showNotice("The browser did not change to full screen (" +
-                                                         refusal +
-                                                         "). Its own key, F11, may do it.",
-                                                     Notice::Problem);
+                                    view_.showNotice(
+                                        i18n::format(i18n::tr("The browser did not change to full "
+                                                              "screen (%1$s). Its own key, F11, "
+                                                              "may do it."),
+                                                     {refusal}),
+                                        Notice::Problem);
                                 }
                             });
 }
@@ -84,10 +111,13 @@ void PageServices::copySetUp() {
     val::global("history").call<void>("replaceState", val::null(), val(""), link);
     services_.copyText(link, [this](const std::string& refusal) {
         if (refusal.empty()) {
-            view_.showNotice("The link to this set-up is on the clipboard.", Notice::Information);
+            view_.showNotice(i18n::tr("The link to this set-up is on the clipboard."),
+                             Notice::Information);
         } else {
-            view_.showNotice("The browser did not let the page copy the link (" + refusal +
-                                 "). The address bar shows it: copy it from there.",
+            view_.showNotice(i18n::format(i18n::tr("The browser did not let the page copy the "
+                                                   "link (%1$s). The address bar shows it: copy "
+                                                   "it from there."),
+                                          {refusal}),
                              Notice::Problem);
         }
     });
@@ -104,8 +134,9 @@ void PageServices::applyAddressSetup() {
             form_, [this](const std::function<void()>& action) { view_.deliver(action); });
     }
     if (!error.empty()) {
-        view_.showNotice("The set-up in the page's address was not used: " + error + ".",
-                         Notice::Problem);
+        view_.showNotice(
+            i18n::format(i18n::tr("The set-up in the page's address was not used: %1$s."), {error}),
+            Notice::Problem);
     } else {
         view_.closeNotice();  // a complaint about an earlier address no longer holds
     }

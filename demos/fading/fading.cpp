@@ -6,6 +6,7 @@
 #include "app/form1.h"
 #include "demos/fading/fading_record.h"
 #include "demos/fading/histogram.h"
+#include "i18n/translate.h"
 #include "ui/number_rules.h"
 
 namespace fading {
@@ -117,9 +118,10 @@ void setUp(Form1& form) {
 
     form.lblOne.setVisible(true);
     form.cmbOne.setVisible(true);
-    form.lblOne.setCaption("No. of Rays");
+    form.lblOne.setCaption(N_("No. of Rays"));
     form.cmbOne.clear();
-    for (const char* entry : {"One", "Two", "Three", "Five", "Ten"}) form.cmbOne.addItem(entry);
+    for (const char* entry : {N_("One"), N_("Two"), N_("Three"), N_("Five"), N_("Ten")})
+        form.cmbOne.addItem(entry);
     form.cmbOne.setText("One");
 }
 

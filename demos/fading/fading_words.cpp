@@ -8,6 +8,7 @@
 #include "demos/fading/fading_record.h"
 #include "demos/fading/histogram.h"
 #include "demos/fading/theory_curve.h"
+#include "i18n/translate.h"
 
 namespace fading_words {
 namespace {
@@ -22,27 +23,33 @@ constexpr double kSettled = 0.005;
 constexpr double kSettleFrames = 200;
 constexpr double kSettleAfter = 1000;
 
-const char* const kSpeedAdvice = " Raise \"Speed\" for the statistics of many independent fades.";
+// The sentence that follows a sentence about the fades when the phases wander too slowly.
+std::string speedAdvice() {
+    // TRANSLATORS: "Speed" is the caption of the scroll bar that sets how fast the phases of the
+    // rays wander; write it as the window shows it.
+    return i18n::tr("Raise \"Speed\" for the statistics of many independent fades.");
+}
 
 std::string signalText(const Signal& signal) {
     if (signal.cancelled)
-        return "The signal is now in a deep fade: the rays cancel.";
-    const char* words = "in a deep fade";
+        return i18n::tr("The signal is now in a deep fade: the rays cancel.");
+    const char* pattern =
+        i18n::tr("The signal is now in a deep fade: %1$s decibels against its average.");
     switch (signal.level) {
         case Signal::Level::Strong:
-            words = "strong";
+            pattern = i18n::tr("The signal is now strong: %1$s decibels against its average.");
             break;
         case Signal::Level::Average:
-            words = "about at its average";
+            pattern = i18n::tr(
+                "The signal is now about at its average: %1$s decibels against its average.");
             break;
         case Signal::Level::Weak:
-            words = "weak";
+            pattern = i18n::tr("The signal is now weak: %1$s decibels against its average.");
             break;
         case Signal::Level::DeepFade:
             break;
     }
-    return "The signal is now " + std::string(words) + ": " + spoken(signal.decibels, 0) +
-           " decibels against its average.";
+    return i18n::format(pattern, {spoken(signal.decibels, 0)});
 }
 
 void describeFades(const Form1& form, words::Writer& w) {
@@ -52,24 +59,35 @@ void describeFades(const Form1& form, words::Writer& w) {
         ricean && scattered > 0
             ? fading::directLength(form) * fading::directLength(form) / (scattered * scattered)
             : 0;
-    const std::string pace = " At \"Speed\" " + spoken(form.hscRate.value(), 0) +
-                             " a phase moves at most " + spoken(fading::largestPhaseStep(form), 3) +
-                             " radians a frame.";
+    // The sentence on the pace of the phases, after the one on the fades.
+    // TRANSLATORS: %1$s is the setting of the "Speed" scroll bar (write "Speed" as the window
+    // shows it), %2$s the largest step of a phase in radians ("0.05").
+    const std::string pace = " " + i18n::format(i18n::tr("At \"Speed\" %1$s a phase moves at "
+                                                         "most %2$s radians a frame."),
+                                                {spoken(form.hscRate.value(), 0),
+                                                 spoken(fading::largestPhaseStep(form), 3)});
     if (!ricean) {
         w.add(Kind::FadesScattered, "fades",
-              "Deep fades, more than 10 decibels below the average, come whenever the rays "
-              "cancel." +
+              i18n::tr("Deep fades, more than 10 decibels below the average, come whenever the "
+                       "rays cancel.") +
                   pace);
     } else if (ratio >= 1) {
         w.add(Kind::FadesStrongDirect, "fades",
-              "The direct ray has " + spoken(ratio, 1) +
-                  " times the power of the scattered rays together, so deep fades are rare "
-                  "and shallow." +
+              // TRANSLATORS: %1$s is how many times the direct ray's power is that of the
+              // scattered rays together ("2.5").
+              i18n::format(i18n::tr("The direct ray has %1$s times the power of the scattered "
+                                    "rays together, so deep fades are rare and shallow."),
+                           {spoken(ratio, 1)}) +
                   pace);
     } else {
         w.add(Kind::FadesWeakDirect, "fades",
-              "The direct ray has less power than the scattered rays together (" +
-                  spoken(ratio, 2) + " of it), so deep fades come often, as without it." + pace);
+              // TRANSLATORS: %1$s is the direct ray's power as a fraction of that of the
+              // scattered rays together ("0.25").
+              i18n::format(i18n::tr("The direct ray has less power than the scattered rays "
+                                    "together (%1$s of it), so deep fades come often, as "
+                                    "without it."),
+                           {spoken(ratio, 2)}) +
+                  pace);
     }
 }
 
@@ -77,7 +95,7 @@ void describeHistogram(const Form1& form, words::Writer& w) {
     const double total = histogram::total(form);
     if (total == 0) {
         w.add(Kind::HistogramEmpty, "histogram",
-              "The histogram at the top right is on and has counted no frame yet.");
+              i18n::tr("The histogram at the top right is on and has counted no frame yet."));
         return;
     }
     int peak = 0;
@@ -95,12 +113,40 @@ void describeHistogram(const Form1& form, words::Writer& w) {
         }
     }
     const double rms = std::sqrt(fading::rayPower(form));
-    w.add(Kind::Histogram, "histogram",
-          "The histogram has counted " + spoken(total, 0) + " frames; its tallest bar is at " +
-              spoken(peak * 100.0, 0) + " twips" +
-              (rms > 0 ? ", " + spoken(peak * 100.0 / rms, 2) + " of the average level" : "") +
-              ", and the bars at least half as tall reach from " + spoken(low * 100.0, 0) + " to " +
-              spoken(high * 100.0, 0) + " twips.");
+    const std::string counted = spoken(total, 0);
+    // "1 frame", "2 frames": the form for the count, as the language has its plurals.
+    const auto frames = static_cast<unsigned long>(std::lround(total));
+    const std::string tallest = spoken(peak * 100.0, 0);
+    const std::string from = spoken(low * 100.0, 0);
+    const std::string to = spoken(high * 100.0, 0);
+    if (rms > 0) {
+        const std::string level = spoken(peak * 100.0 / rms, 2);
+        w.add(Kind::Histogram, "histogram",
+              // TRANSLATORS: %1$s is the number of frames counted, %2$s the height of the
+              // tallest bar in twips, %3$s that height as a fraction of the average level ("1.2"),
+              // %4$s and %5$s the lowest and highest heights of the bars at least half as tall.
+              i18n::format(i18n::trn("The histogram has counted %1$s frame; its tallest bar is at "
+                                     "%2$s twips, %3$s of the average level, and the bars at "
+                                     "least half as tall reach from %4$s to %5$s twips.",
+                                     "The histogram has counted %1$s frames; its tallest bar is "
+                                     "at %2$s twips, %3$s of the average level, and the bars at "
+                                     "least half as tall reach from %4$s to %5$s twips.",
+                                     frames),
+                           {counted, tallest, level, from, to}));
+    } else {
+        w.add(Kind::Histogram, "histogram",
+              // TRANSLATORS: %1$s is the number of frames counted, %2$s the height of the
+              // tallest bar in twips, %3$s and %4$s the lowest and highest heights of the bars at
+              // least half as tall.
+              i18n::format(i18n::trn("The histogram has counted %1$s frame; its tallest bar is at "
+                                     "%2$s twips, and the bars at least half as tall reach from "
+                                     "%3$s to %4$s twips.",
+                                     "The histogram has counted %1$s frames; its tallest bar is "
+                                     "at %2$s twips, and the bars at least half as tall reach "
+                                     "from %3$s to %4$s twips.",
+                                     frames),
+                           {counted, tallest, from, to}));
+    }
     const std::vector<double> expected = theory_curve::expectedCounts(form, form.lesson.theory());
     if (expected.size() != static_cast<std::size_t>(histogram::kBins))
         return;
@@ -110,16 +156,37 @@ void describeHistogram(const Form1& form, words::Writer& w) {
     for (int k = 0; k < histogram::kBins; ++k) apart += std::abs(form.HistBins[k] - expected[k]);
     const double share = apart / (2 * total);
     const bool rice = form.lesson.theory() == theory_curve::Theory::Ricean;
-    w.add(Kind::Theory, "theory",
-          "The red curve of the " + std::string(rice ? "Rice" : "Rayleigh") +
-              " distribution lies over the bars; they are " +
-              (share < 0.1    ? "close to it"
-               : share < 0.25 ? "roughly on it"
-                              : "still far from it") +
-              ": " + spoken(100 * std::min(share, 1.0), 0) +
-              " percent of the frames would have to move to match it" +
-              (share >= 0.1 && fading::phasesWanderSlowly(form) ? "." + std::string(kSpeedAdvice)
-                                                                : "."));
+    // The distribution's name and how close the bars are, each in a sentence of its own.
+    const char* pattern = nullptr;
+    if (rice && share < 0.1) {
+        pattern = i18n::tr(
+            "The red curve of the Rice distribution lies over the bars; they are close to it: %1$s "
+            "percent of the frames would have to move to match it.");
+    } else if (rice && share < 0.25) {
+        pattern = i18n::tr(
+            "The red curve of the Rice distribution lies over the bars; they are roughly on it: "
+            "%1$s percent of the frames would have to move to match it.");
+    } else if (rice) {
+        pattern = i18n::tr(
+            "The red curve of the Rice distribution lies over the bars; they are still far from "
+            "it: %1$s percent of the frames would have to move to match it.");
+    } else if (share < 0.1) {
+        pattern = i18n::tr(
+            "The red curve of the Rayleigh distribution lies over the bars; they are close to it: "
+            "%1$s percent of the frames would have to move to match it.");
+    } else if (share < 0.25) {
+        pattern = i18n::tr(
+            "The red curve of the Rayleigh distribution lies over the bars; they are roughly on "
+            "it: %1$s percent of the frames would have to move to match it.");
+    } else {
+        pattern = i18n::tr(
+            "The red curve of the Rayleigh distribution lies over the bars; they are still far "
+            "from it: %1$s percent of the frames would have to move to match it.");
+    }
+    std::string theory = i18n::format(pattern, {spoken(100 * std::min(share, 1.0), 0)});
+    if (share >= 0.1 && fading::phasesWanderSlowly(form))
+        theory += " " + speedAdvice();
+    w.add(Kind::Theory, "theory", theory);
 }
 
 }  // namespace
@@ -143,23 +210,29 @@ void describe(const Form1& form, words::Writer& w) {
     const int rays = fading::rayCount(form);
     if (rays == 0) {
         w.add(Kind::NoRays, "rays",
-              quoted(form.cmbOne.text()) + " names no number of rays: no ray is drawn.");
+              // TRANSLATORS: %1$s is the text of the first option's list, in quotation marks.
+              i18n::format(i18n::tr("%1$s names no number of rays: no ray is drawn."),
+                           {quoted(form.cmbOne.text())}));
         return;
     }
     if (rays == 1) {
         w.add(Kind::OneRay, "rays",
-              "One ray: the received signal is that ray alone, so it never fades.");
+              i18n::tr("One ray: the received signal is that ray alone, so it never fades."));
     } else {
         w.add(Kind::Rays, "rays",
-              spoken(rays, 0) +
-                  " rays, each with a phase that wanders at random, are added head "
-                  "to tail from the centre; the dotted purple line back to the "
-                  "centre is the received signal.");
+              // TRANSLATORS: %1$s is the number of rays, 2 or more.
+              i18n::format(i18n::tr("%1$s rays, each with a phase that wanders at random, are "
+                                    "added head to tail from the centre; the dotted purple line "
+                                    "back to the centre is the received signal."),
+                           {spoken(rays, 0)}));
     }
     if (fading::hasDirectRay(form)) {
         w.add(Kind::DirectRay, "direct",
-              "Ray 1 is the direct path, " + spoken(fading::directLength(form), 0) +
-                  " twips long (\"Fixed\" at " + spoken(form.hscFixed.value(), 0) + ").");
+              i18n::format(
+                  // TRANSLATORS: %1$s is the direct ray's length in twips, %2$s the setting of
+                  // the "Fixed" scroll bar (write "Fixed" as the window shows it).
+                  i18n::tr("Ray 1 is the direct path, %1$s twips long (\"Fixed\" at %2$s)."),
+                  {spoken(fading::directLength(form), 0), spoken(form.hscFixed.value(), 0)}));
     }
     if (const std::optional<Signal> signal = signalNow(form)) {
         w.add(Kind::Signal, "signal", signalText(*signal), true);
@@ -174,16 +247,23 @@ void describeLessons(const Form1& form, words::Writer& w) {
         return;
     const fading_record::Record& record = form.lesson.record();
     const int threshold = form.lesson.threshold();
-    w.add(Kind::FadingRecord, "record",
-          "The fading record at the bottom right charts the last " +
-              spoken(fading_record::kShownFrames, 0) +
-              " frames in decibels against their running average: " +
-              spoken(100 * record.fractionBelow(threshold), 1) + " percent of its " +
-              spoken(double(record.frames()), 0) + " frames were below " + spoken(threshold, 0) +
-              " decibels, against " +
-              spoken(100 * fading_record::theoryBelow(form, record.level(threshold)), 1) +
-              " percent in theory." + (fading::phasesWanderSlowly(form) ? kSpeedAdvice : ""),
-          true);
+    const std::string shownFrames = spoken(fading_record::kShownFrames, 0);
+    const std::string below = spoken(100 * record.fractionBelow(threshold), 1);
+    const std::string frames = spoken(double(record.frames()), 0);
+    const std::string level = spoken(threshold, 0);
+    const std::string theory =
+        spoken(100 * fading_record::theoryBelow(form, record.level(threshold)), 1);
+    std::string text = i18n::format(
+        // TRANSLATORS: %1$s is the number of frames the chart shows, %2$s the percentage of the
+        // recorded frames below the threshold, %3$s the number of frames recorded, %4$s the
+        // threshold in decibels ("minus 10"), %5$s the percentage the theory expects.
+        i18n::tr("The fading record at the bottom right charts the last %1$s frames in decibels "
+                 "against their running average: %2$s percent of its %3$s frames were below %4$s "
+                 "decibels, against %5$s percent in theory."),
+        {shownFrames, below, frames, level, theory});
+    if (fading::phasesWanderSlowly(form))
+        text += " " + speedAdvice();
+    w.add(Kind::FadingRecord, "record", text, true);
 }
 
 std::string news(const Form1& form, Watch& watch, bool mayTell) {
@@ -193,7 +273,9 @@ std::string news(const Form1& form, Watch& watch, bool mayTell) {
     const std::optional<Signal> signal = signalNow(form);
     const bool deep = signal && signal->level == Signal::Level::DeepFade;
     if (deep && !watch.inDeepFade)
-        event = "A deep fade. " + signalText(*signal);
+        // TRANSLATORS: %1$s is a sentence on the signal now ("The signal is now in a deep
+        // fade: ...").
+        event = i18n::format(i18n::tr("A deep fade. %1$s"), {signalText(*signal)});
     watch.inDeepFade = deep;
     if (!histogram::isOn(form))
         return event;
@@ -216,7 +298,10 @@ std::string news(const Form1& form, Watch& watch, bool mayTell) {
             watch.histogramSettled = true;
             words::Writer shape;
             describeHistogram(form, shape);
-            event = "The histogram has settled. " + shape.sentences().front().text;
+            // TRANSLATORS: %1$s is a sentence on the histogram's shape ("The histogram has counted
+            // ...").
+            event = i18n::format(i18n::tr("The histogram has settled. %1$s"),
+                                 {shape.sentences().front().text});
         }
     }
     return event;

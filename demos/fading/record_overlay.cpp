@@ -7,6 +7,7 @@
 #include "app/form1.h"
 #include "demos/fading/fading.h"
 #include "demos/fading/fading_record.h"
+#include "i18n/translate.h"
 #include "ui/number_rules.h"
 
 namespace fading_record {
@@ -58,24 +59,40 @@ void drawRecord(const Form1& form, std::vector<Overlay>& out) {
     const auto rowAt = [&](double top) {
         return RectF{kArea.left + 60, top, kArea.width - 120, row};
     };
-    overlay.captions.push_back(
-        {.box = rowAt(kArea.top),
-         .text = "Fading record: dB against the rms, " + std::to_string(kShownFrames) + " frames",
-         .colour = kBlack,
-         .sizedAs = ""});
-    const std::string stats =
-        "Below " + number_rules::wholeText(threshold) +
-        " dB: " + number_rules::fixedText(100 * record.fractionBelow(threshold), 1) + " % of " +
-        std::to_string(record.frames()) + " frames; theory " +
-        number_rules::fixedText(100 * theoryBelow(form, record.level(threshold)), 1) + " %";
+    const std::string shownFrames = std::to_string(kShownFrames);
+    // TRANSLATORS: the title of the fading record's chart; "rms" is the signal's root mean square,
+    // %1$s the number of frames the chart shows.
+    const char* const title = i18n::tr("Fading record: dB against the rms, %1$s frames");
+    overlay.captions.push_back({.box = rowAt(kArea.top),
+                                .text = i18n::format(title, {shownFrames}),
+                                .colour = kBlack,
+                                .sizedAs = ""});
+    // TRANSLATORS: under the fading record's chart: %1$s is the threshold in decibels ("-10"),
+    // %2$s the percentage of the frames recorded below it, %3$s the number of frames recorded,
+    // %4$s the percentage the theory expects; "%%" is a percent sign.
+    const char* const stats = i18n::tr("Below %1$s dB: %2$s %% of %3$s frames; theory %4$s %%");
+    const std::string level = number_rules::wholeText(threshold);
+    const std::string below =
+        i18n::localNumber(number_rules::fixedText(100 * record.fractionBelow(threshold), 1));
+    const std::string frames = std::to_string(record.frames());
+    const std::string theory = i18n::localNumber(
+        number_rules::fixedText(100 * theoryBelow(form, record.level(threshold)), 1));
+    // The widest the numbers get, for the size of the text; the shares with the language's
+    // decimal mark.
+    const std::string widestLevel = "-30";
+    const std::string widestShare = i18n::localNumber("100.0");
+    const std::string widestFrames = "100000";
     overlay.captions.push_back(
         {.box = rowAt(kArea.bottom() - 2 * row),
-         .text = stats,
+         .text = i18n::format(stats, {level, below, frames, theory}),
          .colour = kBlack,
-         .sizedAs = "Below -30 dB: 100.0 % of 100000 frames; theory 100.0 %"});
+         .sizedAs = i18n::format(stats, {widestLevel, widestShare, widestFrames, widestShare})});
     if (fading::phasesWanderSlowly(form)) {
+        // TRANSLATORS: "Speed" is the caption of the scroll bar that sets how fast the phases of
+        // the rays wander; write it as the window shows it.
+        const char* const advice = i18n::tr("Raise \"Speed\" for many independent fades");
         overlay.captions.push_back({.box = rowAt(kArea.bottom() - row),
-                                    .text = "Raise \"Speed\" for many independent fades",
+                                    .text = advice,
                                     .colour = kThreshold,
                                     .sizedAs = ""});
     }

@@ -4,27 +4,53 @@
 
 #include "app/form1.h"
 #include "demos/phasors/phasors.h"
+#include "i18n/translate.h"
 #include "ui/number_rules.h"
 
 namespace phasors {
+namespace {
+
+// A tip's numbers as the overlay writes them: the length in twips and, where it has a length, the
+// phase in degrees. `index` 0 and 1 are the phasors, 2 the sum.
+std::string numbersText(int index, const std::string& length, const std::string* phase) {
+    const std::string number = std::to_string(index + 1);
+    if (index == 2) {
+        if (phase == nullptr)
+            // TRANSLATORS: %1$s is the sum's length in twips.
+            return i18n::format(i18n::tr("Sum: %1$s twips"), {length});
+        // TRANSLATORS: %1$s is the sum's length in twips, %2$s its phase in degrees.
+        return i18n::format(i18n::tr("Sum: %1$s twips, phase %2$s\u00b0"), {length, *phase});
+    }
+    if (phase == nullptr)
+        // TRANSLATORS: %1$s is the phasor's number (1 or 2), %2$s its length in twips.
+        return i18n::format(i18n::tr("Phasor %1$s: %2$s twips"), {number, length});
+    // TRANSLATORS: %1$s is the phasor's number (1 or 2), %2$s its length in twips, %3$s its phase
+    // in degrees.
+    return i18n::format(i18n::tr("Phasor %1$s: %2$s twips, phase %3$s\u00b0"),
+                        {number, length, *phase});
+}
+
+}  // namespace
 
 void drawNumbers(const Form1& form, std::vector<drawing::Overlay>& out) {
     if (!form.lesson.numbersShown())
         return;
     drawing::Overlay overlay;
     overlay.area = {120, 2400, 3420, 4440};
-    const char* names[] = {"Phasor 1", "Phasor 2", "Sum"};
     const double tops[] = {2415, 4455, 6495};
+    // The widest text a caption shows.
+    const std::string widestLength = "99999";
+    const std::string widestPhase = "-180";
+    const std::string sizedAs = numbersText(1, widestLength, &widestPhase);
     for (int k = 0; k < 3; ++k) {
         const Offset tip = tipOffset(form, k);
-        std::string text =
-            std::string(names[k]) + ": " + number_rules::wholeText(lengthOf(tip)) + " twips";
-        if (lengthOf(tip) > 0)
-            text += ", phase " + number_rules::wholeText(phaseDegrees(tip)) + "\u00b0";
+        const bool hasLength = lengthOf(tip) > 0;
+        const std::string length = number_rules::wholeText(lengthOf(tip));
+        const std::string phase = hasLength ? number_rules::wholeText(phaseDegrees(tip)) : "";
         overlay.captions.push_back({.box = {180, tops[k], 3300, 330},
-                                    .text = text,
+                                    .text = numbersText(k, length, hasLength ? &phase : nullptr),
                                     .colour = drawing::Rgba::from(form.cmdPhasor[k].backColour()),
-                                    .sizedAs = "Phasor 2: 99999 twips, phase -180\u00b0"});
+                                    .sizedAs = sizedAs});
     }
     out.push_back(std::move(overlay));
 }

@@ -4,6 +4,7 @@
 
 #include "app/form1.h"
 #include "demos/phasors/phasors.h"
+#include "i18n/translate.h"
 
 namespace phasor_words {
 namespace {
@@ -12,19 +13,38 @@ using phasors::Offset;
 using words::Kind;
 using words::spoken;
 
+// Where a phasor points on the screen, in one of eight whole phrases that finish "pointing ...".
 std::string direction(Offset p) {
     const double vertical = std::abs(p.y) < 0.4142 * std::abs(p.x) ? 0 : (p.y > 0 ? 1 : -1);
     const double sideways = std::abs(p.x) < 0.4142 * std::abs(p.y) ? 0 : (p.x > 0 ? 1 : -1);
-    std::string words = vertical > 0 ? "down" : vertical < 0 ? "up" : "";
-    if (sideways != 0)
-        words += (words.empty() ? "" : " and ") +
-                 std::string(sideways > 0 ? "to the right" : "to the left");
-    return words;
+    if (vertical > 0) {
+        if (sideways > 0)
+            // TRANSLATORS: where a phasor points on the screen; it ends "... pointing %3$s".
+            return i18n::trc("a phasor is pointing", "down and to the right");
+        if (sideways < 0)
+            return i18n::trc("a phasor is pointing", "down and to the left");
+        return i18n::trc("a phasor is pointing", "down");
+    }
+    if (vertical < 0) {
+        if (sideways > 0)
+            return i18n::trc("a phasor is pointing", "up and to the right");
+        if (sideways < 0)
+            return i18n::trc("a phasor is pointing", "up and to the left");
+        return i18n::trc("a phasor is pointing", "up");
+    }
+    if (sideways > 0)
+        return i18n::trc("a phasor is pointing", "to the right");
+    if (sideways < 0)
+        return i18n::trc("a phasor is pointing", "to the left");
+    return "";
 }
 
-std::string placeOf(Offset p) {
-    return spoken(phasors::lengthOf(p), 0) + " twips long at phase " +
-           spoken(phasors::phaseDegrees(p), 0) + " degrees, pointing " + direction(p);
+// A phasor's length, phase and direction, put into `pattern` as %1$s, %2$s and %3$s.
+std::string placed(const char* pattern, Offset p) {
+    const std::string length = spoken(phasors::lengthOf(p), 0);
+    const std::string phase = spoken(phasors::phaseDegrees(p), 0);
+    const std::string way = direction(p);
+    return i18n::format(pattern, {length, phase, way});
 }
 
 }  // namespace
@@ -32,26 +52,41 @@ std::string placeOf(Offset p) {
 void describe(const Form1& form, words::Writer& w) {
     const Offset p[2] = {phasors::tipOffset(form, 0), phasors::tipOffset(form, 1)};
     for (int k = 0; k < 2; ++k) {
-        const std::string which = "Phasor " + spoken(k + 1, 0);
-        const std::string colour = k == 0 ? "green" : "blue";
+        const std::string topic = "phasor " + spoken(k + 1, 0);
         if (p[k].isZero()) {
-            w.add(Kind::PhasorAtOrigin, "phasor " + spoken(k + 1, 0),
-                  which + " has no length: its " + colour +
-                      " tip is on its diagram's origin and its sinusoid is flat.");
+            w.add(Kind::PhasorAtOrigin, topic,
+                  k == 0 ? i18n::tr("Phasor 1 has no length: its green tip is on its diagram's "
+                                    "origin and its sinusoid is flat.")
+                         : i18n::tr("Phasor 2 has no length: its blue tip is on its diagram's "
+                                    "origin and its sinusoid is flat."));
         } else {
-            w.add(Kind::Phasor, "phasor " + spoken(k + 1, 0),
-                  which + ", the " + colour + " one, is " + placeOf(p[k]) + ".");
+            w.add(Kind::Phasor, topic,
+                  placed(k == 0
+                             // TRANSLATORS: %1$s is the phasor's length in twips, %2$s its phase
+                             // in degrees, %3$s where it points ("down and to the right").
+                             ? i18n::tr("Phasor 1, the green one, is %1$s twips long at phase "
+                                        "%2$s degrees, pointing %3$s.")
+                             // TRANSLATORS: %1$s is the phasor's length in twips, %2$s its phase
+                             // in degrees, %3$s where it points ("down and to the right").
+                             : i18n::tr("Phasor 2, the blue one, is %1$s twips long at phase "
+                                        "%2$s degrees, pointing %3$s."),
+                         p[k]));
         }
     }
     const Offset sum = phasors::tipOffset(form, 2);
     if (sum.isZero()) {
         w.add(Kind::PhasorAtOrigin, "sum",
-              "The sum has no length: its purple tip is on the origin of the bottom diagram and "
-              "the purple sinusoid is flat.");
+              i18n::tr("The sum has no length: its purple tip is on the origin of the bottom "
+                       "diagram and the purple sinusoid is flat."));
     } else {
         w.add(Kind::Phasor, "sum",
-              "The sum, the purple phasor at the bottom, is " + placeOf(sum) +
-                  "; its sinusoid is the sum of the two above.");
+              placed(
+                  // TRANSLATORS: %1$s is the sum's length in twips, %2$s its phase in degrees,
+                  // %3$s where it points ("down and to the right").
+                  i18n::tr("The sum, the purple phasor at the bottom, is %1$s twips long at phase "
+                           "%2$s degrees, pointing %3$s; its sinusoid is the sum of the two "
+                           "above."),
+                  sum));
     }
     if (p[0].isZero() || p[1].isZero())
         return;
@@ -63,19 +98,21 @@ void describe(const Form1& form, words::Writer& w) {
     apart = std::abs(apart);
     if (apart < 3) {
         w.add(Kind::InPhase, "relation",
-              "The two phasors are in phase: their sinusoids rise and fall together, and the sum "
-              "is as long as both together.");
+              i18n::tr("The two phasors are in phase: their sinusoids rise and fall together, and "
+                       "the sum is as long as both together."));
     } else if (apart > 177) {
         w.add(Kind::Opposite, "relation",
-              "The two phasors point opposite ways: their sinusoids work against each other, and "
-              "the sum is as long as their difference.");
+              i18n::tr("The two phasors point opposite ways: their sinusoids work against each "
+                       "other, and the sum is as long as their difference."));
     } else if (std::abs(apart - 90) < 3) {
         w.add(Kind::RightAngles, "relation",
-              "The two phasors are at right angles: one sinusoid peaks where the other crosses "
-              "its axis.");
+              i18n::tr("The two phasors are at right angles: one sinusoid peaks where the other "
+                       "crosses its axis."));
     } else {
+        const std::string degrees = spoken(apart, 0);
         w.add(Kind::Apart, "relation",
-              "The two phasors are " + spoken(apart, 0) + " degrees apart.");
+              // TRANSLATORS: %1$s is the difference of the two phases in degrees.
+              i18n::format(i18n::tr("The two phasors are %1$s degrees apart."), {degrees}));
     }
 }
 
@@ -83,12 +120,18 @@ void describeLessons(const Form1& form, words::Writer& w) {
     if (!form.lesson.numbersShown())
         return;
     w.add(Kind::PhasorNumbers, "numbers",
-          "Each phasor's length and phase, and the sum's, are written below its diagram.");
+          i18n::tr("Each phasor's length and phase, and the sum's, are written below its "
+                   "diagram."));
 }
 
 std::string tipPlace(const Form1& form, int index) {
     const Offset p = phasors::tipOffset(form, index);
-    return p.isZero() ? std::string("No length, on its origin") : placeOf(p);
+    if (p.isZero())
+        return i18n::tr("No length, on its origin");
+    return placed(
+        // TRANSLATORS: a phasor's place, followed by what its handle does: %1$s is its length in
+        // twips, %2$s its phase in degrees, %3$s where it points ("down and to the right").
+        i18n::tr("%1$s twips long at phase %2$s degrees, pointing %3$s"), p);
 }
 
 }  // namespace phasor_words

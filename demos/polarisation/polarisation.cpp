@@ -6,6 +6,7 @@
 #include <limits>
 
 #include "app/form1.h"
+#include "i18n/translate.h"
 #include "ui/number_rules.h"
 
 namespace polarisation {
@@ -15,8 +16,8 @@ using number_rules::kPi;
 namespace {
 
 constexpr double kTwipsPerUnit = 1800;
-const char* const kPolarisations[] = {"Off", "Vertical", "Horizontal", "Right-Hand Circular",
-                                      "Left-Hand Circular"};
+const char* const kPolarisations[] = {N_("Off"), N_("Vertical"), N_("Horizontal"),
+                                      N_("Right-Hand Circular"), N_("Left-Hand Circular")};
 
 void fillList(ComboBox& combo) {
     combo.clear();
@@ -76,12 +77,12 @@ bool namesComponent(const std::string& text) {
 void setUp(Form1& form) {
     for (int i = 0; i <= 5; ++i) form.lnePol[i].setVisible(true);
 
-    form.lblOne.setCaption("Component 1");
+    form.lblOne.setCaption(N_("Component 1"));
     form.cmbOne.setTextColour(colours::kDarkGreen);
     fillList(form.cmbOne);
     form.cmbOne.setText("Horizontal");
 
-    form.lblTwo.setCaption("Component 2");
+    form.lblTwo.setCaption(N_("Component 2"));
     fillList(form.cmbTwo);
     form.cmbTwo.setText("Off");
 

@@ -4,6 +4,7 @@
 
 #include "app/form1.h"
 #include "demos/waves/wave_trace.h"
+#include "i18n/translate.h"
 #include "ui/number_rules.h"
 
 namespace group_velocity {
@@ -12,7 +13,8 @@ using number_rules::kPi;
 
 void setUp(Form1& form) {
     const auto velocities = {"0.0", "0.1", "0.2", "0.5", "1.0", "2.0", "5.0", "10.0"};
-    wave_trace::setUpOptionRows(form, "Group Velocity", velocities, "Phase Velocity", velocities);
+    wave_trace::setUpOptionRows(form, N_("Group Velocity"), velocities, N_("Phase Velocity"),
+                                velocities);
     wave_trace::layOut(form);
     wave_trace::restartAnimation(form);
     form.Shape1[0].setVisible(true);

@@ -4,6 +4,7 @@
 
 #include "app/form1.h"
 #include "demos/waves/wave_trace.h"
+#include "i18n/translate.h"
 #include "ui/number_rules.h"
 
 namespace plane_wave {
@@ -18,8 +19,9 @@ void setUp(Form1& form) {
     wave_trace::restartAnimation(form);
     form.DrawFrame();
 
-    wave_trace::setUpOptionRows(form, "Wavelength", {"0.5", "1.0", "2.0", "5.0", "10.0"},
-                                "Attenuation", {"0.0", "0.1", "0.2", "0.5", "1.0", "2.0", "5.0"});
+    wave_trace::setUpOptionRows(form, N_("Wavelength"), {"0.5", "1.0", "2.0", "5.0", "10.0"},
+                                N_("Attenuation"),
+                                {"0.0", "0.1", "0.2", "0.5", "1.0", "2.0", "5.0"});
 }
 
 double amplitudeAt(double attenuation, int sample) {

@@ -124,7 +124,8 @@ TEST(TheoryToggle, PicksTheCurveOnShowAndCanAlwaysBeTurnedOff) {
 }  // namespace
 
 // The catalogue both menus render: a key two tools share would leave one of them unreachable in
-// that edition, and a difference naming no tool would never be shown.
+// that edition, and a difference naming no tool would never be shown. A tool without a key
+// ("About", "Language...") is reached from its menu; every tool stands in one.
 TEST(ToolCatalogue, EveryToolHasOneDeedAndAKeyOfItsOwnInEachEdition) {
     using tool_catalogue::Edition;
     std::set<std::string_view> ids;
@@ -136,8 +137,8 @@ TEST(ToolCatalogue, EveryToolHasOneDeedAndAKeyOfItsOwnInEachEdition) {
     for (const Edition edition : {Edition::Desktop, Edition::Browser}) {
         std::set<std::string> keys;
         for (const tool_catalogue::Tool& tool : tool_catalogue::tools()) {
-            EXPECT_TRUE(keys.insert(keyText(tool_catalogue::keyIn(tool, edition))).second)
-                << tool.id;
+            const std::string key = keyText(tool_catalogue::keyIn(tool, edition));
+            EXPECT_TRUE(key.empty() || keys.insert(key).second) << tool.id;
         }
     }
     for (const tool_catalogue::Difference& difference : tool_catalogue::differences()) {

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "i18n/translate.h"
 #include "ui/drawing/artwork.h"
 #include "ui/twips.h"
 
@@ -79,10 +80,11 @@ public:
     void draw(const Label& label) {
         joint_ = {};
         const int room = static_cast<int>(std::floor(geometry_.toPixels(label.box()).width));
-        const int pixels = fitter_.fit(label.caption(), label.captionsShown(), room,
+        const std::string caption = i18n::shown(label.caption());
+        const int pixels = fitter_.fit(caption, i18n::shown(label.captionsShown()), room,
                                        geometry_.fontPixels(label.fontPoints()));
-        out_.push_back(Text{label.box(), label.caption(), pixels, Rgba::from(colours::kBlack),
-                            buttonFace_, Text::Align::Top});
+        out_.push_back(Text{label.box(), caption, pixels, Rgba::from(colours::kBlack), buttonFace_,
+                            Text::Align::Top});
     }
 
     void draw(const Image& image) {

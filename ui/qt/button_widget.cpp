@@ -7,6 +7,7 @@
 #include <QPainter>
 #include <QStyle>
 
+#include "i18n/translate.h"
 #include "ui/qt/dialog_font.h"
 #include "ui/qt/form_view.h"
 #include "ui/qt/qt_conversions.h"
@@ -90,12 +91,13 @@ ButtonWidget::ButtonWidget(Button& model, FormView& view)
 void ButtonWidget::syncFromModel() {
     const drawing::ViewGeometry& geometry = view_.viewGeometry();
     const QRect box = toQRect(geometry.toWidgetRect(model_.box()));
-    const QString caption = QString::fromStdString(model_.caption());
+    const std::string shown = i18n::shown(model_.caption());
+    const QString caption = QString::fromStdString(shown);
     const int maxPixels = geometry.fontPixels(model_.fontPoints());
     // Room for the frame and a little air on either side of the caption.
     const int room = box.width() - 2 * style()->pixelMetric(QStyle::PM_ButtonMargin) - 4;
     const QFont font = dialogFont(
-        view_.textFitter().fit(model_.caption(), model_.captionsShown(), room, maxPixels));
+        view_.textFitter().fit(shown, i18n::shown(model_.captionsShown()), room, maxPixels));
     if (this->font() != font)
         setFont(font);
     if (text() != caption)

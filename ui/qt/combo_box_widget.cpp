@@ -5,6 +5,7 @@
 #include <QSignalBlocker>
 #include <QWheelEvent>
 
+#include "i18n/translate.h"
 #include "ui/qt/dialog_font.h"
 #include "ui/qt/form_view.h"
 #include "ui/qt/qt_conversions.h"
@@ -71,7 +72,9 @@ ComboBoxWidget::ComboBoxWidget(ComboBox& model, FormView& view)
     disconnect(lineEdit(), &QLineEdit::returnPressed, this, nullptr);
 
     connect(lineEdit(), &QLineEdit::textEdited, this, [this](const QString& text) {
-        view_.deliver([this, text] { model_.setText(text.toStdString()); }, EventCause::Typing);
+        view_.deliver(
+            [this, text] { model_.setText(i18n::fromShown(text.toStdString(), model_.items())); },
+            EventCause::Typing);
     });
     connect(this, &QComboBox::activated, this,
             [this](int index) { view_.deliver([this, index] { model_.pick(index); }); });
@@ -82,7 +85,8 @@ void ComboBoxWidget::syncFromModel() {
     const QSignalBlocker blockEdit(lineEdit());
 
     QStringList entries;
-    for (const std::string& item : model_.items()) entries << QString::fromStdString(item);
+    for (const std::string& item : model_.items())
+        entries << QString::fromStdString(i18n::shown(item));
     bool sameEntries = entries.size() == count();
     for (int i = 0; sameEntries && i < count(); ++i) sameEntries = itemText(i) == entries[i];
     if (!sameEntries) {
@@ -92,7 +96,7 @@ void ComboBoxWidget::syncFromModel() {
     // The list's current entry is the one the text names, so that the list opens on it and the
     // arrow keys move from it.
     // Where the user is typing, the cursor stays where it was.
-    const QString text = QString::fromStdString(model_.text());
+    const QString text = QString::fromStdString(i18n::shown(model_.text()));
     const bool typed = lineEdit()->text() == text;
     const int cursor = lineEdit()->cursorPosition();
     const int index = findText(text, Qt::MatchExactly | Qt::MatchCaseSensitive);

@@ -9,6 +9,7 @@
 #include <QTimer>
 #include <exception>
 
+#include "i18n/translate.h"
 #include "ui/drawing/form_drawing.h"
 #include "ui/program_error_report.h"
 #include "ui/qt/accessible_picture.h"
@@ -23,7 +24,7 @@
 #include "ui/qt/scroll_bar_widget.h"
 
 FormView::FormView(Form& form, QWidget* parent) : QWidget(parent), form_(form) {
-    setWindowTitle(QString::fromStdString(form.caption()));
+    setWindowTitle(QString::fromStdString(i18n::shown(form.caption())));
     setWindowIcon(artwork::icon());
     resize(designSize());
     setMinimumSize(designSize() / 2);

@@ -5,13 +5,14 @@
 #include <QMenu>
 #include <QMenuBar>
 
+#include "i18n/translate.h"
 #include "ui/qt/form_view.h"
 
 ToolMenu::ToolMenu(FormView& view, std::vector<MenuEntry> entries)
     : QObject(&view), view_(view), entries_(std::move(entries)) {
     menu_ = new QMenu(&view);
     menu_->setObjectName("mnuTools");
-    menu_->setAccessibleName("Teaching tools");
+    menu_->setAccessibleName(i18n::tr("Teaching tools"));
     menu_->setToolTipsVisible(true);
     QActionGroup* choices = nullptr;
     for (std::size_t i = 0; i < entries_.size(); ++i) {
@@ -51,7 +52,7 @@ ToolMenu::ToolMenu(FormView& view, std::vector<MenuEntry> entries)
     }
 
     // The menu from the keyboard: Shift+F10 here, the Menu key as the system's context menu event.
-    auto* open = new QAction("Teaching tools menu", &view_);
+    auto* open = new QAction(i18n::tr("Teaching tools menu"), &view_);
     open->setObjectName("actOpenMenu");
     open->setShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F10));
     connect(open, &QAction::triggered, this, [this] {
@@ -75,7 +76,7 @@ QMenuBar* ToolMenu::makeMenuBar(const std::vector<std::string>& titles) {
     auto* bar = new QMenuBar;
     bar->setObjectName("menuBar");
     for (const std::string& title : titles) {
-        QMenu* menu = bar->addMenu("&" + QString::fromStdString(title));
+        QMenu* menu = bar->addMenu("&" + QString::fromUtf8(i18n::tr(title.c_str())));
         menu->setObjectName(QString::fromStdString("mnu" + title));
         menu->setToolTipsVisible(true);
         connect(menu, &QMenu::aboutToShow, this, &ToolMenu::refresh);

@@ -1,5 +1,6 @@
 #include "ui/web/button_element.h"
 
+#include "i18n/translate.h"
 #include "ui/web/dom.h"
 #include "ui/web/dom_events.h"
 #include "ui/web/web_form_view.h"
@@ -60,10 +61,10 @@ void ButtonElement::syncFromModel() {
     } else {
         // No caption is clipped: where the face is too wide for the box, the caption gets
         // smaller, at one size for every caption the button shows ("Pause" and "Start").
-        const int pixels =
-            view_.fitter().fit(model_.caption(), model_.captionsShown(), box.width - kCaptionMargin,
-                               geometry.fontPixels(model_.fontPoints()));
-        dom::setText(button_, model_.caption());
+        const int pixels = view_.fitter().fit(
+            i18n::shown(model_.caption()), i18n::shown(model_.captionsShown()),
+            box.width - kCaptionMargin, geometry.fontPixels(model_.fontPoints()));
+        dom::setText(button_, i18n::shown(model_.caption()));
         dom::setStyle(button_, "fontSize", dom::pixels(pixels));
     }
 }

@@ -1,4 +1,5 @@
 #include "ui/web/combo_box_element.h"
+#include "i18n/translate.h"
 #include "ui/web/wheel_notches.h"
 
 #include <algorithm>
@@ -88,7 +89,7 @@ void ComboBoxElement::syncFromModel() {
             dom::setAttribute(option, "role", "option");
             dom::setAttribute(option, "aria-selected", "false");
             option.call<void>("setAttribute", val("data-index"), static_cast<int>(i));
-            option.set("textContent", shownItems_[i]);
+            option.set("textContent", i18n::shown(shownItems_[i]));
             list_.call<void>("appendChild", option);
         }
         if (open_)
@@ -98,8 +99,9 @@ void ComboBoxElement::syncFromModel() {
     }
     // Where the user is typing, the text is already what the model holds and stays untouched,
     // and so does the cursor in it.
-    if (input_["value"].as<std::string>() != model_.text())
-        input_.set("value", model_.text());
+    const std::string text = i18n::shown(model_.text());
+    if (input_["value"].as<std::string>() != text)
+        input_.set("value", text);
     dom::setStyle(input_, "color", dom::cssColour(model_.textColour()));
     // On the box, so that the text and the arrow beside it scale together.
     const bool phone = view_.arrangement().kind() != drawing::Arrangement::Kind::Uniform;
@@ -119,7 +121,8 @@ void ComboBoxElement::syncFromModel() {
 
 void ComboBoxElement::typed() {
     const std::string text = input_["value"].as<std::string>();
-    view_.deliver([this, &text] { model_.setText(text); }, EventCause::Typing);
+    view_.deliver([this, &text] { model_.setText(i18n::fromShown(text, model_.items())); },
+                  EventCause::Typing);
 }
 
 void ComboBoxElement::keyDown(const val& event) {
@@ -184,7 +187,7 @@ void ComboBoxElement::openList() {
         return;
     open_ = true;
     // Named after its list, whose caption a demonstration may have changed.
-    dom::setAttribute(list_, "aria-label", model_.accessibleName());
+    dom::setAttribute(list_, "aria-label", i18n::shown(model_.accessibleName()));
     dom::setAttribute(input_, "aria-expanded", "true");
     dom::setShown(list_, true);
     placeList();

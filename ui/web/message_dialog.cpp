@@ -1,5 +1,6 @@
 #include "ui/web/message_dialog.h"
 
+#include "i18n/translate.h"
 #include "ui/web/dom.h"
 #include "ui/web/dom_events.h"
 
@@ -16,7 +17,7 @@ MessageDialog::MessageDialog(val stage)
     heading_.set("id", val("messageTitle"));
     dom::setAttribute(box_, "aria-labelledby", "messageTitle");
     close_.set("type", val("button"));
-    close_.set("textContent", val("Close"));
+    close_.set("textContent", val(std::string(i18n::tr("Close"))));
     box_.call<void>("appendChild", heading_);
     box_.call<void>("appendChild", body_);
     box_.call<void>("appendChild", close_);
@@ -28,7 +29,7 @@ MessageDialog::MessageDialog(val stage)
         // to reach, so Tab leaves the focus on it; Enter and Space press it as any button's.
         const std::string key = event["key"].as<std::string>();
         event.call<void>("stopPropagation");
-        if (key == "Escape" || key == "Tab") {
+        if (key == "Escape" || (key == "Tab" && !choosing_)) {
             event.call<void>("preventDefault");
             if (key == "Escape")
                 close();
@@ -69,14 +70,49 @@ void MessageDialog::show(const std::string& title, const std::string& text) {
         row.call<void>("appendChild", what);
         table.call<void>("appendChild", row);
     }
+    choosing_ = false;
+    open(close_);
+}
+
+void MessageDialog::choose(const std::string& title,
+                           const std::vector<std::pair<std::string, std::string>>& choices,
+                           const std::string& current,
+                           std::function<void(const std::string&)> picked) {
+    dom::setText(heading_, title);
+    body_.set("textContent", val(""));
+    picked_ = std::move(picked);
+    val focus = close_;
+    for (const auto& [code, name] : choices) {
+        val button = dom::create("button", "message-choice");
+        button.set("type", val("button"));
+        button.set("textContent", name);
+        // Each name is said in its own language.
+        button.set("lang", code);
+        button.set("dir", val("auto"));
+        if (code == current) {
+            dom::setAttribute(button, "aria-current", "true");
+            focus = button;
+        }
+        DomEvents::listen(button, "click", [this, code = code](val) {
+            close();
+            if (picked_)
+                picked_(code);
+        });
+        body_.call<void>("appendChild", button);
+    }
+    choosing_ = true;
+    open(focus);
+}
+
+// Shows the dialog with the focus on `focus`, the text read from its top.
+void MessageDialog::open(val focus) {
     if (!open_)
         focusBefore_ = dom::document()["activeElement"];
     open_ = true;
     dom::setShown(box_, true);
-    // The focus on Close, the text read from its top.
     val options = val::object();
     options.set("preventScroll", true);
-    close_.call<void>("focus", options);
+    focus.call<void>("focus", options);
     box_.set("scrollTop", 0);
 }
 

@@ -2,7 +2,10 @@
 
 #include <emscripten/val.h>
 
+#include <functional>
 #include <string>
+#include <utility>
+#include <vector>
 
 // A message the user reads and closes, over the page: its title as a heading, each line of its
 // text a paragraph, a line with a tab in it a row of a table (a key and what it does). A dialog
@@ -15,6 +18,11 @@ public:
     MessageDialog& operator=(const MessageDialog&) = delete;
 
     void show(const std::string& title, const std::string& text);
+    // A choice among `choices` (a code and what the user reads), each a button; `current` has the
+    // focus. `picked` gets the code of the one pressed.
+    void choose(const std::string& title,
+                const std::vector<std::pair<std::string, std::string>>& choices,
+                const std::string& current, std::function<void(const std::string&)> picked);
     void close();
 
 private:
@@ -24,4 +32,8 @@ private:
     emscripten::val close_;
     emscripten::val focusBefore_ = emscripten::val::null();
     bool open_ = false;
+    bool choosing_ = false;  // Tab moves among the choices
+    std::function<void(const std::string&)> picked_;
+
+    void open(emscripten::val focus);
 };

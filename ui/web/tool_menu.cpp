@@ -4,6 +4,7 @@
 #include <cctype>
 #include <cmath>
 
+#include "i18n/translate.h"
 #include "ui/web/dom.h"
 #include "ui/web/dom_events.h"
 
@@ -59,7 +60,7 @@ ToolMenu::ToolMenu(val stage, std::vector<MenuEntry> tools)
     : stage_(std::move(stage)), menu_(dom::create("div", "tool-menu")), tools_(std::move(tools)) {
     menu_.set("id", val("toolMenu"));
     dom::setAttribute(menu_, "role", "menu");
-    dom::setAttribute(menu_, "aria-label", "Tools");
+    dom::setAttribute(menu_, "aria-label", i18n::tr("Tools"));
     dom::setShown(menu_, false);
     stage_.call<void>("appendChild", menu_);
     // The focus moved elsewhere (a click, a script, Tab): the menu is done, and the focus stays

@@ -6,6 +6,7 @@
 #include <variant>
 #include <vector>
 
+#include "i18n/translate.h"
 #include "ui/web/button_element.h"
 #include "ui/web/combo_box_element.h"
 #include "ui/web/dom.h"
@@ -63,7 +64,7 @@ void WebFormView::syncElements(const std::vector<bool>& changed) {
         // a switch's state follow the picture.
         const val focus = element->focusElement();
         dom::setAttribute(focus, "aria-label", control.accessibleName());
-        dom::setText(element->description, control.accessibleDescription());
+        dom::setText(element->description, i18n::shown(control.accessibleDescription()));
         if (!control.accessibleValue().empty())
             dom::setAttribute(focus, "aria-valuetext", control.accessibleValue());
         if (control.accessiblePressed())
@@ -146,7 +147,7 @@ void WebFormView::createNotice() {
     noticeText_.set("id", val("noticeText"));
     val close = dom::create("button", "notice-close");
     close.set("type", val("button"));
-    close.set("textContent", val("Close"));
+    close.set("textContent", val(std::string(i18n::tr("Close"))));
     notice_.call<void>("appendChild", noticeText_);
     notice_.call<void>("appendChild", close);
     dom::setShown(notice_, false);

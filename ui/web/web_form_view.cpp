@@ -6,6 +6,7 @@
 #include <string>
 #include <utility>
 
+#include "i18n/translate.h"
 #include "ui/drawing/svg_writer.h"
 #include "ui/program_error_report.h"
 #include "ui/twips.h"
@@ -16,7 +17,7 @@ using emscripten::val;
 
 namespace {
 // The caption of the button that opens the tools' menu.
-constexpr const char* kToolsCaption = "Tools";
+constexpr const char* kToolsCaption = N_("Tools");
 }  // namespace
 
 WebFormView::WebFormView(Form& form, val host) : form_(form) {
@@ -40,12 +41,12 @@ void WebFormView::createStage(val host) {
     stage_ = dom::create("div", "stage");
     stage_.set("id", val("stage"));
     dom::setAttribute(stage_, "role", "main");
-    dom::setAttribute(stage_, "aria-label", form_.caption());
+    dom::setAttribute(stage_, "aria-label", i18n::shown(form_.caption()));
     dom::setStyle(stage_, "fontFamily", drawing::kSvgFontFamilies);
     dom::setStyle(stage_, "backgroundColor", dom::cssColour(kButtonFace));
     // The window's caption as the page's heading, for a screen reader's list of headings.
     val heading = dom::create("h1", "visually-hidden");
-    heading.set("textContent", form_.caption());
+    heading.set("textContent", i18n::shown(form_.caption()));
     stage_.call<void>("appendChild", heading);
     for (int i = 0; i < 2; ++i) {
         PaneView& pane = panes_[i];
@@ -62,7 +63,7 @@ void WebFormView::createStage(val host) {
     toolsButton_ = dom::create("button", "button tools-button");
     toolsButton_.set("id", val("toolsButton"));
     toolsButton_.set("type", val("button"));
-    toolsButton_.set("textContent", val(kToolsCaption));
+    toolsButton_.set("textContent", val(std::string(i18n::tr(kToolsCaption))));
     dom::setAttribute(toolsButton_, "aria-haspopup", "menu");
     dom::setShown(toolsButton_, false);
     DomEvents::listen(toolsButton_, "click", [this](val) {
@@ -198,7 +199,7 @@ bool WebFormView::layout() {
     if (!visual.isUndefined() && !visual.isNull())
         height = std::min(height, visual["height"].as<double>() * visual["scale"].as<double>());
     // The Tools button's caption in twips at its size of text, which the button's width follows.
-    const double toolsCaption = measurer_.textWidth(kToolsCaption, 100) / 100 *
+    const double toolsCaption = measurer_.textWidth(i18n::tr(kToolsCaption), 100) / 100 *
                                 drawing::Arrangement::kToolsFontPoints * twips::kPerPoint;
     drawing::Arrangement next = drawing::Arrangement::of(form_.clientWidth(), form_.clientHeight(),
                                                          width, height, parts_, toolsCaption);
