@@ -84,6 +84,8 @@ const table::Message* lookUp(const char* key) {
 }
 
 const char* form(const table::Message* message, unsigned index) {
+    if (message->count == 0)
+        return nullptr;  // the placeholder row of a catalogue with nothing translated
     const char* text = current->forms[message->first + std::min(index, message->count - 1)];
     return *text != '\0' ? text : nullptr;  // an empty form is not translated yet
 }

@@ -8,33 +8,6 @@
 #include "ui/number_rules.h"
 
 namespace polarisation {
-namespace {
-
-// The two lines of captionLines in the language in use.
-CaptionLines shownCaptionLines(const Ellipse& ellipse) {
-    const std::string tilt = number_rules::wholeText(ellipse.tiltDegrees);
-    switch (ellipse.kind) {
-        case Ellipse::Kind::None:
-            return {i18n::tr("No field: the sum stays on the centre"), ""};
-        case Ellipse::Kind::Linear:
-            // TRANSLATORS: %1$s is the tilt of the line in degrees, such as -45.
-            return {i18n::format(i18n::tr("Linear, tilt %1$s\u00b0"), {tilt}), ""};
-        case Ellipse::Kind::Circular:
-            return {ellipse.clockwise ? i18n::tr("Circular, right-handed (clockwise)")
-                                      : i18n::tr("Circular, left-handed (counter-clockwise)"),
-                    i18n::tr("axial ratio 1")};
-        case Ellipse::Kind::Elliptical:
-            break;
-    }
-    const std::string ratio = i18n::localNumber(number_rules::fixedText(ellipse.axialRatio(), 2));
-    return {ellipse.clockwise ? i18n::tr("Elliptical, right-handed (clockwise)")
-                              : i18n::tr("Elliptical, left-handed (counter-clockwise)"),
-            // TRANSLATORS: %1$s is the long axis over the short one, such as 2.41; %2$s is the
-            // tilt of the long axis in degrees, such as -45.
-            i18n::format(i18n::tr("axial ratio %1$s, tilt %2$s\u00b0"), {ratio, tilt})};
-}
-
-}  // namespace
 
 void drawEllipse(const Form1& form, std::vector<drawing::Overlay>& out) {
     if (!form.lesson.ellipseShown())
@@ -44,7 +17,7 @@ void drawEllipse(const Form1& form, std::vector<drawing::Overlay>& out) {
     path.area = {0, 0, 7380, form.clientHeight()};
     path.lines.push_back({trail(form), purple, 1, false, true});
     out.push_back(std::move(path));
-    const CaptionLines lines = shownCaptionLines(ellipseOf(form));
+    const CaptionLines lines = captionLines(ellipseOf(form));
     drawing::Overlay caption;
     caption.area = kEllipseCaptionArea;
     caption.captions.push_back(

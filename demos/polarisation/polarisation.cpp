@@ -140,22 +140,26 @@ std::vector<PointF> trail(const Form1& form) {
 }
 
 CaptionLines captionLines(const Ellipse& ellipse) {
-    const std::string turn =
-        ellipse.clockwise ? "right-handed (clockwise)" : "left-handed (counter-clockwise)";
-    const auto degrees = [](double value) { return number_rules::wholeText(value) + "\u00b0"; };
+    const std::string tilt = number_rules::wholeText(ellipse.tiltDegrees);
     switch (ellipse.kind) {
         case Ellipse::Kind::None:
-            return {"No field: the sum stays on the centre", ""};
+            return {i18n::tr("No field: the sum stays on the centre"), ""};
         case Ellipse::Kind::Linear:
-            return {"Linear, tilt " + degrees(ellipse.tiltDegrees), ""};
+            // TRANSLATORS: %1$s is the tilt of the line in degrees, such as -45.
+            return {i18n::format(i18n::tr("Linear, tilt %1$s\u00b0"), {tilt}), ""};
         case Ellipse::Kind::Circular:
-            return {"Circular, " + turn, "axial ratio 1"};
+            return {ellipse.clockwise ? i18n::tr("Circular, right-handed (clockwise)")
+                                      : i18n::tr("Circular, left-handed (counter-clockwise)"),
+                    i18n::tr("axial ratio 1")};
         case Ellipse::Kind::Elliptical:
             break;
     }
-    return {"Elliptical, " + turn, "axial ratio " +
-                                       number_rules::fixedText(ellipse.axialRatio(), 2) +
-                                       ", tilt " + degrees(ellipse.tiltDegrees)};
+    const std::string ratio = i18n::localNumber(number_rules::fixedText(ellipse.axialRatio(), 2));
+    return {ellipse.clockwise ? i18n::tr("Elliptical, right-handed (clockwise)")
+                              : i18n::tr("Elliptical, left-handed (counter-clockwise)"),
+            // TRANSLATORS: %1$s is the long axis over the short one, such as 2.41; %2$s is the
+            // tilt of the long axis in degrees, such as -45.
+            i18n::format(i18n::tr("axial ratio %1$s, tilt %2$s\u00b0"), {ratio, tilt})};
 }
 
 std::string caption(const Ellipse& ellipse) {

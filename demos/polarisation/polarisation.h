@@ -57,7 +57,8 @@ FieldVector sumAt(const Form1& form, double phase1);
 std::vector<PointF> trail(const Form1& form);
 // The ellipse in a few words for the ellipse tool's caption, in two lines: its kind and its turn
 // ("Elliptical, left-handed (counter-clockwise)"), then its axial ratio and its tilt ("axial ratio
-// 2.41, tilt -45°"); a line or no field takes one line, the second empty.
+// 2.41, tilt -45°"), in the language in use; a line or no field takes one line, the second
+// empty.
 struct CaptionLines {
     std::string first;
     std::string second;

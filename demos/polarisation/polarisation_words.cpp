@@ -116,31 +116,6 @@ void addComponentArguments(const std::string& text, int amplitude,
     }
 }
 
-// The ellipse tool's caption as it shows, in two lines (polarisation::captionLines in the
-// language in use).
-polarisation::CaptionLines shownCaptionLines(const polarisation::Ellipse& ellipse) {
-    const std::string tilt = number_rules::wholeText(ellipse.tiltDegrees);
-    switch (ellipse.kind) {
-        case polarisation::Ellipse::Kind::None:
-            return {i18n::tr("No field: the sum stays on the centre"), ""};
-        case polarisation::Ellipse::Kind::Linear:
-            // TRANSLATORS: %1$s is the tilt of the line in degrees, such as -45.
-            return {i18n::format(i18n::tr("Linear, tilt %1$s\u00b0"), {tilt}), ""};
-        case polarisation::Ellipse::Kind::Circular:
-            return {ellipse.clockwise ? i18n::tr("Circular, right-handed (clockwise)")
-                                      : i18n::tr("Circular, left-handed (counter-clockwise)"),
-                    i18n::tr("axial ratio 1")};
-        case polarisation::Ellipse::Kind::Elliptical:
-            break;
-    }
-    const std::string ratio = i18n::localNumber(number_rules::fixedText(ellipse.axialRatio(), 2));
-    return {ellipse.clockwise ? i18n::tr("Elliptical, right-handed (clockwise)")
-                              : i18n::tr("Elliptical, left-handed (counter-clockwise)"),
-            // TRANSLATORS: %1$s is the long axis over the short one, such as 2.41; %2$s is the
-            // tilt of the long axis in degrees, such as -45.
-            i18n::format(i18n::tr("axial ratio %1$s, tilt %2$s\u00b0"), {ratio, tilt})};
-}
-
 }  // namespace
 
 void describe(const Form1& form, words::Writer& w) {
@@ -235,7 +210,8 @@ void describe(const Form1& form, words::Writer& w) {
 void describeLessons(const Form1& form, words::Writer& w) {
     if (!form.lesson.ellipseShown())
         return;
-    const polarisation::CaptionLines lines = shownCaptionLines(polarisation::ellipseOf(form));
+    const polarisation::CaptionLines lines =
+        polarisation::captionLines(polarisation::ellipseOf(form));
     w.add(Kind::EllipseTool, "ellipse",
           lines.second.empty()
               // TRANSLATORS: %1$s is the ellipse tool's caption, such as "Linear, tilt -45°".
