@@ -291,15 +291,22 @@ std::vector<std::string> menuTitles() {
     return titles;
 }
 
-std::string keysText(Edition edition) {
-    std::string text;
+std::vector<std::pair<std::string, std::string>> keyRows(Edition edition) {
+    std::vector<std::pair<std::string, std::string>> rows;
     for (const Tool& tool : kTools) {
         const MenuKey key = keyIn(tool, edition);
         if (!key.key.empty())
-            text += keyText(key) + "\t" + i18n::tr(labelIn(tool, edition).data()) + "\n";
+            rows.emplace_back(keyText(key), i18n::tr(labelIn(tool, edition).data()));
     }
     for (const auto& [keys, what] : kWindowKeys)
-        text += std::string(i18n::tr(keys.data())) + "\t" + i18n::tr(what.data()) + "\n";
+        rows.emplace_back(i18n::tr(keys.data()), i18n::tr(what.data()));
+    return rows;
+}
+
+// A row a line, the key and what it does parted by a tab: the messages show them as a table.
+std::string keysText(Edition edition) {
+    std::string text;
+    for (const auto& [keys, what] : keyRows(edition)) text += keys + "\t" + what + "\n";
     return text;
 }
 

@@ -4,6 +4,7 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "ui/menu_entry.h"
@@ -94,6 +95,8 @@ std::vector<MenuEntry> menu(Form1& form, EditionServices& services, Edition edit
 // Every key of an edition, a line each: the tools' keys, then the window's own (Tab, the arrow
 // keys, the wheel), as "Help > Keys" shows them.
 std::string keysText(Edition edition);
+// The same, a key (or keys) and what it does a row.
+std::vector<std::pair<std::string, std::string>> keyRows(Edition edition);
 // The program's name, its version and what it is, as "Help > About" shows them.
 std::string aboutText();
 

@@ -64,16 +64,11 @@ int runDesktop(int argc, char* argv[], const std::function<void(QWidget&)>& befo
         std::printf("Usage: propagation-demos [SETTINGS]\n\nSettings:\n%s\nKeys in the window:\n",
                     SetupSettings::usage());
         // A key and what it does, a line each, the key's column as wide as the widest.
-        const std::string keys = tool_catalogue::keysText(tool_catalogue::Edition::Desktop);
+        const auto rows = tool_catalogue::keyRows(tool_catalogue::Edition::Desktop);
         std::size_t width = 0;
-        for (std::size_t at = 0; at < keys.size(); at = keys.find('\n', at) + 1)
-            width = std::max(width, keys.find('\t', at) - at);
-        for (std::size_t at = 0; at < keys.size(); at = keys.find('\n', at) + 1) {
-            const std::size_t tab = keys.find('\t', at);
-            const std::size_t end = keys.find('\n', at);
-            std::printf("  %-*s  %s\n", static_cast<int>(width), keys.substr(at, tab - at).c_str(),
-                        keys.substr(tab + 1, end - tab - 1).c_str());
-        }
+        for (const auto& row : rows) width = std::max(width, row.first.size());
+        for (const auto& [keys, what] : rows)
+            std::printf("  %-*s  %s\n", static_cast<int>(width), keys.c_str(), what.c_str());
         return 0;
     }
     std::string error = early.error;

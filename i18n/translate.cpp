@@ -120,7 +120,8 @@ std::string pickLanguage(const std::vector<std::string>& preferred) {
 }
 
 bool hasLanguage(std::string_view code) {
-    return find(code) >= 0 || (find(code) == -2 && catalogueOf(kPseudo.code) != nullptr);
+    const int index = find(code);
+    return index >= 0 || (index == -2 && catalogueOf(kPseudo.code) != nullptr);
 }
 
 const Language& language() {
