@@ -79,6 +79,12 @@ public:
     // The work of one timer tick: the next frame.
     void advanceOneFrame();
 
+    // Takes over the state of `other`: every control's properties, the module-level values, the
+    // random sequence where it stands and the tools; its events stay this window's own. A
+    // recording runs its frames on such a copy, so that the window on screen goes on as if
+    // nothing had been recorded.
+    void copyStateFrom(const Form1& other);
+
     // Whether the text of cmbDemo is `name`, whole and exactly: the dispatch's name test.
     bool demoIs(const char* name) const { return cmbDemo.text() == name; }
 

@@ -7,6 +7,18 @@
 #include "demos/demonstrations.h"
 #include "demos/fading/histogram.h"
 
+LessonState& LessonState::operator=(const LessonState& other) {
+    speed_ = other.speed_;
+    theory_ = other.theory_;
+    projector_ = other.projector_;
+    record_ = other.record_;
+    threshold_ = other.threshold_;
+    recordData_ = other.recordData_;
+    ellipse_ = other.ellipse_;
+    numbers_ = other.numbers_;
+    return *this;
+}
+
 bool LessonState::paused() const {
     return !form_.tmrOne.enabled() && form_.cmdStart.caption() == "Start";
 }

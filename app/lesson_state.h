@@ -22,7 +22,8 @@ public:
 
     explicit LessonState(Form1& form) : form_(form) {}
     LessonState(const LessonState&) = delete;
-    LessonState& operator=(const LessonState&) = delete;
+    // Takes over another window's tools, for the window this one belongs to.
+    LessonState& operator=(const LessonState& other);
 
     // Paused is tmrOne disabled with "Start" on cmdStart, as cmdStart_Click leaves it.
     bool paused() const;

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "app/form1.h"
+#include "demos/demonstrations.h"
 #include "i18n/translate.h"
 
 namespace tool_catalogue {
@@ -59,6 +60,15 @@ constexpr Tool kTools[] = {
      .change = setSpeed<Speed::Quarter>,
      .checked = isSpeed<Speed::Quarter>,
      .hint = N_("Slow motion: a frame every 400 ms; each frame is the same frame.")},
+    {.id = "toolRecordAnimation",
+     .label = N_("Record animation"),
+     .menu = Menu::Animation,
+     .key = {"A"},
+     .separatorBefore = true,
+     .service = [](EditionServices& services) { services.recordAnimation(); },
+     .hint = N_("An animated GIF for slides, from the picture on show, at the speed chosen: one "
+                "period of a wave or a turn of the polarisation, so that it loops without a jump; "
+                "10 seconds of fading.")},
     {.id = "toolTheory",
      .label = N_("Theory curve"),
      .menu = Menu::Lessons,
@@ -181,6 +191,23 @@ constexpr Tool kTools[] = {
      .key = {"C", true, true},
      .service = [](EditionServices& services) { services.copySetUp(); },
      .hint = N_("The set-up on screen, as it opens again.")},
+    {.id = "toolCopyData",
+     .label = N_("Copy data"),
+     .menu = Menu::Picture,
+     .key = {},
+     .separatorBefore = true,
+     .service = [](EditionServices& services) { services.copyData(); },
+     .enabled = [](const Form1& form) { return demos::shown(form) != nullptr; },
+     .hint = N_("The numbers behind the picture as CSV text for a spreadsheet: the samples, rays, "
+                "bins or phasors on show, one table after another.")},
+    {.id = "toolSaveData",
+     .label = N_("Save data"),
+     .menu = Menu::Picture,
+     .key = {},
+     .service = [](EditionServices& services) { services.saveData(); },
+     .enabled = [](const Form1& form) { return demos::shown(form) != nullptr; },
+     .hint = N_("The numbers behind the picture as CSV files, one a table, each named after its "
+                "table (\"-rays\", \"-histogram\").")},
     {.id = "toolLanguage",
      .label = N_("Language..."),
      .menu = Menu::View,
@@ -238,6 +265,16 @@ constexpr Difference kDifferences[] = {
      N_("Save picture at twice the size..."),
      {},
      "as \"Save picture...\""},
+    {"toolRecordAnimation",
+     Edition::Desktop,
+     N_("Record animation..."),
+     {},
+     "as \"Save picture...\": the desktop asks for the length and a file name first"},
+    {"toolSaveData",
+     Edition::Desktop,
+     N_("Save data..."),
+     {},
+     "as \"Save picture...\": the desktop asks for the file name first"},
     {"toolCopySetUp",
      Edition::Desktop,
      N_("Copy command line"),
@@ -371,6 +408,17 @@ std::string pictureFileName(const Form1& form) {
     }
     while (!demo.empty() && demo.back() == '-') demo.pop_back();
     return demo.empty() ? "propagation-demos" : "propagation-demos-" + demo;
+}
+
+std::string dataText(const Form1& form) {
+    return data_tables::clipboardText(demos::dataOf(form));
+}
+
+std::vector<DataFile> dataFiles(const Form1& form, std::string_view stem) {
+    std::vector<DataFile> files;
+    for (const DataTable& table : demos::dataOf(form))
+        files.push_back({data_tables::fileName(stem, table), table.csv()});
+    return files;
 }
 
 }  // namespace tool_catalogue

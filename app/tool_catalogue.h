@@ -28,7 +28,13 @@ public:
     virtual void toggleFullScreen() = 0;
     // The set-up on screen, in the form that opens it again: a command line or a link.
     virtual void copySetUp() = 0;
+    // The numbers behind the picture (demos::dataOf) as CSV: every table on the clipboard, one
+    // after another; or saved, a file a table.
+    virtual void copyData() = 0;
+    virtual void saveData() = 0;
     // The whole description of the picture, said by the screen reader.
+    // The animation from the picture on show, as a file for slides (animation::lengthOf frames).
+    virtual void recordAnimation() = 0;
     virtual void describePicture() = 0;
     // A message the user reads and closes: the keys (keysText) or what the program is
     // (aboutText), under its title.
@@ -102,5 +108,16 @@ std::string aboutText();
 
 // "propagation-demos-ricean": a saved picture's name, after the demonstration on show.
 std::string pictureFileName(const Form1& form);
+
+// The numbers behind the picture on show, as "Copy data" puts them on the clipboard: every
+// table's CSV, a blank line between two.
+std::string dataText(const Form1& form);
+// The same as "Save data" saves them, a file a table: its name after `stem` and the table's
+// ("propagation-demos-rayleigh-rays.csv"; a ".csv" that ends `stem` is taken off first), its text.
+struct DataFile {
+    std::string name;
+    std::string text;
+};
+std::vector<DataFile> dataFiles(const Form1& form, std::string_view stem);
 
 }  // namespace tool_catalogue

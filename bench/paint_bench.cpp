@@ -1,12 +1,16 @@
 // Painting the whole window, widgets included, into an image on the offscreen platform, as the
-// program paints it (antialiased), at device pixel ratio 1 and 2.
+// program paints it (antialiased), at device pixel ratio 1 and 2; and recording 100 frames of it as
+// a GIF.
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
+#include <QFileInfo>
 #include <QImage>
+#include <QTemporaryDir>
 #include <string>
 
 #include "app/form1.h"
+#include "desktop/animation_recorder.h"
 #include "ui/qt/form_view.h"
 #include "ui/qt/qt_conversions.h"
 
@@ -61,6 +65,32 @@ void BM_TickAndRepaint(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_TickAndRepaint)->DenseRange(0, 5)->Unit(benchmark::kMicrosecond);
+
+// "Record animation" on the desktop: 100 frames drawn on a copy of the window, painted, reduced
+// to their palettes and written as a GIF by giflib; the file's size is the counter "bytes". The
+// floor is 100 paints of the window itself (BM_PaintWindow at 1x, times 100).
+void BM_RecordGif100Frames(benchmark::State& state) {
+    const std::string demo = kDemos[state.range(0)];
+    state.SetLabel(demo);
+    Form1 form;
+    FormView view(form);
+    view.load();
+    view.deliver([&] {
+        form.cmbDemo.setText(demo);
+        if (demo == "Rayleigh") {
+            form.cmbOne.setText("Ten");
+            form.cmdHist.click();
+        }
+    });
+    QTemporaryDir dir;
+    const QString path = dir.filePath("frames.gif");
+    for (auto _ : state) {
+        if (!animation_recorder::recordGif(form, view.size(), 100, path).empty())
+            state.SkipWithError("the GIF could not be written");
+    }
+    state.counters["bytes"] = static_cast<double>(QFileInfo(path).size());
+}
+BENCHMARK(BM_RecordGif100Frames)->Arg(0)->Arg(2)->Arg(3)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

@@ -12,6 +12,7 @@
 //   - one tick plus its repaint: window.propagationTest's tick(1) and paint() (which paints the
 //     changed region at once), per demonstration, in batches of ten ticks (performance.now() is
 //     coarsened to 0.1 ms in a page that is not cross-origin isolated);
+//   - "Record animation": 100 frames as a GIF, from the choice to the download, and its size;
 //   - CPU time of all of Chromium's processes (utime + stime from /proc) while "Plane Wave"
 //     animates on its own clock for S seconds, against the same browser on about:blank; R runs.
 // All figures are medians.
@@ -140,6 +141,36 @@ async function loads(url, withReady) {
             return samples;
         }, setup);
         console.log(`tick + repaint, ${name}: median ${(median(perTick) * 1000).toFixed(0)} µs`);
+    }
+    await browser.close();
+}
+
+// ---- "Record animation": 100 frames as a GIF (gifenc), from the press on the dialog's first
+// choice to the download, with the GIF's size; five recordings each, on the test page.
+{
+    const browser = await launch();
+    const context = await browser.newContext({ viewport: { width: 789, height: 605 },
+        acceptDownloads: true });
+    const page = await context.newPage();
+    await page.goto(pageUrl);
+    await page.evaluate(waitForReady);
+    // A wavelength of 12.5 repeats after 100 frames; fading is recorded for 100.
+    for (const [name, setup] of [['Plane Wave', 'demo=Plane%20Wave&one=12.5'],
+        ['Rayleigh', 'demo=Rayleigh&one=Ten&histogram']]) {
+        const times = [];
+        let bytes = 0;
+        for (let run = 0; run < 5; ++run) {
+            await page.evaluate((s) => { window.propagationTest.setup(s); window.propagationTest.paint(); }, setup);
+            await page.keyboard.press('a');
+            const choice = page.locator('.message-choice').first();
+            const label = await choice.textContent();
+            if (!/100/.test(label)) throw new Error(`${name}: the first choice is "${label}"`);
+            const start = Date.now();
+            const [download] = await Promise.all([page.waitForEvent('download', { timeout: 120000 }), choice.click()]);
+            times.push(Date.now() - start);
+            bytes = fs.statSync(await download.path()).size;
+        }
+        console.log(`record 100 frames as GIF, ${name}: median ${median(times).toFixed(0)} ms, ${bytes} bytes`);
     }
     await browser.close();
 }

@@ -4,13 +4,19 @@
 
 #include "app/form1.h"
 #include "demos/fading/fading.h"
+#include "demos/fading/fading_data.h"
 #include "demos/fading/record_overlay.h"
 #include "demos/phasors/numbers_overlay.h"
+#include "demos/phasors/phasor_data.h"
 #include "demos/phasors/phasor_words.h"
 #include "demos/phasors/phasors.h"
 #include "demos/polarisation/ellipse_overlay.h"
 #include "demos/polarisation/polarisation.h"
+#include "demos/polarisation/polarisation_data.h"
 #include "demos/polarisation/polarisation_words.h"
+#include "demos/waves/group_velocity.h"
+#include "demos/waves/plane_wave.h"
+#include "demos/waves/wave_data.h"
 #include "demos/waves/wave_trace.h"
 #include "i18n/translate.h"
 
@@ -29,6 +35,10 @@ std::string groupNews(const Form1& form, NewsWatch& watch, bool) {
     return wave_words::groupNews(form, watch.groups);
 }
 
+std::vector<double> stillPicture(const Form1&) {
+    return {};
+}
+
 std::string fadingNews(const Form1& form, NewsWatch& watch, bool mayTell) {
     return fading_words::news(form, watch.fading, mayTell);
 }
@@ -42,7 +52,9 @@ const std::vector<Demonstration>& list() {
          noDrawing,
          {},
          Theory::Off,
-         wave_trace::figures},
+         wave_trace::figures,
+         wave_data::groups,
+         group_velocity::periods},
         {N_("Polarisation"),
          polarisation_words::describe,
          polarisation_words::describeLessons,
@@ -50,7 +62,9 @@ const std::vector<Demonstration>& list() {
          polarisation::drawEllipse,
          {Lesson::Ellipse},
          Theory::Off,
-         polarisation::figures},
+         polarisation::figures,
+         polarisation::data,
+         polarisation::periods},
         {N_("Plane Wave"),
          wave_words::describePlaneWave,
          nothing,
@@ -58,7 +72,9 @@ const std::vector<Demonstration>& list() {
          noDrawing,
          {},
          Theory::Off,
-         wave_trace::figures},
+         wave_trace::figures,
+         wave_data::planeWave,
+         plane_wave::periods},
         {N_("Rayleigh"),
          fading_words::describe,
          fading_words::describeLessons,
@@ -66,7 +82,9 @@ const std::vector<Demonstration>& list() {
          fading_record::drawRecord,
          {Lesson::FadingRecord},
          Theory::Rayleigh,
-         fading::figures},
+         fading::figures,
+         fading_data::data,
+         nullptr},
         {N_("Ricean"),
          fading_words::describe,
          fading_words::describeLessons,
@@ -74,7 +92,9 @@ const std::vector<Demonstration>& list() {
          fading_record::drawRecord,
          {Lesson::FadingRecord},
          Theory::Ricean,
-         fading::figures},
+         fading::figures,
+         fading_data::data,
+         nullptr},
         {N_("Phasors"),
          phasor_words::describe,
          phasor_words::describeLessons,
@@ -82,7 +102,9 @@ const std::vector<Demonstration>& list() {
          phasors::drawNumbers,
          {Lesson::PhasorNumbers},
          Theory::Off,
-         phasors::figures},
+         phasors::figures,
+         phasors::data,
+         stillPicture},
     };
     return demonstrations;
 }
@@ -108,6 +130,11 @@ const Demonstration* shown(const Form1& form) {
 bool offers(const Form1& form, Lesson lesson) {
     const Demonstration* demonstration = shown(form);
     return demonstration != nullptr && demonstration->offers(lesson);
+}
+
+std::vector<DataTable> dataOf(const Form1& form) {
+    const Demonstration* demonstration = shown(form);
+    return demonstration != nullptr ? demonstration->data(form) : std::vector<DataTable>{};
 }
 
 }  // namespace demos

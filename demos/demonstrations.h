@@ -5,6 +5,7 @@
 #include <string_view>
 #include <vector>
 
+#include "demos/data_table.h"
 #include "demos/fading/fading_words.h"
 #include "demos/fading/theory_curve.h"
 #include "demos/figure.h"
@@ -49,6 +50,11 @@ struct Demonstration {
     theory_curve::Theory theory;
     // The figures of its picture.
     std::vector<Figure> (*figures)(const Form1& form);
+    // The numbers behind its picture as it stands, a table a file ("Copy data", "Save data").
+    std::vector<DataTable> (*data)(const Form1& form);
+    // The periods, in frames, of what moves in its picture (none for a still picture); null for
+    // a picture that never repeats. A recording of one loop takes as many frames as they share.
+    std::vector<double> (*periods)(const Form1& form);
 
     bool offers(Lesson lesson) const;
 };
@@ -59,5 +65,7 @@ std::span<const Demonstration> all();
 const Demonstration* shown(const Form1& form);
 // Whether the demonstration shown offers `lesson`.
 bool offers(const Form1& form, Lesson lesson);
+// The numbers behind the picture on show; none where no demonstration is shown.
+std::vector<DataTable> dataOf(const Form1& form);
 
 }  // namespace demos

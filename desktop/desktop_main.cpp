@@ -8,9 +8,11 @@
 #include <string>
 #include <vector>
 
+#include "app/animation.h"
 #include "app/form1.h"
 #include "app/setup_settings.h"
 #include "app/tool_catalogue.h"
+#include "desktop/animation_recorder.h"
 #include "desktop/desktop_window.h"
 #include "i18n/translate.h"
 #include "ui/qt/form_view.h"
@@ -51,18 +53,65 @@ std::vector<std::string> systemLanguages() {
     return languages;
 }
 
+// "--record-animation FILE [--frames N]" (or "--name=value"): the animation written as a GIF for
+// slides, and no window shown. Taken out of `arguments`; on a bad value, its error.
+struct AnimationRequest {
+    std::string file;
+    int frames = 0;  // 0: one loop, or 10 s of a picture that never repeats
+};
+std::string takeAnimationRequest(std::vector<std::string>& arguments, AnimationRequest& request) {
+    std::vector<std::string> rest;
+    std::string error;
+    for (std::size_t i = 0; i < arguments.size(); ++i) {
+        const std::string& argument = arguments[i];
+        const std::size_t equals = argument.find('=');
+        const std::string name = argument.substr(0, equals);
+        if (name != "--record-animation" && name != "--frames") {
+            rest.push_back(argument);
+            continue;
+        }
+        std::string value;
+        if (equals != std::string::npos) {
+            value = argument.substr(equals + 1);
+        } else if (i + 1 < arguments.size()) {
+            value = arguments[++i];
+        }
+        if (value.empty()) {
+            error = "\"" + name + "\" needs a value";
+        } else if (name == "--record-animation") {
+            request.file = value;
+        } else {
+            char* end = nullptr;
+            const long frames = std::strtol(value.c_str(), &end, 10);
+            if (*end != '\0' || frames < 1 || frames > animation::kMaxFrames)
+                error = "--frames takes 1 to " + std::to_string(animation::kMaxFrames);
+            request.frames = static_cast<int>(frames);
+        }
+    }
+    if (error.empty() && request.frames > 0 && request.file.empty())
+        error = "--frames goes with --record-animation";
+    arguments = rest;
+    return error;
+}
+
 }  // namespace
 
 int runDesktop(int argc, char* argv[], const std::function<void(QWidget&)>& beforeShow) {
     // The command line is read before the toolkit needs a screen: the help and a refused set-up
     // answer on a machine without a display.
     std::vector<std::string> given(argv + 1, argv + argc);
+    AnimationRequest animation;
+    const std::string animationError = takeAnimationRequest(given, animation);
     const ParsedSetup early = SetupSettings::fromArguments(given, SetupSettings::Unknown::PassOn);
     // The language: --language, else the system's; English where there is no catalogue.
     i18n::setLanguage(early.settings.language.value_or(i18n::pickLanguage(systemLanguages())));
     if (given.size() == 1 && (given[0] == "--help" || given[0] == "-h")) {
-        std::printf("Usage: propagation-demos [SETTINGS]\n\nSettings:\n%s\nKeys in the window:\n",
-                    SetupSettings::usage());
+        std::printf(
+            "Usage: propagation-demos [SETTINGS] [--record-animation FILE.gif [--frames "
+            "N]]\n\nSettings:\n%s\nWith --record-animation the window is not shown: the "
+            "animation from the set-up is written as a looping GIF, one period of a "
+            "repeating picture or N frames.\n\nKeys in the window:\n",
+            SetupSettings::usage());
         // A key and what it does, a line each, the key's column as wide as the widest.
         const auto rows = tool_catalogue::keyRows(tool_catalogue::Edition::Desktop);
         std::size_t width = 0;
@@ -71,7 +120,7 @@ int runDesktop(int argc, char* argv[], const std::function<void(QWidget&)>& befo
             std::printf("  %-*s  %s\n", static_cast<int>(width), keys.c_str(), what.c_str());
         return 0;
     }
-    std::string error = early.error;
+    std::string error = early.error.empty() ? animationError : early.error;
     for (const std::string& argument : early.unclaimed) {
         if (error.empty() && !looksLikeToolkitOption(argument))
             error =
@@ -106,6 +155,7 @@ int runDesktop(int argc, char* argv[], const std::function<void(QWidget&)>& befo
     std::vector<std::string> arguments;
     const QStringList left = QCoreApplication::arguments();
     for (qsizetype i = 1; i < left.size(); ++i) arguments.push_back(left[i].toStdString());
+    takeAnimationRequest(arguments, animation);
     const ParsedSetup setup = SetupSettings::fromArguments(arguments);
     if (!setup.ok()) {
         std::fprintf(stderr, "propagation-demos: %s\n", setup.error.c_str());
@@ -120,6 +170,15 @@ int runDesktop(int argc, char* argv[], const std::function<void(QWidget&)>& befo
     window.load();
     setup.settings.apply(form,
                          [&](const std::function<void()>& action) { window.deliver(action); });
+    if (!animation.file.empty()) {
+        const std::string failed = animation_recorder::recordGif(
+            form, window.designSize(),
+            animation.frames > 0 ? animation.frames : animation::lengthOf(form).frames,
+            QString::fromStdString(animation.file));
+        if (!failed.empty())
+            std::fprintf(stderr, "propagation-demos: %s\n", failed.c_str());
+        return failed.empty() ? 0 : 1;
+    }
     main.show();
     return QApplication::exec();
 }

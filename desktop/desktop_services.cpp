@@ -7,11 +7,15 @@
 #include <QInputDialog>
 #include <QMessageBox>
 #include <QProcess>
+#include <QProgressDialog>
+#include <QSaveFile>
 #include <QTimer>
 
+#include "app/animation.h"
 #include "app/form1.h"
 #include "app/lesson_layer.h"
 #include "app/setup_settings.h"
+#include "desktop/animation_recorder.h"
 #include "i18n/translate.h"
 #include "ui/qt/form_view.h"
 #include "ui/qt/picture_files.h"
@@ -60,6 +64,54 @@ void DesktopServices::savePicture(int factor) {
         QMessageBox::warning(
             &view_, view_.windowTitle(),
             QString::fromUtf8(i18n::tr("The picture could not be written to")) + "\n" + path);
+    }
+}
+
+// The length first (one loop, or 10 s of a picture that never repeats, offered), then the file;
+// a note with a "Cancel" button shows how far it has come, and the window runs on meanwhile.
+void DesktopServices::recordAnimation() {
+    if (recording_)
+        return;
+    const animation::Length length = animation::lengthOf(form_);
+    const std::string advice =
+        length.loops ? i18n::format(i18n::tr("One period of this picture is %1$s frames: that "
+                                             "many loop without a jump."),
+                                    {std::to_string(length.frames)})
+                     : i18n::format(i18n::tr("This picture does not repeat itself: %1$s frames "
+                                             "are 10 seconds at normal speed."),
+                                    {std::to_string(length.frames)});
+    bool ok = false;
+    const int frames = QInputDialog::getInt(
+        &view_, i18n::tr("Record animation"),
+        QString::fromStdString(advice) + "\n\n" + i18n::tr("Frames to record:"), length.frames, 1,
+        animation::kMaxFrames, 1, &ok);
+    if (!ok)
+        return;
+    QString path = QFileDialog::getSaveFileName(
+        &view_, i18n::tr("Record animation"),
+        QString::fromStdString(tool_catalogue::pictureFileName(form_)) + ".gif",
+        "GIF animation (*.gif)");
+    if (path.isEmpty())
+        return;
+    if (!path.endsWith(".gif", Qt::CaseInsensitive))
+        path += ".gif";
+    recording_ = true;
+    QProgressDialog note(i18n::tr("Recording the animation..."), i18n::tr("Cancel"), 0, frames,
+                         view_.window());
+    note.setWindowTitle(i18n::tr("Record animation"));
+    note.setWindowModality(Qt::WindowModal);
+    note.setMinimumDuration(300);
+    const std::string error =
+        animation_recorder::recordGif(form_, view_.size(), frames, path, [&note](int done, int) {
+            note.setValue(done);
+            QCoreApplication::processEvents();
+            return !note.wasCanceled();
+        });
+    recording_ = false;
+    if (!error.empty() && !note.wasCanceled()) {
+        QMessageBox::warning(&view_, view_.windowTitle(),
+                             QString::fromUtf8(i18n::tr("The animation could not be written to")) +
+                                 "\n" + path + "\n" + QString::fromStdString(error));
     }
 }
 
@@ -133,4 +185,32 @@ void DesktopServices::copySetUp() {
     QGuiApplication::clipboard()->setText(
         "propagation-demos " +
         QString::fromStdString(SetupSettings::fromWindow(form_).toCommandLine()));
+}
+
+void DesktopServices::copyData() {
+    QGuiApplication::clipboard()->setText(QString::fromStdString(tool_catalogue::dataText(form_)));
+}
+
+// One name is asked for; each table is saved beside it under that name with its own added.
+void DesktopServices::saveData() {
+    const QString name = QString::fromStdString(tool_catalogue::pictureFileName(form_)) + ".csv";
+    const QString path =
+        QFileDialog::getSaveFileName(&view_, i18n::tr("Save data"), name, "CSV table (*.csv)");
+    if (path.isEmpty())
+        return;
+    QStringList failed;
+    for (const tool_catalogue::DataFile& file :
+         tool_catalogue::dataFiles(form_, path.toStdString())) {
+        QSaveFile out(QString::fromStdString(file.name));
+        const auto size = static_cast<qint64>(file.text.size());
+        if (!out.open(QIODevice::WriteOnly) || out.write(file.text.data(), size) != size ||
+            !out.commit()) {
+            failed << out.fileName();
+        }
+    }
+    if (!failed.isEmpty()) {
+        QMessageBox::warning(&view_, view_.windowTitle(),
+                             QString::fromUtf8(i18n::tr("The data could not be written to")) +
+                                 "\n" + failed.join("\n"));
+    }
 }

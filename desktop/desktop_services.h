@@ -25,6 +25,9 @@ public:
     bool fullScreen() const override;
     void toggleFullScreen() override;
     void copySetUp() override;
+    void copyData() override;
+    void saveData() override;
+    void recordAnimation() override;
     void describePicture() override;
     void showMessage(const std::string& title, const std::string& text) override;
     void chooseLanguage() override;
@@ -38,4 +41,5 @@ private:
     Narration narration_;
     QElapsedTimer clock_;
     ToolMenu menu_;
+    bool recording_ = false;
 };

@@ -5,8 +5,11 @@
 // tips dropped at points in twips; then the ticks pass (and with --paused, the animation is paused
 // after them).
 //   snapshot [SETTINGS] [--ticks N] [--ratio R] [--size WxH] [--menu TITLE] OUTPUT.png|OUTPUT.svg
+//   snapshot [SETTINGS] [--ticks N] [--size WxH] --record-animation OUTPUT.gif [--frames N]
 // With --menu, the PNG is the program's whole window, its menu bar above the form, with that menu
-// of the menu bar open over it. A bad setting is reported on stderr with exit status 2.
+// of the menu bar open over it. With --record-animation, the animation from the picture the ticks
+// leave is written as a looping GIF: one period of a repeating picture, else --frames. A bad
+// setting is reported on stderr with exit status 2.
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QImage>
@@ -18,9 +21,11 @@
 #include <utility>
 #include <vector>
 
+#include "app/animation.h"
 #include "app/form1.h"
 #include "app/lesson_layer.h"
 #include "app/setup_settings.h"
+#include "desktop/animation_recorder.h"
 #include "desktop/desktop_window.h"
 #include "i18n/translate.h"
 #include "ui/qt/form_view.h"
@@ -60,11 +65,18 @@ int main(int argc, char* argv[]) {
                       "The whole window with this menu of its menu bar open (Picture, Animation, "
                       "Lessons, View, Help).",
                       "title"});
+    parser.addOption({"record-animation",
+                      "Records the animation from the picture as a looping GIF, for slides.",
+                      "file.gif"});
+    parser.addOption({"frames",
+                      "Frames to record; one period of a repeating picture, or 100, by default.",
+                      "count"});
     parser.addPositionalArgument("output", "The PNG or SVG file to write.");
     QStringList rest{given.value(0)};
     for (const std::string& argument : setup.unclaimed) rest << QString::fromStdString(argument);
     parser.process(rest);
-    if (parser.positionalArguments().size() != 1)
+    const bool recording = parser.isSet("record-animation");
+    if (parser.positionalArguments().size() != (recording ? 0 : 1))
         parser.showHelp(2);
 
     const QStringList size = parser.value("size").split('x');
@@ -91,6 +103,19 @@ int main(int argc, char* argv[]) {
     for (int i = 0; i < ticks; ++i) window.deliver([&] { form.tmrOne.tick(); });
     pause.apply(form, deliver);
 
+    if (recording) {
+        const int frames = parser.isSet("frames") ? parser.value("frames").toInt()
+                                                  : animation::lengthOf(form).frames;
+        if (frames < 1 || frames > animation::kMaxFrames)
+            parser.showHelp(2);
+        const std::string failed = animation_recorder::recordGif(form, window.size(), frames,
+                                                                 parser.value("record-animation"));
+        if (!failed.empty()) {
+            std::fprintf(stderr, "snapshot: %s\n", failed.c_str());
+            return 1;
+        }
+        return 0;
+    }
     const QString output = parser.positionalArguments().first();
     if (parser.isSet("menu")) {
         auto* menu = desktop.menuBar()->findChild<QMenu*>("mnu" + parser.value("menu"));

@@ -9,6 +9,23 @@
 // A control with a box: Left, Top, Width, Height in twips, and a place in the tab order.
 class BoxControl : public Control {
 public:
+    BoxControl() = default;
+    // Takes over another control's properties; the label that names it stays one of its own
+    // window.
+    BoxControl& operator=(const BoxControl& other) {
+        Control::operator=(other);
+        accessibleName_ = other.accessibleName_;
+        accessibleDescription_ = other.accessibleDescription_;
+        accessibleValue_ = other.accessibleValue_;
+        accessiblePressed_ = other.accessiblePressed_;
+        left_ = other.left_;
+        top_ = other.top_;
+        width_ = other.width_;
+        height_ = other.height_;
+        tabIndex_ = other.tabIndex_;
+        return *this;
+    }
+
     float left() const { return left_; }
     float top() const { return top_; }
     float width() const { return width_; }

@@ -14,7 +14,6 @@ class Control {
 public:
     Control() = default;
     Control(const Control&) = delete;
-    Control& operator=(const Control&) = delete;
     virtual ~Control() = default;
 
     const std::string& name() const { return name_; }
@@ -40,6 +39,15 @@ public:
     void attach(Form& form) { form_ = &form; }
 
 protected:
+    // A window that takes over another's state assigns each control the other's: the properties
+    // come over, the control stays in its own window, and it counts as changed.
+    Control& operator=(const Control& other) {
+        name_ = other.name_;
+        visible_ = other.visible_;
+        ++revision_;
+        return *this;
+    }
+
     Form* form() const { return form_; }
 
     template <class T>

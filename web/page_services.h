@@ -19,6 +19,7 @@ class WebFormView;
 class PageServices : public EditionServices {
 public:
     PageServices(Form1& form, WebFormView& view);
+    ~PageServices() override;
     PageServices(const PageServices&) = delete;
     PageServices& operator=(const PageServices&) = delete;
 
@@ -31,16 +32,29 @@ public:
     bool fullScreen() const override;
     void toggleFullScreen() override;
     void copySetUp() override;
+    void copyData() override;
+    void saveData() override;
+    void recordAnimation() override;
     void describePicture() override;
     void showMessage(const std::string& title, const std::string& text) override;
     void chooseLanguage() override;
     tool_catalogue::Edition edition() const override { return tool_catalogue::Edition::Browser; }
 
 private:
+    // A recording under way: its copy of the window, the file's encoder (gifenc's GIF or the
+    // browser's WebM), the frame's time, and the file's name.
+    struct Recording;
+    void startRecording(const std::string& format, int frames);
+    void recordStep();
+
     Form1& form_;
     WebFormView& view_;
     BrowserServices services_;
     Narration narration_;
     std::unique_ptr<ToolMenu> menu_;
     MessageDialog message_;
+    std::unique_ptr<Recording> recording_;
+    emscripten::val recordStep_ = emscripten::val::null();
+    emscripten::val recordFinish_ = emscripten::val::null();
+    emscripten::val recordSaved_ = emscripten::val::null();
 };

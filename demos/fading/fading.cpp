@@ -170,6 +170,8 @@ std::vector<demos::Figure> figures(const Form1& form) {
         out.push_back({"histogram", histogram::axesBox(form).adjusted(60), 1, 1});
     if (form.lesson.recordShown())
         out.push_back({"record", fading_record::kArea, 1, 1});
+    if (form.lesson.recordShown())
+        out.push_back({"record numbers", fading_record::kNumbersArea, 2, 2});
     return out;
 }
 

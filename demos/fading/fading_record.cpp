@@ -47,6 +47,10 @@ double Record::level(double decibels) const {
     return rms() * std::pow(10.0, decibels / 20);
 }
 
+double Record::decibelsOf(double envelope) const {
+    return 20 * std::log10(envelope / rms());
+}
+
 double Record::fractionBelow(double decibels) const {
     if (envelopes_.empty())
         return 0;

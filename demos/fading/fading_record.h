@@ -17,9 +17,13 @@ namespace fading_record {
 inline constexpr int kShownFrames = 300;
 inline constexpr std::size_t kKeptFrames = 100000;
 // Where the chart stands: the picture's free space below the histogram's controls.
-inline constexpr RectF kArea{7440, 5520, 4140, 1590};
-// The chart's range of decibels, top to bottom.
-inline constexpr double kTopDecibels = 10;
+inline constexpr RectF kArea{7440, 5445, 4140, 1710};
+// Where its numbers stand: below the rays' axes, above the option rows, beside the chart.
+inline constexpr RectF kNumbersArea{360, 6300, 7020, 840};
+// The chart's range of decibels, top to bottom: the deepest fades below the bottom and the rare
+// peaks above the top (a Rayleigh envelope lies above +5 dB in 4 % of the frames) stay at its
+// edge.
+inline constexpr double kTopDecibels = 5;
 inline constexpr double kBottomDecibels = -30;
 
 class Record {
@@ -34,6 +38,11 @@ public:
     double rms() const;
     // The last kShownFrames envelopes (fewer at first), oldest first.
     std::vector<double> shown() const;
+    // Every kept envelope, oldest first.
+    const std::deque<double>& kept() const { return envelopes_; }
+    // An envelope in decibels against rms(); not finite for an envelope of 0 or while nothing is
+    // kept.
+    double decibelsOf(double envelope) const;
     // The envelope `decibels` against rms(), in twips.
     double level(double decibels) const;
     // The share of the kept frames whose envelope lies below level(decibels); 0 while there are

@@ -36,8 +36,12 @@ void drawNumbers(const Form1& form, std::vector<drawing::Overlay>& out) {
     if (!form.lesson.numbersShown())
         return;
     drawing::Overlay overlay;
-    overlay.area = {120, 2400, 3420, 4440};
-    const double tops[] = {2415, 4455, 6495};
+    overlay.area = kNumbersArea;
+    // A row a phasor, as high as a label: a short stroke in the phasor's colour as its key, then
+    // its numbers, dark as the window's labels.
+    constexpr double kRow = 495;
+    constexpr double kKey = 420;
+    constexpr drawing::Rgba kText{0, 0, 0, 255};
     // The widest text a caption shows.
     const std::string widestLength = "99999";
     const std::string widestPhase = "-180";
@@ -47,10 +51,17 @@ void drawNumbers(const Form1& form, std::vector<drawing::Overlay>& out) {
         const bool hasLength = lengthOf(tip) > 0;
         const std::string length = number_rules::wholeText(lengthOf(tip));
         const std::string phase = hasLength ? number_rules::wholeText(phaseDegrees(tip)) : "";
-        overlay.captions.push_back({.box = {180, tops[k], 3300, 330},
-                                    .text = numbersText(k, length, hasLength ? &phase : nullptr),
-                                    .colour = drawing::Rgba::from(form.cmdPhasor[k].backColour()),
-                                    .sizedAs = sizedAs});
+        const double top = kNumbersArea.top + 30 + kRow * k;
+        const double middle = top + kRow / 2;
+        const double left = kNumbersArea.left + 60;
+        overlay.lines.push_back({{{left, middle}, {left + kKey, middle}},
+                                 drawing::Rgba::from(form.cmdPhasor[k].backColour()),
+                                 4});
+        overlay.captions.push_back(
+            {.box = {left + kKey + 120, top, kNumbersArea.right() - left - kKey - 180, kRow},
+             .text = numbersText(k, length, hasLength ? &phase : nullptr),
+             .colour = kText,
+             .sizedAs = sizedAs});
     }
     out.push_back(std::move(overlay));
 }

@@ -47,9 +47,7 @@ void placeShaft(Line& shaft, double x1, double x2, double y1, double y2) {
 }
 
 void sampleSinusoid(TraceArray& trace, Phasor p) {
-    const double magnitude = std::sqrt(p.y * p.y + p.x * p.x);
-    const double phase = PhaseAngle(p.y, p.x);
-    for (int i = 0; i <= 95; ++i) trace[i] = std::cos(i * kPi / 8 - phase) * magnitude;
+    for (int i = 0; i <= 95; ++i) trace[i] = sinusoidAt(p, i);
 }
 
 }  // namespace
@@ -155,6 +153,12 @@ Offset tipOffset(const Form1& form, int index) {
     return {a.x + b.x, a.y + b.y};
 }
 
+double sinusoidAt(Offset offset, int sample) {
+    const double magnitude = std::sqrt(offset.y * offset.y + offset.x * offset.x);
+    const double phase = PhaseAngle(offset.y, offset.x);
+    return std::cos(sample * kPi / 8 - phase) * magnitude;
+}
+
 double lengthOf(Offset offset) {
     return std::hypot(offset.x, offset.y);
 }
@@ -176,8 +180,12 @@ std::vector<demos::Figure> figures(const Form1& form) {
     const double top = form.lnePhasor[6].y1() - 180.0;
     const double bottom = form.lnePhasor[8].y1() - 15.0 + 2040;
     const double left = form.lnePhasor[0].x1();
-    return {{"diagrams", {120, top, left - 60 - 120, bottom - top}, 0, 0},
-            {"sinusoids", {left - 60, 0, double{form.lnePhasor[0].x2()} - left + 120, 7200}, 1, 0}};
+    std::vector<demos::Figure> out = {
+        {"diagrams", {120, top, left - 60 - 120, bottom - top}, 0, 0},
+        {"sinusoids", {left - 60, 0, double{form.lnePhasor[0].x2()} - left + 120, 7200}, 1, 0}};
+    if (form.lesson.numbersShown())
+        out.push_back({"numbers", kNumbersArea, 2, 1});
+    return out;
 }
 
 }  // namespace phasors

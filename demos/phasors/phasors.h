@@ -34,13 +34,20 @@ Offset tipOffset(const Form1& form, int index);
 // it: from the downward vertical (PhaseAngle of the downward and the rightward part).
 double lengthOf(Offset offset);
 double phaseDegrees(Offset offset);
+// Sample `sample` (0 to 95, 16 a cycle) of the sinusoid that an offset stands for, in twips below
+// its axis: as the frame draws it beside the diagram.
+double sinusoidAt(Offset offset, int sample);
 
 // Whether handle 0 or 1 still stands on its diagram's origin, where the set-up puts it and where
 // no drop can put it back.
 bool tipAtOrigin(const Form1& form, int index);
 
+// Where the phasor numbers stand while they show: below the sinusoids, where the demonstration
+// hides the option rows.
+inline constexpr RectF kNumbersArea{4740, 7200, 7020, 1560};
+
 // The figures of the phasor picture: each phasor's diagram with its sinusoid beside it, the sum's
-// at the bottom.
+// at the bottom, and the numbers below them while they show.
 std::vector<demos::Figure> figures(const Form1& form);
 
 }  // namespace phasors

@@ -96,11 +96,9 @@ void setUp(Form1& form) {
 }
 
 void drawFrame(Form1& form) {
-    const double t = form.FrameCount;
-    const double phase1 = t * kPi / 12;
-    const double phase2 = (form.hscPhase.value() / 180.0) * kPi + t * kPi / 12;
-    const FieldVector e1 = scaled(fieldVector(form.cmbOne.text(), phase1), form.hscAmp1.value());
-    const FieldVector e2 = scaled(fieldVector(form.cmbTwo.text(), phase2), form.hscAmp2.value());
+    const double phase1 = phaseAtFrame(form.FrameCount);
+    const FieldVector e1 = componentAt(form, 1, phase1);
+    const FieldVector e2 = componentAt(form, 2, phase1);
     const FieldVector sum{e2.x + e1.x, e2.y + e1.y};
 
     const double cx = number_rules::roundToInt16(form.Line2.x1());
@@ -121,10 +119,24 @@ double Ellipse::axialRatio() const {
     return minor > 0 ? major / minor : std::numeric_limits<double>::infinity();
 }
 
-FieldVector sumAt(const Form1& form, double phase1) {
+std::vector<double> periods(const Form1&) {
+    return {24};
+}
+
+double phaseAtFrame(double frame) {
+    return frame * kPi / 12;
+}
+
+FieldVector componentAt(const Form1& form, int component, double phase1) {
+    if (component == 1)
+        return scaled(fieldVector(form.cmbOne.text(), phase1), form.hscAmp1.value());
     const double phase2 = (form.hscPhase.value() / 180.0) * kPi + phase1;
-    const FieldVector e1 = scaled(fieldVector(form.cmbOne.text(), phase1), form.hscAmp1.value());
-    const FieldVector e2 = scaled(fieldVector(form.cmbTwo.text(), phase2), form.hscAmp2.value());
+    return scaled(fieldVector(form.cmbTwo.text(), phase2), form.hscAmp2.value());
+}
+
+FieldVector sumAt(const Form1& form, double phase1) {
+    const FieldVector e1 = componentAt(form, 1, phase1);
+    const FieldVector e2 = componentAt(form, 2, phase1);
     return FieldVector{e2.x + e1.x, e2.y + e1.y};
 }
 
@@ -133,7 +145,18 @@ std::vector<PointF> trail(const Form1& form) {
     const double cy = number_rules::roundToInt16(form.Line1.y1());
     std::vector<PointF> points;
     for (int back = 23; back >= 0; --back) {
-        const FieldVector e = sumAt(form, (form.FrameCount - back) * kPi / 12);
+        const FieldVector e = sumAt(form, phaseAtFrame(form.FrameCount - back));
+        points.push_back({cx + kTwipsPerUnit * e.x, cy + kTwipsPerUnit * e.y});
+    }
+    return points;
+}
+
+std::vector<PointF> curve(const Form1& form, int samples) {
+    const double cx = number_rules::roundToInt16(form.Line2.x1());
+    const double cy = number_rules::roundToInt16(form.Line1.y1());
+    std::vector<PointF> points;
+    for (int i = 0; i < samples; ++i) {
+        const FieldVector e = sumAt(form, 2 * kPi * i / samples);
         points.push_back({cx + kTwipsPerUnit * e.x, cy + kTwipsPerUnit * e.y});
     }
     return points;

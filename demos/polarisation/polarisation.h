@@ -50,11 +50,22 @@ struct Ellipse {
 };
 Ellipse ellipseOf(const Form1& form);
 
+// The phase of component 1 at frame `frame`, in radians: a cycle every 24 frames.
+double phaseAtFrame(double frame);
+// The frames after which the picture repeats: one cycle.
+std::vector<double> periods(const Form1& form);
+// Component 1 or 2 (by its list, its amplitude and, for 2, the relative phase) when component 1 is
+// at `phase1`, in units of amplitude, by the frame's own rules.
+FieldVector componentAt(const Form1& form, int component, double phase1);
 // The sum of the two components when component 1 is at `phase1`, by the frame's own rules.
 FieldVector sumAt(const Form1& form, double phase1);
 // Where the tip of the sum stood in the last full cycle, the 24 frames up to this one, in twips,
 // oldest first: the path that the ellipse tool draws.
 std::vector<PointF> trail(const Form1& form);
+// The whole path of the sum over one cycle as a smooth closed curve, in twips: the tip at
+// `samples` phases of component 1, evenly spaced from 0, by the frame's own rules (sumAt).
+inline constexpr int kCurveSamples = 144;
+std::vector<PointF> curve(const Form1& form, int samples = kCurveSamples);
 // The ellipse in a few words for the ellipse tool's caption, in two lines: its kind and its turn
 // ("Elliptical, left-handed (counter-clockwise)"), then its axial ratio and its tilt ("axial ratio
 // 2.41, tilt -45°"), in the language in use; a line or no field takes one line, the second
@@ -67,8 +78,9 @@ CaptionLines captionLines(const Ellipse& ellipse);
 // The two lines as one: "Elliptical, left-handed (counter-clockwise), axial ratio 2.41, tilt -45°".
 std::string caption(const Ellipse& ellipse);
 
-// Where the ellipse tool writes its caption: the top right, where the polarisation shows nothing.
-inline constexpr RectF kEllipseCaptionArea{7440, 300, 4140, 750};
+// Where the ellipse tool writes its caption: the top right, where the polarisation shows nothing,
+// four lines at the window's labels' size.
+inline constexpr RectF kEllipseCaptionArea{7440, 300, 4260, 2040};
 
 // The figures of the polarisation picture: the axes, with the circles and their projections, and
 // the ellipse tool's caption while it shows.

@@ -27,6 +27,17 @@ double envelope(const Form1& form, int sample) {
     return envelope < 0 ? 0 : envelope;
 }
 
+std::vector<double> periods(const Form1& form) {
+    std::vector<double> result;
+    const double speeds[] = {form.OptionValue, number_rules::numericValue(form.cmbTwo.text())};
+    const double lengths[] = {60, 8};
+    for (int i = 0; i < 2; ++i) {
+        if (speeds[i] != 0)
+            result.push_back(lengths[i] / std::abs(speeds[i]));
+    }
+    return result;
+}
+
 // Nothing can change the text during a frame, so it is read once for all 96 samples.
 void computeFrame(Form1& form) {
     const double phaseVelocity = number_rules::numericValue(form.cmbTwo.text());

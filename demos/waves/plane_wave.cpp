@@ -32,6 +32,10 @@ double wavelengthInSteps(const Form1& form) {
     return 8 * std::abs(numericValue(form.cmbOne.text()));
 }
 
+std::vector<double> periods(const Form1& form) {
+    return {wavelengthInSteps(form)};
+}
+
 // Nothing can change the texts during a frame, so each is read once for all 96 samples.
 void computeFrame(Form1& form) {
     const double attenuation = numericValue(form.cmbTwo.text());

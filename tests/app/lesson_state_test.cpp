@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <functional>
 #include <memory>
@@ -391,17 +392,18 @@ TEST_F(FadingRecordTest, ChartShowsTheLastThreeHundredFramesAndTheShareCountsThe
     EXPECT_EQ(form.lesson.record().frames(), 450u);
     EXPECT_EQ(form.lesson.record().shown().size(), 300u);
     const drawing::LessonLayer layer = lessonLayer(form);
-    ASSERT_EQ(layer.overlays.size(), 1u);
+    ASSERT_EQ(layer.overlays.size(), 2u) << "the chart and its numbers";
     const drawing::Overlay& chart = layer.overlays.front();
-    // The 0 dB line, the threshold, then the trace: one point a frame, newest at the right.
-    ASSERT_EQ(chart.lines.size(), 3u);
-    const std::vector<PointF>& trace = chart.lines[2].points;
-    EXPECT_EQ(trace.size(), 300u);
-    EXPECT_DOUBLE_EQ(trace.back().x, chart.lines[0].points.back().x);
-    EXPECT_DOUBLE_EQ(trace.front().x, chart.lines[0].points.front().x);
-    EXPECT_EQ(chart.captions.front().text, "Fading record: dB against the rms, 300 frames");
-    EXPECT_NE(chart.captions.at(1).text.find("% of 450 frames"), std::string::npos)
-        << chart.captions.at(1).text;
+    // The 0 dB gridline first; the trace, one point a frame, spans it, newest at the right.
+    const auto trace = std::find_if(chart.lines.begin(), chart.lines.end(),
+                                    [](const auto& line) { return line.points.size() > 5; });
+    ASSERT_NE(trace, chart.lines.end());
+    EXPECT_EQ(trace->points.size(), 300u);
+    EXPECT_DOUBLE_EQ(trace->points.back().x, chart.lines[0].points.back().x);
+    EXPECT_DOUBLE_EQ(trace->points.front().x, chart.lines[0].points.front().x);
+    EXPECT_EQ(chart.captions.front().text, "0 dB");
+    const auto& numbers = layer.overlays.back().captions;
+    EXPECT_NE(numbers.at(0).text.find("% of 450 frames"), std::string::npos) << numbers.at(0).text;
 }
 
 // Each tool is a setting of the command line and the address, read back from the window.

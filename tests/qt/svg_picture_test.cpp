@@ -6,6 +6,7 @@
 #include "app/lesson_layer.h"
 #include "app/setup_settings.h"
 #include "demos/fading/fading_record.h"
+#include "demos/phasors/phasors.h"
 #include "ui/qt/picture_files.h"
 #include "view_fixture.h"
 
@@ -137,10 +138,8 @@ TEST(DeeperToolPictures, DrawWhereTheyShouldAndOffLeaveThePictureAsItWas) {
          &LessonState::toggleEllipse,
          {0, 0, 7380, 7200},
          QColor(192, 0, 192)},
-        {"demo=Phasors&tip1=2400,780&tip2=900,3000&paused",
-         &LessonState::togglePhasorNumbers,
-         {120, 2400, 3420, 4440},
-         QColor(0, 192, 0)},
+        {"demo=Phasors&tip1=2400,780&tip2=900,3000&paused", &LessonState::togglePhasorNumbers,
+         phasors::kNumbersArea, QColor(0, 192, 0)},
     };
     // Two windows in step, one with the tool switched on and then off again.
     const auto render = [](FormView& view) {

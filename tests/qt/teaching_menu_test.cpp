@@ -157,6 +157,19 @@ TEST_F(TeachingMenuTest, CopyToolsPutThePictureAndTheSetUpOnTheClipboard) {
     EXPECT_TRUE(line.contains("--theory Rayleigh"));
 }
 
+// "Copy data" from the menu puts the numbers behind the picture on the clipboard, every table of
+// it; "Save data..." asks for a file first.
+TEST_F(TeachingMenuTest, CopyDataPutsEveryTableOnTheClipboard) {
+    countRayleigh();
+    QGuiApplication::clipboard()->clear();
+    action("toolCopyData")->trigger();
+    const QString text = QGuiApplication::clipboard()->text();
+    EXPECT_EQ(text.toStdString(), tool_catalogue::dataText(form));
+    EXPECT_TRUE(text.startsWith("ray,length_twips,phase_degrees\n1,")) << text.toStdString();
+    EXPECT_TRUE(text.contains("\n\nbin,lower_twips,upper_twips,count,expected\n0,0,50,"));
+    EXPECT_EQ(action("toolSaveData")->text(), "Save data...");
+}
+
 TEST_F(TeachingMenuTest, F11TogglesFullScreen) {
     ASSERT_FALSE(view.isFullScreen());
     QTest::keyClick(&view, Qt::Key_F11);
@@ -358,7 +371,8 @@ TEST(DesktopWindowTest, HelpAndARefusedSetUpNeedNoDisplay) {
         << usage.toStdString();
     for (const QStringList& refused :
          {QStringList{"--phase", "999"}, QStringList{"--threshold", "-12"}, QStringList{"--bogus"},
-          QStringList{"stray"}}) {
+          QStringList{"stray"}, QStringList{"--record-animation", "a.gif", "--frames", "0"},
+          QStringList{"--frames", "5"}}) {
         const auto [status, said] = run(refused);
         EXPECT_EQ(status, 2) << refused.join(' ').toStdString() << ": " << said.toStdString();
         EXPECT_TRUE(said.contains("propagation-demos: ")) << said.toStdString();

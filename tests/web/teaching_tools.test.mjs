@@ -3,6 +3,7 @@
 import { test } from 'node:test';
 import assert from 'node:assert/strict';
 import fs from 'node:fs';
+import { GifReader } from 'omggif';
 import {
     launch, openPage, healthOf, assertHealthy, control, elementBox, canvasPixels, pageUrl,
     poll,
@@ -385,6 +386,38 @@ test('Save picture downloads the picture as PNG at the size on screen or twice i
     await context.close();
 });
 
+test('Save data downloads a CSV a table and Copy data puts every table on the clipboard', async () => {
+    const { page, context, watch } = await openPage(browser);
+    await context.grantPermissions(['clipboard-read', 'clipboard-write']);
+    await page.locator('[id="cmbDemo"]').fill('Phasors');
+    // Neither tool has a key: each is run from the menu.
+    const picture = await elementBox(page, 'picture');
+    const runTool = async (id) => {
+        await page.mouse.click(picture.x + 300, picture.y + 300, { button: 'right' });
+        await page.locator(`[id="${id}"]`).click();
+    };
+    const files = await downloadsOf(page, 2, () => runTool('toolSaveData'));
+    const phasors = files['propagation-demos-phasors-phasors.csv']?.toString('utf8');
+    const sinusoids = files['propagation-demos-phasors-sinusoids.csv']?.toString('utf8');
+    // Every tip on its origin: no length and no phase.
+    assert.equal(phasors, 'phasor,length_twips,phase_degrees\n1,0.00,\n2,0.00,\nsum,0.00,\n');
+    const lines = sinusoids.split('\n');
+    assert.equal(lines[0], 'sample,phasor1_twips,phasor2_twips,sum_twips');
+    assert.deepEqual([lines.length, lines[96], lines[97]], [98, '95,0.00,0.00,0.00', '']);
+
+    await runTool('toolCopyData');
+    await page.clock.runFor(10);
+    const copied = await poll(() => page.evaluate(async () => {
+        const text = await navigator.clipboard.readText();
+        return text === '' ? null : text;
+    }));
+    assert.equal(copied, `${phasors}\n${sinusoids}`);
+    assert.deepEqual(await notice(page),
+        { role: 'status', text: 'The numbers behind the picture are on the clipboard.' });
+    assertHealthy(assert, await healthOf(page, watch));
+    await context.close();
+});
+
 test('Copy picture puts a PNG on the clipboard, and a refusal is said in the page', async () => {
     const allowed = await openPage(browser);
     await allowed.context.grantPermissions(['clipboard-read', 'clipboard-write']);
@@ -484,7 +517,8 @@ test('R, E and N draw the fading record, the ellipse and the phasor numbers, on 
                 const files = await downloadsOf(page, 2, () => page.keyboard.press('Control+s'));
                 const svg = files['propagation-demos-rayleigh.svg'].toString('utf8');
                 assert.match(svg, /stroke="#0000B0"/, 'the record\'s trace in the SVG');
-                assert.match(svg, /Fading record/);
+                assert.match(svg, />-10</, 'the dB scale\'s labels in the SVG');
+                assert.match(svg, /Below -10 dB: /);
             }
             await page.keyboard.press(key);
         }
@@ -524,6 +558,89 @@ test('K and Help > Keys list every key in a dialog that Escape closes; About giv
     assert.match(shown.text, /Orvo's Propagation Demos, version \d+\.\d+/);
     await page.getByRole('button', { name: 'Close' }).click();
     assert.equal((await dialog()).shown, false);
+    assertHealthy(assert, await healthOf(page, watch));
+    await context.close();
+});
+
+// A GIF as omggif reads it: its frames' RGBA pixels, their delays (hundredths of a second) and
+// its loop count (0: for ever).
+function decodeGif(bytes) {
+    const reader = new GifReader(new Uint8Array(bytes));
+    const frames = [];
+    const delays = [];
+    for (let i = 0; i < reader.numFrames(); ++i) {
+        const pixels = new Uint8Array(reader.width * reader.height * 4);
+        reader.decodeAndBlitFrameRGBA(i, pixels);
+        frames.push(pixels);
+        delays.push(reader.frameInfo(i).delay);
+    }
+    return { width: reader.width, height: reader.height, frames, delays, loops: reader.loopCount() };
+}
+
+// The largest and the mean difference of a colour channel between a GIF frame and canvas pixels.
+// gifenc sorts colours into bins of 5, 6 and 5 bits: a smoothed edge may come out up to about
+// 40 levels off, the window's faces and lines exactly.
+function differenceOf(frame, pixels) {
+    let largest = 0;
+    let sum = 0;
+    pixels.forEach(([r, g, b], i) => {
+        for (const d of [r - frame[4 * i], g - frame[4 * i + 1], b - frame[4 * i + 2]]) {
+            largest = Math.max(largest, Math.abs(d));
+            sum += Math.abs(d);
+        }
+    });
+    return { largest, mean: sum / (3 * pixels.length) };
+}
+
+test('Record animation downloads one loop of the picture as a looping GIF and leaves the window as it was', async () => {
+    const { page, context, watch } = await openPage(browser);
+    await page.locator('[id="cmbOne"]').fill('2.0');
+    await page.locator('[id="cmdStart"]').click();  // paused: the window stands still meanwhile
+    await page.evaluate(() => window.propagationTest.paint());
+    const before = { frame: await frames(page), pixels: await canvasPixels(page, 0, 0, 789, 605) };
+
+    await page.keyboard.press('a');
+    const choice = page.getByRole('button', { name: 'GIF, one loop: 16 frames' });
+    assert.equal(await choice.evaluate((button) => button === document.activeElement), true,
+        'the first choice has the focus');
+    const files = await downloadsOf(page, 1, async () => {
+        await choice.click();
+        await page.clock.runFor(500);
+    });
+    const gif = decodeGif(files['propagation-demos-plane-wave.gif']);
+    assert.deepEqual([gif.width, gif.height, gif.frames.length, gif.loops], [789, 605, 16, 0]);
+    assert.deepEqual(gif.delays, Array(16).fill(10), '100 ms a frame');
+    const first = differenceOf(gif.frames[0], before.pixels);
+    assert.ok(first.largest <= 48 && first.mean < 0.25, `first frame ${JSON.stringify(first)}`);
+    assert.equal(await frames(page), before.frame, 'the window did not move');
+    // The last frame is the window's fifteen frames on, stepped one at a time.
+    for (let i = 0; i < 15; ++i) await page.keyboard.press('.');
+    await page.evaluate(() => window.propagationTest.paint());
+    const last = differenceOf(gif.frames[15], await canvasPixels(page, 0, 0, 789, 605));
+    assert.ok(last.largest <= 48 && last.mean < 0.25, `last frame ${JSON.stringify(last)}`);
+    assert.match((await notice(page)).text, /saved/);
+    assertHealthy(assert, await healthOf(page, watch));
+    await context.close();
+});
+
+test('Record animation offers a WebM video where the browser records one, with a video track', async () => {
+    const { page, context, watch } = await openPage(browser);
+    await page.locator('[id="cmbDemo"]').fill('Polarisation');
+    await page.keyboard.press('Escape');
+    await page.locator('[id="cmdStart"]').focus();
+    await page.keyboard.press('a');
+    const choice = page.getByRole('button', { name: 'WebM video: 24 frames' });
+    const files = await downloadsOf(page, 1, async () => {
+        await choice.click();
+        // The video films each frame for its 100 ms.
+        for (let i = 0; i < 30; ++i) {
+            await page.clock.runFor(100);
+            await new Promise((resolve) => setTimeout(resolve, 20));
+        }
+    });
+    const video = files['propagation-demos-polarisation.webm'];
+    assert.equal(video.subarray(0, 4).toString('hex'), '1a45dfa3', 'an EBML (WebM) file');
+    assert.ok(video.includes(Buffer.from('V_VP')), 'a VP8 or VP9 video track');
     assertHealthy(assert, await healthOf(page, watch));
     await context.close();
 });

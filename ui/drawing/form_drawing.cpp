@@ -161,12 +161,35 @@ void drawOverlay(const Overlay& overlay, const ViewGeometry& geometry, TextFitte
                 out.push_back(Line{run[i - 1], run[i], width, line.colour, true});
         }
     }
+    for (const Overlay::Dot& dot : overlay.dots) {
+        if (overlay.area.contains(dot.centre.x, dot.centre.y))
+            out.push_back(Disc{dot.centre, dot.pixels * pixel / 2, dot.colour});
+    }
     for (const Overlay::Caption& caption : overlay.captions) {
         const int room = static_cast<int>(std::floor(geometry.toPixels(caption.box).width));
         const std::string& sized = caption.sizedAs.empty() ? caption.text : caption.sizedAs;
-        const int size = fitter.fit(sized, room, geometry.fontPixels(caption.points));
-        out.push_back(Text{caption.box, caption.text, size, caption.colour, Rgba{0, 0, 0, 0},
-                           Text::Align::Middle});
+        if (caption.lines <= 1) {
+            const int size = fitter.fit(sized, room, geometry.fontPixels(caption.points));
+            out.push_back(Text{caption.box, caption.text, size, caption.colour, Rgba{0, 0, 0, 0},
+                               Text::Align::Middle});
+            continue;
+        }
+        std::vector<std::string> broken;
+        int size = fitter.fitLines(sized, room, geometry.fontPixels(caption.points), caption.lines,
+                                   broken);
+        if (!caption.sizedAs.empty())
+            size = fitter.fitLines(caption.text, room, size, caption.lines, broken);
+        const double height = caption.box.height / caption.lines;
+        const std::size_t shown = std::min(broken.size(), static_cast<std::size_t>(caption.lines));
+        for (std::size_t i = 0; i < shown; ++i) {
+            out.push_back(Text{{caption.box.left, caption.box.top + height * static_cast<double>(i),
+                                caption.box.width, height},
+                               broken[i],
+                               size,
+                               caption.colour,
+                               Rgba{0, 0, 0, 0},
+                               Text::Align::Middle});
+        }
     }
 }
 

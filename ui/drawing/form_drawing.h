@@ -21,20 +21,32 @@ struct Overlay {
         bool closed = false;
         friend bool operator==(const Polyline&, const Polyline&) = default;
     };
-    // One line of text at `points` in its box, made smaller where it would not fit the width. A
-    // caption whose numbers change from frame to frame is sized once by `sizedAs`, the widest
-    // text it can show, so that it neither jumps nor has every one of its texts measured.
+    // A small filled circle, `pixels` logical pixels across whatever the scale, inside the area.
+    struct Dot {
+        PointF centre;
+        Rgba colour;
+        double pixels = 4;
+        friend bool operator==(const Dot&, const Dot&) = default;
+    };
+    // Text at `points` in its box, made smaller where it would not fit the width; 18 points as the
+    // window's labels. A caption whose numbers change from frame to frame is sized once by
+    // `sizedAs`, the widest text it can show, so that it neither jumps nor has every one of its
+    // texts measured. With `lines` above one the text breaks at its spaces into at most that many
+    // lines, each box.height / lines high from the box's top, before it is made smaller; keep
+    // those captions to texts that change seldom, since each of their texts is measured.
     struct Caption {
         RectF box;
         std::string text;
-        double points = 9;
+        double points = 18;
         Rgba colour;
         std::string sizedAs;
+        int lines = 1;
         friend bool operator==(const Caption&, const Caption&) = default;
     };
     RectF area;
     Rgba outline{0, 0, 0, 0};  // alpha 0: none
     std::vector<Polyline> lines;
+    std::vector<Dot> dots;
     std::vector<Caption> captions;
     friend bool operator==(const Overlay&, const Overlay&) = default;
 };

@@ -1,5 +1,7 @@
 #include "ui/drawing/text_fitter.h"
 
+#include <algorithm>
+
 namespace drawing {
 
 int TextFitter::fit(const std::string& caption, const std::vector<std::string>& captionsShown,
@@ -17,6 +19,49 @@ int TextFitter::fit(const std::string& caption, const std::vector<std::string>& 
     }
     fitted_.emplace(std::move(key), pixels);
     return pixels;
+}
+
+int TextFitter::fitLines(const std::string& text, int widthPixels, int maxPixels, int lines,
+                         std::vector<std::string>& broken) {
+    std::string key = std::to_string(widthPixels) + '/' + std::to_string(maxPixels) + '/' +
+                      std::to_string(lines) + '/' + text;
+    auto known = broken_.find(key);
+    if (known == broken_.end()) {
+        Broken fitted;
+        for (fitted.pixels = std::max(maxPixels, 1); fitted.pixels > 1; --fitted.pixels) {
+            fitted.lines = breakLines(text, widthPixels, fitted.pixels);
+            if (!fitted.lines.empty() && static_cast<int>(fitted.lines.size()) <= lines)
+                break;
+        }
+        if (fitted.pixels == 1)
+            fitted.lines = breakLines(text, widthPixels, 1);
+        if (fitted.lines.empty())
+            fitted.lines = {text};
+        known = broken_.emplace(std::move(key), std::move(fitted)).first;
+    }
+    broken = known->second.lines;
+    return known->second.pixels;
+}
+
+std::vector<std::string> TextFitter::breakLines(const std::string& text, int widthPixels,
+                                                int pixels) const {
+    std::vector<std::string> out;
+    std::size_t start = 0;
+    while (start <= text.size()) {
+        std::size_t end = text.find(' ', start);
+        if (end == std::string::npos)
+            end = text.size();
+        const std::string word = text.substr(start, end - start);
+        if (!out.empty() && measurer_.textWidth(out.back() + ' ' + word, pixels) <= widthPixels) {
+            out.back() += ' ' + word;
+        } else if (measurer_.textWidth(word, pixels) <= widthPixels) {
+            out.push_back(word);
+        } else {
+            return {};
+        }
+        start = end + 1;
+    }
+    return out;
 }
 
 int TextFitter::largestFitting(const std::string& text, int widthPixels, int maxPixels) const {

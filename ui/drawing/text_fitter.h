@@ -25,11 +25,25 @@ public:
     int fit(const std::string& caption, const std::vector<std::string>& captionsShown,
             int widthPixels, int maxPixels);
 
+    // The largest size, at most `maxPixels` and at least 1, at which `text`, broken at its spaces
+    // into at most `lines` lines, has every line no wider than `widthPixels`; the lines at that
+    // size in `broken` (at the smallest size, the text may still break into more).
+    int fitLines(const std::string& text, int widthPixels, int maxPixels, int lines,
+                 std::vector<std::string>& broken);
+
 private:
+    struct Broken {
+        int pixels = 1;
+        std::vector<std::string> lines;
+    };
+    // The text's words as few lines no wider than `widthPixels` at `pixels` each, filled in
+    // order; empty where one word alone is wider.
+    std::vector<std::string> breakLines(const std::string& text, int widthPixels, int pixels) const;
     int largestFitting(const std::string& text, int widthPixels, int maxPixels) const;
 
     const TextMeasurer& measurer_;
     std::unordered_map<std::string, int> fitted_;
+    std::unordered_map<std::string, Broken> broken_;
 };
 
 }  // namespace drawing

@@ -31,8 +31,10 @@ public:
     static bool fullScreen();
     void setFullScreen(const emscripten::val& element, bool on, Done done);
 
-private:
+    // Saves a Blob (a recorded animation) as a file called `name`.
     static void saveBlob(const emscripten::val& blob, const std::string& name);
+
+private:
     void settle(emscripten::val promise, Done done);
 
     std::deque<std::string> pngNames_;

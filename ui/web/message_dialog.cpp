@@ -77,7 +77,7 @@ void MessageDialog::show(const std::string& title, const std::string& text) {
 void MessageDialog::choose(const std::string& title,
                            const std::vector<std::pair<std::string, std::string>>& choices,
                            const std::string& current,
-                           std::function<void(const std::string&)> picked) {
+                           std::function<void(const std::string&)> picked, Codes codes) {
     dom::setText(heading_, title);
     body_.set("textContent", val(""));
     picked_ = std::move(picked);
@@ -86,11 +86,14 @@ void MessageDialog::choose(const std::string& title,
         val button = dom::create("button", "message-choice");
         button.set("type", val("button"));
         button.set("textContent", name);
-        // Each name is said in its own language.
-        button.set("lang", code);
-        button.set("dir", val("auto"));
+        if (codes == Codes::Languages) {
+            // Each name is said in its own language.
+            button.set("lang", code);
+            button.set("dir", val("auto"));
+        }
         if (code == current) {
-            dom::setAttribute(button, "aria-current", "true");
+            if (codes == Codes::Languages)
+                dom::setAttribute(button, "aria-current", "true");
             focus = button;
         }
         DomEvents::listen(button, "click", [this, code = code](val) {

@@ -19,10 +19,13 @@ public:
 
     void show(const std::string& title, const std::string& text);
     // A choice among `choices` (a code and what the user reads), each a button; `current` has the
-    // focus. `picked` gets the code of the one pressed.
+    // focus. `picked` gets the code of the one pressed. Languages' codes name the language each
+    // choice is read in, and the current one is marked so.
+    enum class Codes { Plain, Languages };
     void choose(const std::string& title,
                 const std::vector<std::pair<std::string, std::string>>& choices,
-                const std::string& current, std::function<void(const std::string&)> picked);
+                const std::string& current, std::function<void(const std::string&)> picked,
+                Codes codes = Codes::Plain);
     void close();
 
 private:

@@ -227,9 +227,14 @@ void ToolMenu::close(bool restoreFocus) {
     }
 }
 
+// The focused entry alone is in the tab order (a roving tabindex), so that a menu taller than the
+// page, which then scrolls, is reached from the keyboard.
 void ToolMenu::focusItem(std::size_t index) {
-    if (index < items_.size())
-        items_[index].call<void>("focus");
+    if (index >= items_.size())
+        return;
+    for (std::size_t i = 0; i < items_.size(); ++i)
+        dom::setAttribute(items_[i], "tabindex", i == index ? "0" : "-1");
+    items_[index].call<void>("focus");
 }
 
 std::size_t ToolMenu::focusedItem() const {

@@ -136,18 +136,24 @@ drawing::ViewGeometry WebFormView::pictureGeometry(double factor) const {
 }
 
 val WebFormView::renderPicture(double factor) {
+    return renderPictureOf(form_, options_, factor);
+}
+
+val WebFormView::renderPictureOf(const Form& form, const drawing::LessonLayer& layer,
+                                 double factor) {
     const drawing::ViewGeometry geometry = pictureGeometry(factor);
     const double scale = geometry.pixelsPerTwip();
     val canvas = dom::create("canvas", "");
-    canvas.set("width", std::max(1L, std::lround(form_.clientWidth() * scale * factor)));
-    canvas.set("height", std::max(1L, std::lround(form_.clientHeight() * scale * factor)));
+    canvas.set("width", std::max(1L, std::lround(form.clientWidth() * scale * factor)));
+    canvas.set("height", std::max(1L, std::lround(form.clientHeight() * scale * factor)));
     val options = val::object();
     options.set("alpha", false);
     val context = canvas.call<val>("getContext", val("2d"), options);
-    context.set("fillStyle", dom::cssColour(background()));
+    context.set("fillStyle", dom::cssColour(drawing::windowBackground(layer, kButtonFace)));
     context.call<void>("fillRect", 0, 0, canvas["width"], canvas["height"]);
     std::vector<drawing::Primitive> primitives;
-    drawPicture({-1e9, -1e9, 2e9, 2e9}, geometry, primitives);
+    drawing::drawForm(form, {-1e9, -1e9, 2e9, 2e9}, geometry, fitter_, kButtonFace, primitives,
+                      layer);
     CanvasPainter painter(context, geometry);
     painter.paint(primitives);
     return canvas;

@@ -107,6 +107,9 @@ public:
     // The picture as it is on screen, on a canvas of its own `factor` times the size it has in
     // the page (CSS pixels), without the page's margins; and the same picture as SVG.
     emscripten::val renderPicture(double factor);
+    // The same of another window with its lesson layer: a recording's copy, frame by frame.
+    emscripten::val renderPictureOf(const Form& form, const drawing::LessonLayer& layer,
+                                    double factor);
     std::string pictureSvg();
 
     // The page's Tools button, which opens the tools' menu: `open` gets the point (the viewport's
