@@ -13,8 +13,8 @@ using words::spoken;
 std::string name(const Form1& form) {
     if (demos::shown(form) == nullptr)
         return i18n::tr("Picture of the demonstrations");
-    // TRANSLATORS: the picture's name for a screen reader; %1$s is the demonstration's name
-    // ("Rayleigh").
+    // TRANSLATORS: the picture's name for a screen reader; %1$s is the demonstration's name as
+    // the demo list shows it.
     return i18n::format(i18n::tr("Picture of %1$s"), {i18n::shown(form.cmbDemo.text())});
 }
 

@@ -97,18 +97,23 @@ void PageServices::showMessage(const std::string& title, const std::string& text
     message_.show(title, text);
 }
 
-void PageServices::copyPicture() {
-    services_.copyPng(view_.renderPicture(1), [this](const std::string& refusal) {
+// What a copy to the clipboard says in the page: `copied` when it worked, else `refused` with the
+// browser's reason.
+BrowserServices::Done PageServices::told(const char* copied, const char* refused) {
+    return [this, copied, refused](const std::string& refusal) {
         if (refusal.empty()) {
-            view_.showNotice(i18n::tr("The picture is on the clipboard."), Notice::Information);
+            view_.showNotice(i18n::tr(copied), Notice::Information);
         } else {
-            view_.showNotice(i18n::format(i18n::tr("The browser did not let the page copy the "
-                                                   "picture (%1$s). \"Save picture\" (Ctrl+S) "
-                                                   "saves it as a file instead."),
-                                          {refusal}),
-                             Notice::Problem);
+            view_.showNotice(i18n::format(i18n::tr(refused), {refusal}), Notice::Problem);
         }
-    });
+    };
+}
+
+void PageServices::copyPicture() {
+    services_.copyPng(view_.renderPicture(1),
+                      told(N_("The picture is on the clipboard."),
+                           N_("The browser did not let the page copy the picture (%1$s). \"Save "
+                              "picture\" (Ctrl+S) saves it as a file instead.")));
 }
 
 void PageServices::savePicture(int factor) {
@@ -139,33 +144,16 @@ void PageServices::copySetUp() {
     const std::string link = pageAddress() + "#" + SetupSettings::fromWindow(form_).toFragment();
     // The address bar shows the link as well: a reload gives this set-up back.
     val::global("history").call<void>("replaceState", val::null(), val(""), link);
-    services_.copyText(link, [this](const std::string& refusal) {
-        if (refusal.empty()) {
-            view_.showNotice(i18n::tr("The link to this set-up is on the clipboard."),
-                             Notice::Information);
-        } else {
-            view_.showNotice(i18n::format(i18n::tr("The browser did not let the page copy the "
-                                                   "link (%1$s). The address bar shows it: copy "
-                                                   "it from there."),
-                                          {refusal}),
-                             Notice::Problem);
-        }
-    });
+    services_.copyText(link, told(N_("The link to this set-up is on the clipboard."),
+                                  N_("The browser did not let the page copy the link (%1$s). The "
+                                     "address bar shows it: copy it from there.")));
 }
 
 void PageServices::copyData() {
-    services_.copyText(tool_catalogue::dataText(form_), [this](const std::string& refusal) {
-        if (refusal.empty()) {
-            view_.showNotice(i18n::tr("The numbers behind the picture are on the clipboard."),
-                             Notice::Information);
-        } else {
-            view_.showNotice(i18n::format(i18n::tr("The browser did not let the page copy the "
-                                                   "numbers (%1$s). \"Save data\" saves them as "
-                                                   "files instead."),
-                                          {refusal}),
-                             Notice::Problem);
-        }
-    });
+    services_.copyText(tool_catalogue::dataText(form_),
+                       told(N_("The numbers behind the picture are on the clipboard."),
+                            N_("The browser did not let the page copy the numbers (%1$s). \"Save "
+                               "data\" saves them as files instead.")));
 }
 
 // A download a table, each named after the picture and its table.

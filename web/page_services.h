@@ -45,6 +45,7 @@ private:
     // browser's WebM), the frame's time, and the file's name.
     struct Recording;
     void startRecording(const std::string& format, int frames);
+    BrowserServices::Done told(const char* copied, const char* refused);
     void recordStep();
 
     Form1& form_;

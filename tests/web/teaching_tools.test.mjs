@@ -488,9 +488,10 @@ test('F asks for full screen on the page\'s root and the picture fills it; a ref
 // each in its own colour in its own area, and in the SVG the page saves.
 test('R, E and N draw the fading record, the ellipse and the phasor numbers, on a phone too', async () => {
     const cases = [
-        ['demo=Rayleigh&one=Ten&rate=20', 'r', { left: 7440, top: 5520, width: 4140, height: 1590 }, [0, 0, 176]],
+        ['demo=Rayleigh&one=Ten&rate=20', 'r', { left: 7440, top: 5445, width: 4140, height: 1710 }, [0, 0, 176]],
         ['demo=Polarisation&one=Horizontal&two=Vertical&phase=45', 'e', { left: 0, top: 0, width: 7380, height: 7200 }, [192, 0, 192]],
-        ['demo=Phasors&tip1=2400,780&tip2=900,3000', 'n', { left: 120, top: 2400, width: 3420, height: 4440 }, [0, 192, 0]],
+        // The numbers' rows below the sinusoids, each keyed by a stroke in its phasor's colour.
+        ['demo=Phasors&tip1=2400,780&tip2=900,3000', 'n', { left: 4740, top: 7200, width: 7020, height: 1560 }, [0, 192, 0]],
     ];
     for (const size of [{ width: 789, height: 605 }, { width: 390, height: 844, deviceScaleFactor: 2, hasTouch: true }]) {
         const { page, context, watch } = await openPage(browser, size);
