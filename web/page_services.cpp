@@ -2,6 +2,7 @@
 
 #include <emscripten/val.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <utility>
 #include <vector>
@@ -167,12 +168,38 @@ void PageServices::applyAddressSetup() {
     const std::string fragment = val::global("location")["hash"].as<std::string>();
     if (fragment.empty() || fragment == "#")
         return;
-    const ParsedSetup parsed = SetupSettings::fromFragment(fragment);
-    std::string error = parsed.error;
-    if (error.empty()) {
-        error = parsed.settings.apply(
-            form_, [this](const std::function<void()>& action) { view_.deliver(action); });
+    // "record-animation" and "frames=N" record the set-up's animation once it is made, for
+    // scripted slides, as --record-animation and --frames do on the desktop.
+    std::string setup;
+    std::string error;
+    bool record = false;
+    int frames = 0;
+    for (std::size_t at = fragment[0] == '#' ? 1 : 0; at <= fragment.size();) {
+        const std::size_t end = std::min(fragment.find('&', at), fragment.size());
+        const std::string item = fragment.substr(at, end - at);
+        at = end + 1;
+        if (item == "record-animation") {
+            record = true;
+        } else if (item.rfind("frames=", 0) == 0) {
+            char* last = nullptr;
+            const long n = std::strtol(item.c_str() + 7, &last, 10);
+            if (*last != '\0' || n < 1 || n > animation::kMaxFrames)
+                error = "frames takes 1 to " + std::to_string(animation::kMaxFrames);
+            frames = static_cast<int>(n);
+        } else if (!item.empty()) {
+            setup += (setup.empty() ? "" : "&") + item;
+        }
     }
+    if (error.empty()) {
+        const ParsedSetup parsed = SetupSettings::fromFragment(setup);
+        error = parsed.error;
+        if (error.empty()) {
+            error = parsed.settings.apply(
+                form_, [this](const std::function<void()>& action) { view_.deliver(action); });
+        }
+    }
+    if (error.empty() && record && !recording_)
+        startRecording("gif", frames > 0 ? frames : animation::lengthOf(form_).frames);
     if (!error.empty()) {
         view_.showNotice(
             i18n::format(i18n::tr("The set-up in the page's address was not used: %1$s."), {error}),

@@ -624,6 +624,16 @@ test('Record animation downloads one loop of the picture as a looping GIF and le
     await context.close();
 });
 
+test('record-animation in the address records the set-up\'s animation once it is made', async () => {
+    const { page, context, watch } = await openPage(browser, { url: `${pageUrl}#demo=Polarisation&record-animation&frames=3` });
+    const files = await downloadsOf(page, 1, () => page.clock.runFor(100));
+    const gif = decodeGif(files['propagation-demos-polarisation.gif']);
+    assert.deepEqual([gif.frames.length, gif.delays, gif.loops], [3, [10, 10, 10], 0]);
+    assert.equal((await control(page, 'cmbDemo')).text, 'Polarisation');
+    assertHealthy(assert, await healthOf(page, watch));
+    await context.close();
+});
+
 test('Record animation offers a WebM video where the browser records one, with a video track', async () => {
     const { page, context, watch } = await openPage(browser);
     await page.locator('[id="cmbDemo"]').fill('Polarisation');
