@@ -1,6 +1,7 @@
 #include "app/animation.h"
 
 #include <cmath>
+#include <cstdlib>
 
 #include "app/form1.h"
 #include "demos/demonstrations.h"
@@ -32,6 +33,16 @@ Length lengthOf(const Form1& form) {
     if (loop == 0)
         return {kUnrepeatingFrames, false};
     return {loop, loop > 1};
+}
+
+std::optional<int> framesFrom(const std::string& text) {
+    if (text.empty() || text[0] < '0' || text[0] > '9')
+        return std::nullopt;
+    char* end = nullptr;
+    const long frames = std::strtol(text.c_str(), &end, 10);
+    if (*end != '\0' || frames < 1 || frames > kMaxFrames)
+        return std::nullopt;
+    return static_cast<int>(frames);
 }
 
 int frameMilliseconds(const Form1& form) {

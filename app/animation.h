@@ -1,6 +1,8 @@
 #pragma once
 
 #include <memory>
+#include <optional>
+#include <string>
 #include <vector>
 
 class Form1;
@@ -28,6 +30,10 @@ Length lengthOf(const Form1& form);
 // not necessarily whole: a wavelength of 0.3 repeats every 2.4 frames, so 12 frames loop); 0 when
 // there is none, or a period is not a positive number. No periods: 1, a still picture.
 int commonLoop(const std::vector<double>& periods, int most);
+
+// A length typed on a command line or in an address ("--frames 40", "frames=40"): a whole number
+// of frames, 1 to kMaxFrames, and nothing else; nullopt for anything other.
+std::optional<int> framesFrom(const std::string& text);
 
 // The time each frame shows: the timer's interval, 100 ms or the slow motion chosen.
 int frameMilliseconds(const Form1& form);

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -81,11 +82,10 @@ std::string takeAnimationRequest(std::vector<std::string>& arguments, AnimationR
         } else if (name == "--record-animation") {
             request.file = value;
         } else {
-            char* end = nullptr;
-            const long frames = std::strtol(value.c_str(), &end, 10);
-            if (*end != '\0' || frames < 1 || frames > animation::kMaxFrames)
+            const std::optional<int> frames = animation::framesFrom(value);
+            if (!frames)
                 error = "--frames takes 1 to " + std::to_string(animation::kMaxFrames);
-            request.frames = static_cast<int>(frames);
+            request.frames = frames.value_or(0);
         }
     }
     if (error.empty() && request.frames > 0 && request.file.empty())

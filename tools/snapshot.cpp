@@ -17,6 +17,7 @@
 #include <QMenuBar>
 #include <QPainter>
 #include <cstdio>
+#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -104,11 +105,12 @@ int main(int argc, char* argv[]) {
     pause.apply(form, deliver);
 
     if (recording) {
-        const int frames = parser.isSet("frames") ? parser.value("frames").toInt()
-                                                  : animation::lengthOf(form).frames;
-        if (frames < 1 || frames > animation::kMaxFrames)
+        const std::optional<int> frames =
+            parser.isSet("frames") ? animation::framesFrom(parser.value("frames").toStdString())
+                                   : animation::lengthOf(form).frames;
+        if (!frames)
             parser.showHelp(2);
-        const std::string failed = animation_recorder::recordGif(form, window.size(), frames,
+        const std::string failed = animation_recorder::recordGif(form, window.size(), *frames,
                                                                  parser.value("record-animation"));
         if (!failed.empty()) {
             std::fprintf(stderr, "snapshot: %s\n", failed.c_str());

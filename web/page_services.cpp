@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <optional>
 #include <utility>
 #include <vector>
 
@@ -181,11 +182,10 @@ void PageServices::applyAddressSetup() {
         if (item == "record-animation") {
             record = true;
         } else if (item.rfind("frames=", 0) == 0) {
-            char* last = nullptr;
-            const long n = std::strtol(item.c_str() + 7, &last, 10);
-            if (*last != '\0' || n < 1 || n > animation::kMaxFrames)
+            const std::optional<int> n = animation::framesFrom(item.substr(7));
+            if (!n)
                 error = "frames takes 1 to " + std::to_string(animation::kMaxFrames);
-            frames = static_cast<int>(n);
+            frames = n.value_or(0);
         } else if (!item.empty()) {
             setup += (setup.empty() ? "" : "&") + item;
         }

@@ -90,6 +90,13 @@ TEST(AnimationLength, OnePeriodOfARepeatingPictureTenSecondsOfOneThatNeverRepeat
     }
 }
 
+TEST(AnimationLength, ATypedLengthIsAWholeNumberOfFramesWithinTheCap) {
+    EXPECT_EQ(animation::framesFrom("40"), 40);
+    EXPECT_EQ(animation::framesFrom("600"), 600);
+    for (const char* refused : {"", "0", "-3", "601", "12x", " 5", "2.5", "99999999999"})
+        EXPECT_EQ(animation::framesFrom(refused), std::nullopt) << refused;
+}
+
 TEST(AnimationRecording, FramesAreTheWindowsOwnAndAPeriodicLoopIsSeamless) {
     Form1 window;
     show(window, "Plane Wave", "2.0", "0.2");
