@@ -1,5 +1,6 @@
 #include "app/form_parts.h"
 
+#include <algorithm>
 #include <initializer_list>
 
 #include "app/form1.h"
@@ -48,11 +49,16 @@ drawing::PhoneParts phoneParts(const Form1& form) {
         {&f.Label1, &f.cmbDemo, &f.cmdStart},
         {&f.imgTarm},
     };
+    const std::initializer_list<const BoxControl*> labels = {
+        &f.lblOne, &f.lblTwo, &f.lblThree, &f.lblFour, &f.lblRate, &f.lblFixed, &f.Label1};
     for (const auto& line : lines) {
         std::vector<RectF> shown;
         for (const BoxControl* control : line) {
-            if (control->visible())
-                shown.push_back(control->box());
+            if (!control->visible())
+                continue;
+            shown.push_back(control->box());
+            if (std::find(labels.begin(), labels.end(), control) != labels.end())
+                parts.labels.push_back(control->box());
         }
         if (!shown.empty())
             parts.controls.push_back(std::move(shown));

@@ -230,8 +230,7 @@ val paintedTexts() {
     val out = val::array();
     for (const drawing::Region& region : theView->arrangement().regions()) {
         std::vector<drawing::Primitive> primitives;
-        drawing::drawForm(*theForm, region.twips, region.geometry, theView->fitter(),
-                          WebFormView::kButtonFace, primitives);
+        theView->drawRegion(region, region.shown(), primitives);
         for (const drawing::Primitive& primitive : primitives) {
             if (const auto* text = std::get_if<drawing::Text>(&primitive)) {
                 if (!region.twips.intersects(text->box))

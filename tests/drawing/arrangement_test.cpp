@@ -75,71 +75,95 @@ bool apart(const RectF& a, const RectF& b) {
 class PhoneArrangement : public ::testing::TestWithParam<int> {};
 
 TEST_P(PhoneArrangement, RegionsStandApartAndEveryControlIsAFingersTargetAtOneScale) {
-    Form1 form;
-    opened(form, GetParam());
-    const std::string demo = form.cmbDemo.text();
-    for (const auto& [width, height] : std::vector<std::pair<double, double>>{
-             {390, 844}, {360, 640}, {844, 390}, {640, 360}, {390, 420}}) {
-        const std::string at =
-            demo + " at " + std::to_string(int(width)) + " x " + std::to_string(int(height));
-        const Arrangement a = Arrangement::of(11835, 9075, width, height, phoneParts(form));
-        ASSERT_NE(a.kind(), Kind::Uniform) << at;
-        const auto& panes = a.panes();
-        EXPECT_TRUE(apart(panes[0].place, panes[1].place)) << at;
-        for (const drawing::Pane& pane : panes) {
-            EXPECT_GE(pane.place.left, -1e-9) << at;
-            EXPECT_LE(pane.place.right(), width + 1e-9) << at;
-            EXPECT_LE(pane.place.bottom(), height + 1e-9) << at;
+    // With every lesson on, and as the demonstration opens: the figures differ, and with them the
+    // controls' scale.
+    for (const bool lessons : {true, false}) {
+        Form1 form;
+        opened(form, GetParam());
+        if (!lessons) {
+            form.lesson.setEllipse(false);
+            form.lesson.setFadingRecord(false);
+            form.lesson.setPhasorNumbers(false);
         }
-        EXPECT_FALSE(panes[0].scrolls()) << at << ": the figures never scroll";
-        const RectF& tools = a.toolsButton();
-        EXPECT_GE(tools.left, -1e-9) << at;
-        EXPECT_LE(tools.right(), panes[a.toolsPane()].place.width + 1e-9) << at;
-        EXPECT_LE(
-            tools.bottom(),
-            std::max(panes[a.toolsPane()].place.height, panes[a.toolsPane()].contentHeight) + 1e-9)
-            << at;
-        EXPECT_GE(std::min(tools.width, tools.height), 44) << at << ": a finger's target";
-        const auto& regions = a.regions();
-        for (std::size_t i = 0; i < regions.size(); ++i) {
-            const RectF page = regions[i].page();
-            const drawing::Pane& pane = panes[regions[i].pane];
-            EXPECT_GE(page.left, -1e-9) << at << " region " << i;
-            EXPECT_LE(page.right(), pane.place.width + 1e-9) << at << " region " << i;
-            for (std::size_t j = i + 1; j < regions.size(); ++j) {
-                if (regions[j].pane == regions[i].pane) {
-                    EXPECT_TRUE(apart(page, regions[j].page()))
-                        << at << " regions " << i << ", " << j;
+        const std::string demo = form.cmbDemo.text() + (lessons ? " with its lessons" : "");
+        for (const auto& [width, height] : std::vector<std::pair<double, double>>{
+                 {390, 844}, {360, 640}, {844, 390}, {640, 360}, {390, 420}}) {
+            const std::string at =
+                demo + " at " + std::to_string(int(width)) + " x " + std::to_string(int(height));
+            const Arrangement a = Arrangement::of(11835, 9075, width, height, phoneParts(form));
+            ASSERT_NE(a.kind(), Kind::Uniform) << at;
+            const auto& panes = a.panes();
+            EXPECT_TRUE(apart(panes[0].place, panes[1].place)) << at;
+            for (const drawing::Pane& pane : panes) {
+                EXPECT_GE(pane.place.left, -1e-9) << at;
+                EXPECT_LE(pane.place.right(), width + 1e-9) << at;
+                EXPECT_LE(pane.place.bottom(), height + 1e-9) << at;
+            }
+            EXPECT_FALSE(panes[0].scrolls()) << at << ": the figures never scroll";
+            const RectF& tools = a.toolsButton();
+            EXPECT_GE(tools.left, -1e-9) << at;
+            EXPECT_LE(tools.right(), panes[a.toolsPane()].place.width + 1e-9) << at;
+            EXPECT_LE(tools.bottom(), std::max(panes[a.toolsPane()].place.height,
+                                               panes[a.toolsPane()].contentHeight) +
+                                          1e-9)
+                << at;
+            EXPECT_GE(std::min(tools.width, tools.height), 44) << at << ": a finger's target";
+            const auto& regions = a.regions();
+            // A label's caption that runs on over the rest of its line stays clear of the rest too.
+            const auto shown = [](const drawing::Region& r) {
+                return r.geometry.toPixels(r.shown());
+            };
+            for (std::size_t i = 0; i < regions.size(); ++i) {
+                const RectF page = shown(regions[i]);
+                const drawing::Pane& pane = panes[regions[i].pane];
+                EXPECT_GE(page.left, -1e-9) << at << " region " << i;
+                EXPECT_LE(page.right(), pane.place.width + 1e-9) << at << " region " << i;
+                for (std::size_t j = i + 1; j < regions.size(); ++j) {
+                    if (regions[j].pane == regions[i].pane) {
+                        EXPECT_TRUE(apart(page, shown(regions[j])))
+                            << at << " regions " << i << ", " << j;
+                    }
                 }
+                // The Tools button stands clear of every control of its pane, inside the pane.
+                if (regions[i].pane == a.toolsPane()) {
+                    EXPECT_TRUE(apart(page, a.toolsButton())) << at << " region " << i;
+                }
+                const RectF& twips = regions[i].twips;
+                const PointF inside{twips.left + twips.width / 3, twips.top + twips.height / 3};
+                const auto back =
+                    a.toTwips(regions[i].pane, regions[i].geometry.toPixels(inside.x, inside.y));
+                ASSERT_TRUE(back.has_value()) << at;
+                EXPECT_NEAR(back->x, inside.x, 1e-6) << at;
+                EXPECT_NEAR(back->y, inside.y, 1e-6) << at;
             }
-            // The Tools button stands clear of every control of its pane, inside the pane.
-            if (regions[i].pane == a.toolsPane()) {
-                EXPECT_TRUE(apart(page, a.toolsButton())) << at << " region " << i;
-            }
-            const RectF& twips = regions[i].twips;
-            const PointF inside{twips.left + twips.width / 3, twips.top + twips.height / 3};
-            const auto back =
-                a.toTwips(regions[i].pane, regions[i].geometry.toPixels(inside.x, inside.y));
-            ASSERT_TRUE(back.has_value()) << at;
-            EXPECT_NEAR(back->x, inside.x, 1e-6) << at;
-            EXPECT_NEAR(back->y, inside.y, 1e-6) << at;
-        }
-        for (const auto& ref : form.windowedControls()) {
-            const BoxControl& control =
-                *std::visit([](auto* c) -> const BoxControl* { return c; }, ref);
-            if (!control.visible())
-                continue;
-            const auto* button = dynamic_cast<const Button*>(&control);
-            const bool tip = button != nullptr && button->graphical();
-            const drawing::PixelRect widget = a.widgetRect(control.box(), tip);
-            const double least = tip ? 16 : 24;
-            EXPECT_GE(widget.width, least) << at << " " << control.name();
-            EXPECT_GE(widget.height, least) << at << " " << control.name();
-            const drawing::Region& region = a.regionOf(control.box());
-            if (!tip) {
-                EXPECT_EQ(region.pane, Arrangement::kControlsPane) << at << " " << control.name();
-                EXPECT_DOUBLE_EQ(region.geometry.pixelsPerTwip(), a.controlScale())
-                    << at << " " << control.name();
+            // Grown to a finger's box, the controls still stand apart.
+            std::vector<std::pair<std::string, RectF>> grown;
+            for (const auto& ref : form.windowedControls()) {
+                const BoxControl& control =
+                    *std::visit([](auto* c) -> const BoxControl* { return c; }, ref);
+                if (!control.visible())
+                    continue;
+                const auto* button = dynamic_cast<const Button*>(&control);
+                const bool tip = button != nullptr && button->graphical();
+                const drawing::PixelRect widget = a.widgetRect(control.box(), tip);
+                if (!tip) {
+                    const RectF r{double(widget.left), double(widget.top), double(widget.width),
+                                  double(widget.height)};
+                    for (const auto& [name, other] : grown)
+                        EXPECT_TRUE(apart(r, other))
+                            << at << " " << control.name() << " over " << name;
+                    grown.emplace_back(control.name(), r);
+                }
+                const double least = tip ? 16 : 24;
+                EXPECT_GE(widget.width, least) << at << " " << control.name();
+                EXPECT_GE(widget.height, least) << at << " " << control.name();
+                const drawing::Region& region = a.regionOf(control.box());
+                if (!tip) {
+                    EXPECT_EQ(region.pane, Arrangement::kControlsPane)
+                        << at << " " << control.name();
+                    EXPECT_DOUBLE_EQ(region.geometry.pixelsPerTwip(), a.controlScale())
+                        << at << " " << control.name();
+                }
             }
         }
     }

@@ -22,6 +22,9 @@ const layouts = [
 // Each demonstration with every lesson of its own on, so that it shows all its figures.
 const demos = [
     ['Plane Wave', 'demo=Plane+Wave'], ['Group Velocity', 'demo=Group+Velocity'],
+    // As it opens first (its phase caption is the narrowest box's widest text; the ellipse, once
+    // on, stays on).
+    ['Polarisation', 'demo=Polarisation'],
     ['Polarisation', 'demo=Polarisation&two=Vertical&phase=45&ellipse'],
     ['Rayleigh', 'demo=Rayleigh&one=Ten&histogram&record'],
     ['Ricean', 'demo=Ricean&one=Five&histogram&record'],

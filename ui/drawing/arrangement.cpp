@@ -114,30 +114,40 @@ double lineWidth(const std::vector<RectF>& line) {
     return width;
 }
 
-double linesHeight(const std::vector<std::vector<RectF>>& lines) {
-    double height = Arrangement::kLineGap;
-    for (const auto& line : lines) {
-        double tallest = 0;
-        for (const RectF& box : line) tallest = std::max(tallest, box.height);
-        height += tallest + Arrangement::kLineGap;
-    }
+// A line's height in CSS pixels at `scale`: its tallest box, and never less than the box a
+// finger's target grows to, so that a grown control keeps clear of the lines about it.
+double lineHeight(const std::vector<RectF>& line, double scale) {
+    double tallest = 0;
+    for (const RectF& box : line) tallest = std::max(tallest, box.height);
+    return std::max(tallest * scale, Arrangement::kFingerBox);
+}
+
+double linesHeight(const std::vector<std::vector<RectF>>& lines, double scale) {
+    double height = Arrangement::kLineGap * scale;
+    for (const auto& line : lines)
+        height += lineHeight(line, scale) + Arrangement::kLineGap * scale;
     return height;
 }
 
 // The lines of controls from the top of their pane at `scale`, each line's boxes left to right,
-// their tops level. Returns the height they use.
-double placeLines(const std::vector<std::vector<RectF>>& lines, double scale,
-                  std::vector<Region>& out) {
+// each centred in its line's height; a label that ends a line takes the rest of it, up to the
+// widest line's width, as its spare. Returns the height they use.
+double placeLines(const PhoneParts& parts, double scale, std::vector<Region>& out) {
+    double widest = 0;
+    for (const auto& line : parts.controls) widest = std::max(widest, lineWidth(line));
     double y = Arrangement::kLineGap * scale;
-    for (const auto& line : lines) {
+    for (const auto& line : parts.controls) {
+        const double height = lineHeight(line, scale);
         double x = Arrangement::kControlGap * scale;
-        double tallest = 0;
         for (const RectF& box : line) {
-            out.push_back(placed(box, scale, x, y, Arrangement::kControlsPane));
+            out.push_back(placed(box, scale, x, y + (height - box.height * scale) / 2,
+                                 Arrangement::kControlsPane));
             x += (box.width + Arrangement::kControlGap) * scale;
-            tallest = std::max(tallest, box.height);
         }
-        y += (tallest + Arrangement::kLineGap) * scale;
+        if (!line.empty() &&
+            std::find(parts.labels.begin(), parts.labels.end(), line.back()) != parts.labels.end())
+            out.back().spare = widest - lineWidth(line);
+        y += height + Arrangement::kLineGap * scale;
     }
     return y;
 }
@@ -159,14 +169,13 @@ Slot toolsSlot(const std::vector<std::vector<RectF>>& lines, double scale, doubl
     const double wide = toolsWidth(caption, scale);
     const double gap = Arrangement::kControlGap * scale;
     const double left = width - gap - wide;
-    const double below = linesHeight(lines) * scale;
+    const double below = linesHeight(lines, scale);
     if (!lines.empty()) {
-        double tallest = 0;
-        for (const RectF& box : lines.back()) tallest = std::max(tallest, box.height);
-        const double top = below - (tallest + Arrangement::kLineGap) * scale;
+        const double height = lineHeight(lines.back(), scale);
+        const double top = below - height - Arrangement::kLineGap * scale;
         const double right = (lineWidth(lines.back()) - Arrangement::kControlGap) * scale;
         if (left - gap >= right)
-            return {{left, std::max(0.0, top + (tallest * scale - size) / 2), wide, size}, 0};
+            return {{left, std::max(0.0, top + (height - size) / 2), wide, size}, 0};
     }
     return {{left, below, wide, size}, size + Arrangement::kLineGap * scale};
 }
@@ -213,7 +222,7 @@ Arrangement Arrangement::of(double formWidth, double formHeight, double width, d
     if (a.kind_ == Kind::Upright) {
         const double scale = widest > 0 ? std::min(maxScale, width / widest) : maxScale;
         const Slot tools = toolsSlot(parts.controls, scale, width, toolsCaption);
-        const double controlsHeight = linesHeight(parts.controls) * scale + tools.extra;
+        const double controlsHeight = linesHeight(parts.controls, scale) + tools.extra;
         double natural = 0;
         for (const auto& row : parts.upright) natural += width / aspects(row);
         const double room = height - controlsHeight;
@@ -249,7 +258,7 @@ Arrangement Arrangement::of(double formWidth, double formHeight, double width, d
         shiftDown(a.regions_, 0, std::max(0.0, (figures - used) / 2));
         a.panes_[kPicturePane] = {{0, 0, width, figures}, figures};
         a.controlScale_ = scale;
-        placeLines(parts.controls, scale, controls);
+        placeLines(parts, scale, controls);
         a.panes_[kControlsPane] = {{0, figures, width, height - figures}, controlsHeight};
         a.toolsPane_ = kControlsPane;
         a.tools_ = tools.box;
@@ -283,7 +292,7 @@ Arrangement Arrangement::of(double formWidth, double formHeight, double width, d
         a.panes_[kPicturePane] = {{0, 0, left, height}, height};
         a.controlScale_ = scale;
         const Slot tools = toolsSlot(parts.controls, scale, column, toolsCaption);
-        const double controlsHeight = placeLines(parts.controls, scale, controls) + tools.extra;
+        const double controlsHeight = placeLines(parts, scale, controls) + tools.extra;
         a.panes_[kControlsPane] = {{left, 0, column, height}, controlsHeight};
         a.toolsPane_ = kControlsPane;
         a.tools_ = tools.box;

@@ -19,6 +19,9 @@ struct PhoneParts {
     // The controls a finger uses, in lines: a line's boxes stand side by side, left to right, and
     // every line at the controls' one scale.
     std::vector<std::vector<RectF>> controls;
+    // Which of the controls' boxes are labels: a label that ends a line shorter than the widest
+    // may run its caption on over the rest of that line.
+    std::vector<RectF> labels;
     // Where a figure may take more of the form above and below it, where the screen has room:
     // within this box, and clear of the other figures.
     RectF picture;
@@ -32,11 +35,17 @@ struct Region {
     RectF twips;
     int pane = 0;
     ViewGeometry geometry;
+    // Twips to the right of a label's box, the rest of its line, where its caption may run on:
+    // alone, the box would fit it smaller than the other texts of the controls.
+    double spare = 0;
+
+    // Its box with that room.
+    RectF shown() const { return {twips.left, twips.top, twips.width + spare, twips.height}; }
 
     // Where it stands in its pane's content, in CSS pixels.
     RectF page() const { return geometry.toPixels(twips); }
     friend bool operator==(const Region& a, const Region& b) {
-        return a.twips == b.twips && a.pane == b.pane &&
+        return a.twips == b.twips && a.pane == b.pane && a.spare == b.spare &&
                a.geometry.pixelsPerTwip() == b.geometry.pixelsPerTwip() &&
                a.geometry.offset() == b.geometry.offset();
     }

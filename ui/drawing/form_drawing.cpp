@@ -20,12 +20,13 @@ int thinnestPixels(const LessonLayer& options) {
 class FormDrawer {
 public:
     FormDrawer(const ViewGeometry& geometry, TextFitter& fitter, Rgba buttonFace,
-               std::vector<Primitive>& out, int minimumPixels)
+               std::vector<Primitive>& out, int minimumPixels, const RectF& runOn)
         : geometry_(geometry),
           fitter_(fitter),
           buttonFace_(buttonFace),
           out_(out),
-          minimumPixels_(minimumPixels) {}
+          minimumPixels_(minimumPixels),
+          runOn_(runOn) {}
 
     void draw(const ::Line& line) {
         if (line.x1() == line.x2() && line.y1() == line.y2()) {
@@ -79,11 +80,14 @@ public:
 
     void draw(const Label& label) {
         joint_ = {};
-        const int room = static_cast<int>(std::floor(geometry_.toPixels(label.box()).width));
+        RectF box = label.box();
+        if (runOn_.left == box.left && runOn_.top == box.top && runOn_.width > box.width)
+            box.width = runOn_.width;
+        const int room = static_cast<int>(std::floor(geometry_.toPixels(box).width));
         const std::string caption = i18n::shown(label.caption());
         const int pixels = fitter_.fit(caption, i18n::shown(label.captionsShown()), room,
                                        geometry_.fontPixels(label.fontPoints()));
-        out_.push_back(Text{label.box(), caption, pixels, Rgba::from(colours::kBlack), buttonFace_,
+        out_.push_back(Text{box, caption, pixels, Rgba::from(colours::kBlack), buttonFace_,
                             Text::Align::Top});
     }
 
@@ -105,6 +109,7 @@ private:
     Rgba buttonFace_;
     std::vector<Primitive>& out_;
     int minimumPixels_;  // the narrowest line or border, in logical pixels
+    RectF runOn_;
     Joint joint_;
 };
 
@@ -246,9 +251,9 @@ RectF changedArea(const LessonLayer& before, const LessonLayer& after, const Rec
 
 void drawForm(const Form& form, const RectF& region, const ViewGeometry& geometry,
               TextFitter& fitter, Rgba buttonFace, std::vector<Primitive>& out,
-              const LessonLayer& options) {
+              const LessonLayer& options, const RectF& runOn) {
     FormDrawer drawer(geometry, fitter, windowBackground(options, buttonFace), out,
-                      thinnestPixels(options));
+                      thinnestPixels(options), runOn);
     for (const auto& item : form.paintOrder()) {
         std::visit(
             [&](const auto* control) {

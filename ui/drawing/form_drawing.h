@@ -94,8 +94,10 @@ std::vector<std::vector<PointF>> clipPolyline(const std::vector<PointF>& points,
 // captions are fitted in whole logical pixels. `buttonFace` is the labels' background.
 // The window's own background is the backend's: it fills its dirty area with the button face
 // before painting the list (windowBackground()). With `options`, the teaching tools' additions.
+// A label whose box begins where `runOn` does fits and sets its caption in all of `runOn` (on a
+// small screen, its region with the rest of its line).
 void drawForm(const Form& form, const RectF& region, const ViewGeometry& geometry,
               TextFitter& fitter, Rgba buttonFace, std::vector<Primitive>& out,
-              const LessonLayer& options = {});
+              const LessonLayer& options = {}, const RectF& runOn = {});
 
 }  // namespace drawing

@@ -62,12 +62,14 @@ void WebFormView::paint() {
         }
     }
     for (const drawing::Region& part : arrangement_.regions()) {
-        const double left = std::max(region.left, part.twips.left);
-        const double top = std::max(region.top, part.twips.top);
-        const RectF dirty{left, top, std::min(region.right(), part.twips.right()) - left,
-                          std::min(region.bottom(), part.twips.bottom()) - top};
+        const RectF shown = part.shown();
+        const double left = std::max(region.left, shown.left);
+        const double top = std::max(region.top, shown.top);
+        const RectF dirty{left, top, std::min(region.right(), shown.right()) - left,
+                          std::min(region.bottom(), shown.bottom()) - top};
+        // A caption that runs on past its box is painted whole.
         if (!dirty.isEmpty())
-            paintRegion(part, dirty, false);
+            paintRegion(part, part.spare > 0 ? shown : dirty, false);
     }
 }
 
@@ -95,7 +97,7 @@ void WebFormView::paintRegion(const drawing::Region& part, const RectF& dirty, b
         context.call<void>("clip");
     }
     if (!uniform) {
-        const RectF place = devicePixels(part.page(), 0);
+        const RectF place = devicePixels(geometry.toPixels(part.shown()), 0);
         context.call<void>("beginPath");
         context.call<void>("rect", place.left, place.top, place.width, place.height);
         context.call<void>("clip");
@@ -106,10 +108,16 @@ void WebFormView::paintRegion(const drawing::Region& part, const RectF& dirty, b
     const double pixel = 1.0 / geometry.pixelsPerTwip();
     const RectF reach = whole ? RectF{-1e9, -1e9, 2e9, 2e9} : dirty.adjusted(2 * pixel);
     std::vector<drawing::Primitive> primitives;
-    drawPicture(reach, geometry, primitives);
+    drawRegion(part, reach, primitives);
     CanvasPainter painter(context, geometry);
     painter.paint(primitives);
     context.call<void>("restore");
+}
+
+void WebFormView::drawRegion(const drawing::Region& part, const RectF& reach,
+                             std::vector<drawing::Primitive>& out) {
+    drawing::drawForm(form_, reach, part.geometry, fitter_, kButtonFace, out, options_,
+                      part.spare > 0 ? part.shown() : RectF{});
 }
 
 void WebFormView::drawPicture(const RectF& region, const drawing::ViewGeometry& geometry,

@@ -46,6 +46,10 @@ public:
 
     Form& form() { return form_; }
     const drawing::Arrangement& arrangement() const { return arrangement_; }
+    // What one of its regions paints of the picture within `reach` (twips), with the lesson
+    // tools' additions and a caption run on over its line.
+    void drawRegion(const drawing::Region& part, const RectF& reach,
+                    std::vector<drawing::Primitive>& out);
     // The picture's mapping from twips to the page (the whole form's on a large screen).
     const drawing::ViewGeometry& geometry() const {
         return arrangement_.regions().front().geometry;
