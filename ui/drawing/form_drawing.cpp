@@ -87,8 +87,8 @@ public:
         const std::string caption = i18n::shown(label.caption());
         const int pixels = fitter_.fit(caption, i18n::shown(label.captionsShown()), room,
                                        geometry_.fontPixels(label.fontPoints()));
-        out_.push_back(Text{box, caption, pixels, Rgba::from(colours::kBlack), buttonFace_,
-                            Text::Align::Top});
+        out_.push_back(
+            Text{box, caption, pixels, Rgba::from(colours::kBlack), buttonFace_, Text::Align::Top});
     }
 
     void draw(const Image& image) {
