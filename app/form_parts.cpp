@@ -34,6 +34,10 @@ drawing::PhoneParts phoneParts(const Form1& form) {
         };
         parts.upright = rows(&demos::Figure::uprightRow);
         parts.sideways = rows(&demos::Figure::sidewaysRow);
+        for (const demos::Figure& figure : figures) {
+            if (figure.words)
+                parts.words.push_back(figure.box);
+        }
     }
     const Form1& f = form;
     const std::initializer_list<std::initializer_list<const BoxControl*>> lines = {

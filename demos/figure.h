@@ -16,6 +16,9 @@ struct Figure {
     // side by side, the rows one above the other, the first the main one.
     int uprightRow = 0;
     int sidewaysRow = 0;
+    // A figure of words (a tool's numbers or caption): held upright, a small screen keeps its row
+    // at the full width, where shrinking it would make its text too small to read.
+    bool words = false;
     friend bool operator==(const Figure&, const Figure&) = default;
 };
 

@@ -171,7 +171,7 @@ std::vector<demos::Figure> figures(const Form1& form) {
     if (form.lesson.recordShown())
         out.push_back({"record", fading_record::kArea, 1, 1});
     if (form.lesson.recordShown())
-        out.push_back({"record numbers", fading_record::kNumbersArea, 2, 2});
+        out.push_back({"record numbers", fading_record::kNumbersArea, 2, 2, true});
     return out;
 }
 

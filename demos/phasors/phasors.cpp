@@ -184,7 +184,7 @@ std::vector<demos::Figure> figures(const Form1& form) {
         {"diagrams", {120, top, left - 60 - 120, bottom - top}, 0, 0},
         {"sinusoids", {left - 60, 0, double{form.lnePhasor[0].x2()} - left + 120, 7200}, 1, 0}};
     if (form.lesson.numbersShown())
-        out.push_back({"numbers", kNumbersArea, 2, 1});
+        out.push_back({"numbers", kNumbersArea, 2, 1, true});
     return out;
 }
 

@@ -234,7 +234,7 @@ std::vector<demos::Figure> figures(const Form1& form) {
          RectF{left, top, double{form.Line1.x2()} - left, double{form.Line2.y2()} - top}.adjusted(
              120)}};
     if (form.lesson.ellipseShown())
-        out.push_back({"ellipse", kEllipseCaptionArea, 1, 1});
+        out.push_back({"ellipse", kEllipseCaptionArea, 1, 1, true});
     return out;
 }
 

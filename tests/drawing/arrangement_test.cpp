@@ -210,6 +210,24 @@ TEST(PhoneArrangementHeight, FiguresFillTheHeightTheControlsLeaveAndStayWhenThey
             } else if (form.cmbDemo.text() != "Phasors") {
                 EXPECT_GE(main.width, 0.85 * width - 1e-9) << at;
             }
+            // A figure of words (numbers, a caption) is drawn no narrower than any other figure
+            // below the first, and the record's numbers at the full width: shrunk with the
+            // figures, their text would be too small to read.
+            const drawing::PhoneParts parts = phoneParts(form);
+            const bool fading =
+                form.cmbDemo.text() == "Rayleigh" || form.cmbDemo.text() == "Ricean";
+            for (const RectF& words : parts.words) {
+                const double wordsWidth = a.regionOf(words).page().width;
+                if (fading)
+                    EXPECT_NEAR(wordsWidth, width, 1e-9) << at << ": the record's numbers";
+                for (std::size_t r = 1; r < parts.upright.size(); ++r) {
+                    for (const RectF& figure : parts.upright[r]) {
+                        if (std::find(parts.words.begin(), parts.words.end(), figure) ==
+                            parts.words.end())
+                            EXPECT_GE(wordsWidth, a.regionOf(figure).page().width - 1e-9) << at;
+                    }
+                }
+            }
             if (!panes[1].scrolls()) {
                 EXPECT_NEAR(panes[1].place.bottom(), height, 1e-9) << at << ": at the bottom";
                 const double empty = height - covered - panes[1].contentHeight;

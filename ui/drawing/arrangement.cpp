@@ -232,16 +232,33 @@ Arrangement Arrangement::of(double formWidth, double formHeight, double width, d
             extra = room - natural;
         } else if (!shares.empty()) {
             // The figures shrink to what the controls leave, but the first row to no less than
-            // its share of the width: the rows below it shrink more, to no less than the least
-            // share. Where they still do not fit, the controls scroll; while a keyboard leaves
-            // little of the screen, the figures take at most three fifths of it.
+            // its share of the width and a row of words below it not at all: the other rows shrink
+            // more, to no less than the least share. Where they still do not fit, the controls
+            // scroll; while a keyboard leaves little of the screen, the figures take at most three
+            // fifths of it.
+            std::vector<bool> words(shares.size(), false);
+            double fixed = 0;
+            for (std::size_t r = 1; r < shares.size(); ++r) {
+                const auto& row = parts.upright[r];
+                words[r] = std::all_of(row.begin(), row.end(), [&parts](const RectF& box) {
+                    return std::find(parts.words.begin(), parts.words.end(), box) !=
+                           parts.words.end();
+                });
+                if (words[r])
+                    fixed += width / aspects(row);
+            }
+            const double free = room - fixed;
             const double first = width / aspects(parts.upright.front());
-            std::fill(shares.begin(), shares.end(), room / natural);
-            if (room / natural < kMainFigureShare) {
-                const double rest = natural - first;
+            const double share = free / (natural - fixed);
+            for (std::size_t r = 0; r < shares.size(); ++r) shares[r] = words[r] ? 1 : share;
+            if (share < kMainFigureShare) {
+                const double rest = natural - fixed - first;
                 const double below =
-                    rest > 0 ? std::max((room - first * kMainFigureShare) / rest, kLeastShare) : 1;
-                std::fill(shares.begin(), shares.end(), below);
+                    rest > 0 ? std::max((free - first * kMainFigureShare) / rest, kLeastShare) : 1;
+                for (std::size_t r = 1; r < shares.size(); ++r) {
+                    if (!words[r])
+                        shares[r] = below;
+                }
                 shares.front() = kMainFigureShare;
             }
             double taken = 0;
@@ -249,7 +266,15 @@ Arrangement Arrangement::of(double formWidth, double formHeight, double width, d
                 taken += width / aspects(parts.upright[r]) * shares[r];
             const double most = std::max(room, 0.6 * height);
             if (taken > most) {
-                for (double& share : shares) share *= most / taken;
+                // The rows below the first give way first, while they keep a fair share.
+                const double firstTaken = first * shares.front();
+                const double rest = taken - firstTaken;
+                if (rest > 0 && most - firstTaken >= kLeastShare * rest) {
+                    for (std::size_t r = 1; r < shares.size(); ++r)
+                        shares[r] *= (most - firstTaken) / rest;
+                } else {
+                    for (double& share : shares) share *= most / taken;
+                }
             }
         }
         const double used = placeFigures(parts.upright, parts, width, shares, extra, a.regions_);

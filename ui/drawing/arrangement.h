@@ -16,6 +16,9 @@ struct PhoneParts {
     // does: a row's figures stand side by side at one height, the rows one above the other.
     std::vector<std::vector<RectF>> upright;
     std::vector<std::vector<RectF>> sideways;
+    // The figures of words: held upright, a row of them below the first keeps the full width
+    // when the figures must shrink.
+    std::vector<RectF> words;
     // The controls a finger uses, in lines: a line's boxes stand side by side, left to right, and
     // every line at the controls' one scale.
     std::vector<std::vector<RectF>> controls;
