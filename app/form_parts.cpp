@@ -18,13 +18,14 @@ drawing::PhoneParts phoneParts(const Form1& form) {
     parts.picture = {0, 0, form.clientWidth(), kRows};
     if (const demos::Demonstration* shown = demos::shown(form)) {
         const std::vector<demos::Figure> figures = shown->figures(form);
-        // Rows in their numbers' order, a row with no figure left out.
+        // Rows in their numbers' order, a row with no figure left out; the lessons' panels and
+        // words apart, in their order.
         const auto rows = [&figures](int demos::Figure::*row) {
             std::vector<std::vector<RectF>> out;
             for (int number = 0; number < static_cast<int>(figures.size()); ++number) {
                 std::vector<RectF> boxes;
                 for (const demos::Figure& figure : figures) {
-                    if (figure.*row == number)
+                    if (figure.*row == number && !figure.lesson)
                         boxes.push_back(figure.box);
                 }
                 if (!boxes.empty())
@@ -35,8 +36,8 @@ drawing::PhoneParts phoneParts(const Form1& form) {
         parts.upright = rows(&demos::Figure::uprightRow);
         parts.sideways = rows(&demos::Figure::sidewaysRow);
         for (const demos::Figure& figure : figures) {
-            if (figure.words)
-                parts.words.push_back(figure.box);
+            if (figure.lesson)
+                parts.notes.push_back(figure.box);
         }
     }
     const Form1& f = form;

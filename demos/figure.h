@@ -16,9 +16,10 @@ struct Figure {
     // side by side, the rows one above the other, the first the main one.
     int uprightRow = 0;
     int sidewaysRow = 0;
-    // A figure of words (a tool's numbers or caption): held upright, a small screen keeps its row
-    // at the full width, where shrinking it would make its text too small to read.
-    bool words = false;
+    // A lesson tool's panel or words (the fading record, its numbers, the ellipse's caption): a
+    // small screen shows it among the controls at their scale, so that its text is as large as
+    // theirs, rather than among the figures.
+    bool lesson = false;
     friend bool operator==(const Figure&, const Figure&) = default;
 };
 

@@ -239,6 +239,8 @@ val paintedTexts() {
                 t.set("text", text->text);
                 t.set("pixelSize", text->pixelSize);
                 t.set("pane", region.pane);
+                // A lesson tool's words stand on nothing; a label's caption on the button face.
+                t.set("lesson", text->background.alpha == 0);
                 out.call<void>("push", t);
             }
         }

@@ -169,7 +169,7 @@ std::vector<demos::Figure> figures(const Form1& form) {
     if (histogram::isOn(form))
         out.push_back({"histogram", histogram::axesBox(form).adjusted(60), 1, 1});
     if (form.lesson.recordShown())
-        out.push_back({"record", fading_record::kArea, 1, 1});
+        out.push_back({"record", fading_record::kArea, 1, 1, true});
     if (form.lesson.recordShown())
         out.push_back({"record numbers", fading_record::kNumbersArea, 2, 2, true});
     return out;

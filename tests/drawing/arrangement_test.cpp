@@ -136,6 +136,23 @@ TEST_P(PhoneArrangement, RegionsStandApartAndEveryControlIsAFingersTargetAtOneSc
                 EXPECT_NEAR(back->x, inside.x, 1e-6) << at;
                 EXPECT_NEAR(back->y, inside.y, 1e-6) << at;
             }
+            // A lesson's panel or words stands among the controls as wide as their lines, so that
+            // its
+            // text is at least theirs (words wider than that are set again by the view to fit).
+            const drawing::PhoneParts parts = phoneParts(form);
+            for (const RectF& note : parts.notes) {
+                const drawing::Region& region = a.regionOf(note);
+                ASSERT_EQ(region.twips, note) << at;
+                EXPECT_EQ(region.pane, Arrangement::kControlsPane) << at;
+                EXPECT_LE(region.page().right(), panes[1].place.width + 1e-9) << at;
+                EXPECT_NEAR(region.page().width, Arrangement::notesWidth(parts) * a.controlScale(),
+                            1e-9)
+                    << at;
+                if (note.width <= Arrangement::notesWidth(parts)) {
+                    EXPECT_GE(region.geometry.pixelsPerTwip(), a.controlScale()) << at;
+                }
+            }
+            EXPECT_EQ(!parts.notes.empty(), lessons && GetParam() != 0 && GetParam() != 2) << at;
             // Grown to a finger's box, the controls still stand apart.
             std::vector<std::pair<std::string, RectF>> grown;
             for (const auto& ref : form.windowedControls()) {
@@ -209,24 +226,6 @@ TEST(PhoneArrangementHeight, FiguresFillTheHeightTheControlsLeaveAndStayWhenThey
                 EXPECT_NEAR(main.width, width, 1e-9) << at;
             } else if (form.cmbDemo.text() != "Phasors") {
                 EXPECT_GE(main.width, 0.85 * width - 1e-9) << at;
-            }
-            // A figure of words (numbers, a caption) is drawn no narrower than any other figure
-            // below the first, and the record's numbers at the full width: shrunk with the
-            // figures, their text would be too small to read.
-            const drawing::PhoneParts parts = phoneParts(form);
-            const bool fading =
-                form.cmbDemo.text() == "Rayleigh" || form.cmbDemo.text() == "Ricean";
-            for (const RectF& words : parts.words) {
-                const double wordsWidth = a.regionOf(words).page().width;
-                if (fading)
-                    EXPECT_NEAR(wordsWidth, width, 1e-9) << at << ": the record's numbers";
-                for (std::size_t r = 1; r < parts.upright.size(); ++r) {
-                    for (const RectF& figure : parts.upright[r]) {
-                        if (std::find(parts.words.begin(), parts.words.end(), figure) ==
-                            parts.words.end())
-                            EXPECT_GE(wordsWidth, a.regionOf(figure).page().width - 1e-9) << at;
-                    }
-                }
             }
             if (!panes[1].scrolls()) {
                 EXPECT_NEAR(panes[1].place.bottom(), height, 1e-9) << at << ": at the bottom";

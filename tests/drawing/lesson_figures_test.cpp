@@ -9,6 +9,7 @@
 #include "app/form1.h"
 #include "app/lesson_layer.h"
 #include "ui/drawing/form_drawing.h"
+#include "ui/drawing/reflow.h"
 
 namespace {
 
@@ -227,6 +228,59 @@ TEST(LessonFigures, ToolCaptionsAreAtLeastTheOptionCaptionsSize) {
                 << d.name << " at zoom " << zoom << ": " << tools.smallest;
         }
     }
+}
+
+// On a phone the phasors' numbers, wider than the controls' lines, are set again in a narrower
+// column at the controls' scale: every caption at its own full size, broken into lines that fit,
+// the rows one below the other, and each key beside the first line of its own caption.
+TEST(LessonFigures, WordsSetAgainInANarrowColumnKeepTheirSizeAndTheirKeys) {
+    Form1 form;
+    form.load();
+    form.cmbDemo.pick(5);  // "Phasors"
+    form.lesson.setPhasorNumbers(true);
+    const drawing::LessonLayer layer = lessonLayer(form);
+    ASSERT_EQ(layer.overlays.size(), 1u);
+    const drawing::Overlay& words = layer.overlays[0];
+    HalfEmMeasurer measurer;
+    drawing::TextFitter fitter(measurer);
+    const double scale = 0.07;  // 18 points are 25 pixels
+    const double width = 3000;  // twips: 210 pixels, narrower than any caption's text
+    const drawing::Overlay set = drawing::reflowed(words, {0, 20000}, width, scale, fitter);
+    ASSERT_EQ(set.captions.size(), words.captions.size());
+    EXPECT_EQ(set.lines.size(), words.lines.size());
+    drawing::ViewGeometry geometry;
+    geometry.set(scale, {0, 0});
+    std::vector<drawing::Primitive> out;
+    drawing::LessonLayer shown;
+    shown.overlays = {set};
+    drawing::drawForm(Form1(), {-1e9, -1e9, 2e9, 2e9}, geometry, fitter, {240, 240, 240, 255}, out,
+                      shown);
+    std::vector<const drawing::Text*> texts;
+    for (const drawing::Primitive& item : out) {
+        if (const auto* text = std::get_if<drawing::Text>(&item); text && text->box.top >= 20000)
+            texts.push_back(text);
+    }
+    std::string joined;
+    for (const drawing::Text* text : texts) {
+        EXPECT_EQ(text->pixelSize, 25) << text->text;
+        EXPECT_LE(measurer.textWidth(text->text, 25), std::floor(text->box.width * scale) + 1e-9)
+            << text->text;
+        EXPECT_TRUE(set.area.contains(text->box.left, text->box.top)) << text->text;
+        (joined += text->text) += ' ';
+    }
+    EXPECT_GT(texts.size(), words.captions.size()) << "some caption breaks";
+    for (std::size_t i = 0; i < set.captions.size(); ++i) {
+        const drawing::Overlay::Caption& caption = set.captions[i];
+        EXPECT_NE(joined.find(words.captions[i].text.substr(0, 8)), std::string::npos);
+        if (i > 0) {
+            EXPECT_GE(caption.box.top, set.captions[i - 1].box.bottom() - 1e-9);
+        }
+        const double key = set.lines[i].points.front().y;
+        EXPECT_GE(key, caption.box.top) << i;
+        EXPECT_LE(key, caption.box.top + caption.box.height / caption.lines) << i;
+        EXPECT_LE(caption.box.right(), set.area.right() + 1e-9);
+    }
+    EXPECT_LE(set.area.width, width);
 }
 
 }  // namespace

@@ -83,7 +83,7 @@ const tips = (page) => page.evaluate(() => ['cmdPhasor(0)', 'cmdPhasor(1)', 'cmd
 // pane (the logo's lettering is a picture), the lists' and the buttons' texts.
 async function controlTexts(page) {
     const painted = (await hook(page, 'paintedTexts'))
-        .filter((t) => t.pane === 1 && t.text !== 'Orvo')
+        .filter((t) => t.pane === 1 && !t.lesson)
         .map((t) => ({ name: t.text, px: t.pixelSize }));
     const elements = await page.evaluate(() => [...document.querySelectorAll('.combo, .button:not(.graphical)')]
         .filter((e) => e.getClientRects().length > 0)
@@ -137,6 +137,12 @@ test('on a phone the figures fill the screen, every control text is one size and
 
             const texts = await controlTexts(page);
             const sizes = texts.map((t) => t.px);
+            // The lesson tools' words at least as large as the option rows' captions.
+            const painted = await hook(page, 'paintedTexts');
+            const captions = painted.filter((t) => t.pane === 1 && !t.lesson).map((t) => t.pixelSize);
+            for (const t of painted.filter((x) => x.lesson && x.text !== 'Orvo')) {
+                assert.ok(t.pixelSize >= Math.min(...captions), `${at}: the lesson's "${t.text}" at ${t.pixelSize} px`);
+            }
             for (const t of texts) assert.ok(t.px >= 16, `${at}: "${t.name}" at ${t.px} px`);
             assert.ok(Math.max(...sizes) <= 1.25 * Math.min(...sizes),
                 `${at}: control texts from ${Math.min(...sizes)} to ${Math.max(...sizes)} px`);

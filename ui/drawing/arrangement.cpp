@@ -66,6 +66,7 @@ double placeFigures(const std::vector<std::vector<RectF>>& rows, const PhonePart
         natural += width / aspects(row);
     }
     for (const auto& line : parts.controls) all.insert(all.end(), line.begin(), line.end());
+    all.insert(all.end(), parts.notes.begin(), parts.notes.end());
     double y = 0;
     for (std::size_t r = 0; r < rows.size(); ++r) {
         const auto& row = rows[r];
@@ -114,35 +115,61 @@ double lineWidth(const std::vector<RectF>& line) {
     return width;
 }
 
-// A line's height in CSS pixels at `scale`: its tallest box, and never less than the box a
-// finger's target grows to, so that a grown control keeps clear of the lines about it.
-double lineHeight(const std::vector<RectF>& line, double scale) {
-    double tallest = 0;
-    for (const RectF& box : line) tallest = std::max(tallest, box.height);
-    return std::max(tallest * scale, Arrangement::kFingerBox);
-}
-
-double linesHeight(const std::vector<std::vector<RectF>>& lines, double scale) {
-    double height = Arrangement::kLineGap * scale;
-    for (const auto& line : lines)
-        height += lineHeight(line, scale) + Arrangement::kLineGap * scale;
-    return height;
-}
-
-// The lines of controls from the top of their pane at `scale`, each line's boxes left to right,
-// each centred in its line's height; a label that ends a line takes the rest of it, up to the
-// widest line's width, as its spare. Returns the height they use.
-double placeLines(const PhoneParts& parts, double scale, std::vector<Region>& out) {
+double widestLine(const PhoneParts& parts) {
     double widest = 0;
     for (const auto& line : parts.controls) widest = std::max(widest, lineWidth(line));
+    return widest;
+}
+
+// The lines of the controls' pane: the lessons' notes first, a note on a line of its own, then
+// the controls' lines.
+struct Lines {
+    std::vector<std::vector<RectF>> lines;
+    std::vector<RectF> notes;
+    double notesWidth = 0;
+
+    explicit Lines(const PhoneParts& parts)
+        : notes(parts.notes), notesWidth(Arrangement::notesWidth(parts)) {
+        for (const RectF& note : parts.notes) lines.push_back({note});
+        lines.insert(lines.end(), parts.controls.begin(), parts.controls.end());
+    }
+    // A box's scale: the controls', and a note's the one at which it is as wide as their lines.
+    double scaleOf(const RectF& box, double scale) const {
+        if (box.width > 0 && notesWidth > 0 &&
+            std::find(notes.begin(), notes.end(), box) != notes.end())
+            return scale * notesWidth / box.width;
+        return scale;
+    }
+    // A line's height in CSS pixels: its tallest box, and never less than the box a finger's
+    // target grows to, so that a grown control keeps clear of the lines about it.
+    double heightOf(const std::vector<RectF>& line, double scale) const {
+        double tallest = 0;
+        for (const RectF& box : line) tallest = std::max(tallest, box.height * scaleOf(box, scale));
+        return std::max(tallest, Arrangement::kFingerBox);
+    }
+    double height(double scale) const {
+        double height = Arrangement::kLineGap * scale;
+        for (const auto& line : lines)
+            height += heightOf(line, scale) + Arrangement::kLineGap * scale;
+        return height;
+    }
+};
+
+// The lines from the top of the controls' pane at `scale`, each line's boxes left to right, each
+// centred in its line's height; a label that ends a line takes the rest of it, up to the widest
+// line's width, as its spare. Returns the height they use.
+double placeLines(const PhoneParts& parts, double scale, std::vector<Region>& out) {
+    const Lines all(parts);
+    const double widest = widestLine(parts);
     double y = Arrangement::kLineGap * scale;
-    for (const auto& line : parts.controls) {
-        const double height = lineHeight(line, scale);
+    for (const auto& line : all.lines) {
+        const double height = all.heightOf(line, scale);
         double x = Arrangement::kControlGap * scale;
         for (const RectF& box : line) {
-            out.push_back(placed(box, scale, x, y + (height - box.height * scale) / 2,
+            const double boxScale = all.scaleOf(box, scale);
+            out.push_back(placed(box, boxScale, x, y + (height - box.height * boxScale) / 2,
                                  Arrangement::kControlsPane));
-            x += (box.width + Arrangement::kControlGap) * scale;
+            x += box.width * boxScale + Arrangement::kControlGap * scale;
         }
         if (!line.empty() &&
             std::find(parts.labels.begin(), parts.labels.end(), line.back()) != parts.labels.end())
@@ -163,17 +190,17 @@ double toolsWidth(double caption, double scale) {
     return std::max(Arrangement::kToolsButton, caption * scale + 2 * Arrangement::kToolsPadding);
 }
 
-Slot toolsSlot(const std::vector<std::vector<RectF>>& lines, double scale, double width,
-               double caption) {
+Slot toolsSlot(const PhoneParts& parts, double scale, double width, double caption) {
+    const Lines all(parts);
     const double size = Arrangement::kToolsButton;
     const double wide = toolsWidth(caption, scale);
     const double gap = Arrangement::kControlGap * scale;
     const double left = width - gap - wide;
-    const double below = linesHeight(lines, scale);
-    if (!lines.empty()) {
-        const double height = lineHeight(lines.back(), scale);
+    const double below = all.height(scale);
+    if (!all.lines.empty()) {
+        const double height = all.heightOf(all.lines.back(), scale);
         const double top = below - height - Arrangement::kLineGap * scale;
-        const double right = (lineWidth(lines.back()) - Arrangement::kControlGap) * scale;
+        const double right = (lineWidth(all.lines.back()) - Arrangement::kControlGap) * scale;
         if (left - gap >= right)
             return {{left, std::max(0.0, top + (height - size) / 2), wide, size}, 0};
     }
@@ -181,6 +208,10 @@ Slot toolsSlot(const std::vector<std::vector<RectF>>& lines, double scale, doubl
 }
 
 }  // namespace
+
+double Arrangement::notesWidth(const PhoneParts& parts) {
+    return std::max(0.0, widestLine(parts) - 2 * kControlGap);
+}
 
 double Arrangement::toolsFontPixels() const {
     return std::max(1.0, std::round(kToolsFontPoints * twips::kPerPoint * controlScale_));
@@ -215,14 +246,13 @@ Arrangement Arrangement::of(double formWidth, double formHeight, double width, d
         return a;
     }
 
-    double widest = 0;
-    for (const auto& line : parts.controls) widest = std::max(widest, lineWidth(line));
+    const double widest = widestLine(parts);
     const double maxScale = kMaxControlZoom / twips::kPerPixel;
     std::vector<Region> controls;
     if (a.kind_ == Kind::Upright) {
         const double scale = widest > 0 ? std::min(maxScale, width / widest) : maxScale;
-        const Slot tools = toolsSlot(parts.controls, scale, width, toolsCaption);
-        const double controlsHeight = linesHeight(parts.controls, scale) + tools.extra;
+        const Slot tools = toolsSlot(parts, scale, width, toolsCaption);
+        const double controlsHeight = Lines(parts).height(scale) + tools.extra;
         double natural = 0;
         for (const auto& row : parts.upright) natural += width / aspects(row);
         const double room = height - controlsHeight;
@@ -232,33 +262,16 @@ Arrangement Arrangement::of(double formWidth, double formHeight, double width, d
             extra = room - natural;
         } else if (!shares.empty()) {
             // The figures shrink to what the controls leave, but the first row to no less than
-            // its share of the width and a row of words below it not at all: the other rows shrink
-            // more, to no less than the least share. Where they still do not fit, the controls
-            // scroll; while a keyboard leaves little of the screen, the figures take at most three
-            // fifths of it.
-            std::vector<bool> words(shares.size(), false);
-            double fixed = 0;
-            for (std::size_t r = 1; r < shares.size(); ++r) {
-                const auto& row = parts.upright[r];
-                words[r] = std::all_of(row.begin(), row.end(), [&parts](const RectF& box) {
-                    return std::find(parts.words.begin(), parts.words.end(), box) !=
-                           parts.words.end();
-                });
-                if (words[r])
-                    fixed += width / aspects(row);
-            }
-            const double free = room - fixed;
+            // its share of the width: the rows below it shrink more, to no less than the least
+            // share. Where they still do not fit, the controls scroll; while a keyboard leaves
+            // little of the screen, the figures take at most three fifths of it.
             const double first = width / aspects(parts.upright.front());
-            const double share = free / (natural - fixed);
-            for (std::size_t r = 0; r < shares.size(); ++r) shares[r] = words[r] ? 1 : share;
-            if (share < kMainFigureShare) {
-                const double rest = natural - fixed - first;
+            std::fill(shares.begin(), shares.end(), room / natural);
+            if (room / natural < kMainFigureShare) {
+                const double rest = natural - first;
                 const double below =
-                    rest > 0 ? std::max((free - first * kMainFigureShare) / rest, kLeastShare) : 1;
-                for (std::size_t r = 1; r < shares.size(); ++r) {
-                    if (!words[r])
-                        shares[r] = below;
-                }
+                    rest > 0 ? std::max((room - first * kMainFigureShare) / rest, kLeastShare) : 1;
+                std::fill(shares.begin(), shares.end(), below);
                 shares.front() = kMainFigureShare;
             }
             double taken = 0;
@@ -266,15 +279,7 @@ Arrangement Arrangement::of(double formWidth, double formHeight, double width, d
                 taken += width / aspects(parts.upright[r]) * shares[r];
             const double most = std::max(room, 0.6 * height);
             if (taken > most) {
-                // The rows below the first give way first, while they keep a fair share.
-                const double firstTaken = first * shares.front();
-                const double rest = taken - firstTaken;
-                if (rest > 0 && most - firstTaken >= kLeastShare * rest) {
-                    for (std::size_t r = 1; r < shares.size(); ++r)
-                        shares[r] *= (most - firstTaken) / rest;
-                } else {
-                    for (double& share : shares) share *= most / taken;
-                }
+                for (double& share : shares) share *= most / taken;
             }
         }
         const double used = placeFigures(parts.upright, parts, width, shares, extra, a.regions_);
@@ -316,7 +321,7 @@ Arrangement Arrangement::of(double formWidth, double formHeight, double width, d
         shiftDown(a.regions_, first, std::max(0.0, (height - used) / 2));
         a.panes_[kPicturePane] = {{0, 0, left, height}, height};
         a.controlScale_ = scale;
-        const Slot tools = toolsSlot(parts.controls, scale, column, toolsCaption);
+        const Slot tools = toolsSlot(parts, scale, column, toolsCaption);
         const double controlsHeight = placeLines(parts, scale, controls) + tools.extra;
         a.panes_[kControlsPane] = {{left, 0, column, height}, controlsHeight};
         a.toolsPane_ = kControlsPane;

@@ -16,9 +16,11 @@ struct PhoneParts {
     // does: a row's figures stand side by side at one height, the rows one above the other.
     std::vector<std::vector<RectF>> upright;
     std::vector<std::vector<RectF>> sideways;
-    // The figures of words: held upright, a row of them below the first keeps the full width
-    // when the figures must shrink.
-    std::vector<RectF> words;
+    // A lesson tool's panels and words, which stand at the top of the controls, each on a line of
+    // its own, as wide as their lines (notesWidth() at the controls' scale): a panel narrower
+    // than that grows, so that its text is at least the controls' size; words set again in that
+    // width are at the controls' scale.
+    std::vector<RectF> notes;
     // The controls a finger uses, in lines: a line's boxes stand side by side, left to right, and
     // every line at the controls' one scale.
     std::vector<std::vector<RectF>> controls;
@@ -135,6 +137,9 @@ public:
     const RectF& toolsButton() const { return tools_; }
     // The Tools button's caption size, in CSS pixels: a button's text at the controls' scale.
     double toolsFontPixels() const;
+    // The width, in twips, that a note takes at the controls' scale: the widest line of controls
+    // without the gaps at its ends. A lesson's words set in this width keep the controls' size.
+    static double notesWidth(const PhoneParts& parts);
 
     void setDevicePixelRatio(double ratio);
     friend bool operator==(const Arrangement&, const Arrangement&) = default;

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "ui/drawing/form_drawing.h"
+#include "ui/drawing/reflow.h"
 #include "ui/drawing/svg_writer.h"
 #include "ui/web/canvas_painter.h"
 #include "ui/web/dom.h"
@@ -19,12 +20,14 @@ void WebFormView::scheduleRepaint(bool everything) {
     if (optionsSource_) {
         // The tools' additions touch no control: what they change is painted for them.
         drawing::LessonLayer now = optionsSource_();
+        drawing::LessonLayer shown = phoneLayer(now);
         dirty = dirty.united(
-            drawing::changedArea(options_, now, {0, 0, form_.clientWidth(), form_.clientHeight()}));
+            drawing::changedArea(shown_, shown, {0, 0, form_.clientWidth(), form_.clientHeight()}));
         if (now.projector != options_.projector)
             dom::setStyle(stage_, "backgroundColor",
                           dom::cssColour(drawing::windowBackground(now, kButtonFace)));
         options_ = std::move(now);
+        shown_ = std::move(shown);
     }
     if (everything) {
         schedulePaint({0, 0, form_.clientWidth(), form_.clientHeight()});
@@ -63,6 +66,11 @@ void WebFormView::paint() {
     }
     for (const drawing::Region& part : arrangement_.regions()) {
         const RectF shown = part.shown();
+        if (everything) {
+            // The lessons' words set again stand outside the form's twips.
+            paintRegion(part, shown, false);
+            continue;
+        }
         const double left = std::max(region.left, shown.left);
         const double top = std::max(region.top, shown.top);
         const RectF dirty{left, top, std::min(region.right(), shown.right()) - left,
@@ -116,13 +124,27 @@ void WebFormView::paintRegion(const drawing::Region& part, const RectF& dirty, b
 
 void WebFormView::drawRegion(const drawing::Region& part, const RectF& reach,
                              std::vector<drawing::Primitive>& out) {
-    drawing::drawForm(form_, reach, part.geometry, fitter_, kButtonFace, out, options_,
+    drawing::drawForm(form_, reach, part.geometry, fitter_, kButtonFace, out, shown_,
                       part.spare > 0 ? part.shown() : RectF{});
 }
 
 void WebFormView::drawPicture(const RectF& region, const drawing::ViewGeometry& geometry,
                               std::vector<drawing::Primitive>& out) {
     drawing::drawForm(form_, region, geometry, fitter_, kButtonFace, out, options_);
+}
+
+// The lesson layer as a phone shows it: the words too wide for the controls' pane set again in
+// their columns.
+drawing::LessonLayer WebFormView::phoneLayer(drawing::LessonLayer layer) {
+    for (drawing::Overlay& overlay : layer.overlays) {
+        for (const Note& note : notes_) {
+            if (overlay.area == note.area) {
+                overlay = drawing::reflowed(overlay, note.at, notesWidth_, notesScale_, fitter_);
+                break;
+            }
+        }
+    }
+    return layer;
 }
 
 drawing::Rgba WebFormView::background() const {

@@ -7,6 +7,7 @@
 #include <utility>
 
 #include "i18n/translate.h"
+#include "ui/drawing/reflow.h"
 #include "ui/drawing/svg_writer.h"
 #include "ui/program_error_report.h"
 #include "ui/twips.h"
@@ -201,8 +202,9 @@ bool WebFormView::layout() {
     // The Tools button's caption in twips at its size of text, which the button's width follows.
     const double toolsCaption = measurer_.textWidth(i18n::tr(kToolsCaption), 100) / 100 *
                                 drawing::Arrangement::kToolsFontPoints * twips::kPerPoint;
-    drawing::Arrangement next = drawing::Arrangement::of(form_.clientWidth(), form_.clientHeight(),
-                                                         width, height, parts_, toolsCaption);
+    drawing::Arrangement next =
+        drawing::Arrangement::of(form_.clientWidth(), form_.clientHeight(), width, height,
+                                 arrangedParts(width, height, toolsCaption), toolsCaption);
     next.setDevicePixelRatio(ratio);
     // Nothing moved: the page stays as it is, painted (the start asks more than once).
     if (next == arrangement_ && ratio == ratio_)
@@ -245,6 +247,40 @@ bool WebFormView::layout() {
     pendingPaint_ = {};
     syncFromModel(true);
     return true;
+}
+
+// The parts as a phone arranges them: a lesson's words wider than the controls' lines set again
+// in a column as wide as they are, at the controls' scale (which the notes do not change), below
+// the form.
+drawing::PhoneParts WebFormView::arrangedParts(double width, double height, double toolsCaption) {
+    drawing::PhoneParts arranged = parts_;
+    notes_.clear();
+    if (parts_.notes.empty() || !optionsSource_)
+        return arranged;
+    const drawing::Arrangement first = drawing::Arrangement::of(
+        form_.clientWidth(), form_.clientHeight(), width, height, parts_, toolsCaption);
+    if (first.kind() == drawing::Arrangement::Kind::Uniform)
+        return arranged;
+    notesWidth_ = drawing::Arrangement::notesWidth(parts_);
+    notesScale_ = first.controlScale();
+    const drawing::LessonLayer layer = optionsSource_();
+    constexpr double kApart = 600;
+    PointF at{0, form_.clientHeight() + kApart};
+    for (RectF& note : arranged.notes) {
+        if (note.width <= notesWidth_)
+            continue;
+        for (const drawing::Overlay& overlay : layer.overlays) {
+            if (overlay.area == note) {
+                const drawing::Overlay set =
+                    drawing::reflowed(overlay, at, notesWidth_, notesScale_, fitter_);
+                notes_.push_back({note, at});
+                note = set.area;
+                at.y = set.area.bottom() + kApart;
+                break;
+            }
+        }
+    }
+    return arranged;
 }
 
 void WebFormView::setToolsButton(std::function<void(double x, double y)> open) {

@@ -199,4 +199,17 @@ private:
     std::string error_;
     std::function<drawing::LessonLayer()> optionsSource_;
     drawing::LessonLayer options_;
+    // On a phone, the lessons' words too wide for the controls' pane are set again in a column
+    // below the form's twips, where none of it is drawn: each overlay by its area in the form,
+    // where its column begins, the column's width and the controls' scale.
+    struct Note {
+        RectF area;
+        PointF at;
+    };
+    std::vector<Note> notes_;
+    double notesWidth_ = 0;
+    double notesScale_ = 0;
+    drawing::LessonLayer shown_;  // options_ as the page paints it, the words set again
+    drawing::LessonLayer phoneLayer(drawing::LessonLayer layer);
+    drawing::PhoneParts arrangedParts(double width, double height, double toolsCaption);
 };
