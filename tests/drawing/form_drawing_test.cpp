@@ -193,6 +193,19 @@ TEST(FormDrawing, LabelCaptionGetsTheLargestSizeThatFitsItsBoxOnce) {
     EXPECT_EQ(only<drawing::Text>(drawing.draw(form))[0].pixelSize, 12);
     // A box too narrow for anything gets the smallest size.
     EXPECT_EQ(drawing.fitter.fit("Two", 0, 24), 1);
+
+    // Numbers that change with every frame do not pile up answers without end: after some
+    // thousands of texts the first is measured again, and fits as before.
+    std::vector<std::string> lines;
+    EXPECT_EQ(drawing.fitter.fitLines("0 frames", 60, 24, 2, lines), 20);
+    const int first = drawing.measurer.calls;
+    drawing.fitter.fitLines("0 frames", 60, 24, 2, lines);
+    EXPECT_EQ(drawing.measurer.calls, first);
+    for (int frame = 1; frame < 5000; ++frame)
+        drawing.fitter.fitLines(std::to_string(frame) + " frames", 60, 24, 2, lines);
+    const int later = drawing.measurer.calls;
+    EXPECT_EQ(drawing.fitter.fitLines("0 frames", 60, 24, 2, lines), 20);
+    EXPECT_GT(drawing.measurer.calls, later);
 }
 
 }  // namespace

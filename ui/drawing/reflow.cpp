@@ -25,14 +25,12 @@ Overlay reflowed(const Overlay& words, PointF at, double width, double scale, Te
         const double room = std::max(0.0, width - indent - margin);
         const int roomPixels = static_cast<int>(std::floor(room * scale));
         const int pixels = geometry.fontPixels(caption.points);
-        std::size_t lines = 1;
-        for (const std::string* text : {&caption.sizedAs, &caption.text}) {
-            if (text->empty())
-                continue;
-            std::vector<std::string> broken;
-            fitter.fitLines(*text, roomPixels, pixels, 1000, broken);
-            lines = std::max(lines, broken.size());
-        }
+        // The lines of the widest text, which changes seldom (the numbers' text changes with every
+        // frame).
+        std::vector<std::string> broken;
+        fitter.fitLines(caption.sizedAs.empty() ? caption.text : caption.sizedAs, roomPixels,
+                        pixels, 1000, broken);
+        const std::size_t lines = std::max<std::size_t>(1, broken.size());
         const double lineHeight = caption.box.height / std::max(1, caption.lines);
         Overlay::Caption moved = caption;
         moved.box = {at.x + indent, y, room, lineHeight * static_cast<double>(lines)};

@@ -12,6 +12,8 @@ int TextFitter::fit(const std::string& caption, const std::vector<std::string>& 
     if (known != fitted_.end()) {
         return known->second;
     }
+    if (fitted_.size() >= kMostKept)
+        fitted_.clear();
     // Each text is tried from the size the ones before it fit at, downwards.
     int pixels = largestFitting(caption, widthPixels, maxPixels);
     for (const std::string& text : captionsShown) {
@@ -27,6 +29,9 @@ int TextFitter::fitLines(const std::string& text, int widthPixels, int maxPixels
                       std::to_string(lines) + '/' + text;
     auto known = broken_.find(key);
     if (known == broken_.end()) {
+        // Numbers that change with every frame would fill the memory in a long session.
+        if (broken_.size() >= kMostKept)
+            broken_.clear();
         Broken fitted;
         for (fitted.pixels = std::max(maxPixels, 1); fitted.pixels > 1; --fitted.pixels) {
             fitted.lines = breakLines(text, widthPixels, fitted.pixels);

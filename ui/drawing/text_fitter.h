@@ -41,6 +41,8 @@ private:
     std::vector<std::string> breakLines(const std::string& text, int widthPixels, int pixels) const;
     int largestFitting(const std::string& text, int widthPixels, int maxPixels) const;
 
+    // Answers kept at most; past that, the cache starts again.
+    static constexpr std::size_t kMostKept = 2048;
     const TextMeasurer& measurer_;
     std::unordered_map<std::string, int> fitted_;
     std::unordered_map<std::string, Broken> broken_;
