@@ -233,14 +233,22 @@ val paintedTexts() {
         theView->drawRegion(region, region.shown(), primitives);
         for (const drawing::Primitive& primitive : primitives) {
             if (const auto* text = std::get_if<drawing::Text>(&primitive)) {
-                if (!region.twips.intersects(text->box))
+                // A lesson's words as its region draws them, a line past the region's edge too.
+                const bool lesson = text->background.alpha == 0;
+                if (!lesson && !region.twips.intersects(text->box))
                     continue;
                 val t = val::object();
                 t.set("text", text->text);
                 t.set("pixelSize", text->pixelSize);
                 t.set("pane", region.pane);
                 // A lesson tool's words stand on nothing; a label's caption on the button face.
-                t.set("lesson", text->background.alpha == 0);
+                t.set("lesson", lesson);
+                // Whether the region shows the text's box whole.
+                const RectF shown = region.shown();
+                const RectF& box = text->box;
+                t.set("whole", box.left >= shown.left - 1e-6 && box.top >= shown.top - 1e-6 &&
+                                   box.right() <= shown.right() + 1e-6 &&
+                                   box.bottom() <= shown.bottom() + 1e-6);
                 out.call<void>("push", t);
             }
         }

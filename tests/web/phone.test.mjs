@@ -6,7 +6,7 @@
 // middle of a drag or after typing.
 import { test } from 'node:test';
 import assert from 'node:assert/strict';
-import { launch, openPage, healthOf, assertHealthy, control, poll } from './browser.mjs';
+import { launch, openPage, healthOf, assertHealthy, control, poll, pageUrl } from './browser.mjs';
 
 const browser = await launch();
 test.after(() => browser.close());
@@ -142,6 +142,7 @@ test('on a phone the figures fill the screen, every control text is one size and
             const captions = painted.filter((t) => t.pane === 1 && !t.lesson).map((t) => t.pixelSize);
             for (const t of painted.filter((x) => x.lesson && x.text !== 'Orvo')) {
                 assert.ok(t.pixelSize >= Math.min(...captions), `${at}: the lesson's "${t.text}" at ${t.pixelSize} px`);
+                assert.ok(t.whole, `${at}: the lesson's "${t.text}" cut at its region's edge`);
             }
             for (const t of texts) assert.ok(t.px >= 16, `${at}: "${t.name}" at ${t.px} px`);
             assert.ok(Math.max(...sizes) <= 1.25 * Math.min(...sizes),
@@ -185,6 +186,31 @@ test('on a phone the figures fill the screen, every control text is one size and
         assertHealthy(assert, await healthOf(page, watch));
         await context.close();
     }
+});
+
+// The record's second row is the advice to raise "Speed" until it is at its end, then the
+// theory's share; in Spanish the one takes a line more than the other on a small phone, and the
+// column of words follows, its text neither cut nor made smaller.
+test('on a phone the lesson\'s words follow a row that grows or shrinks', async () => {
+    const { page, context, watch } = await openPage(browser,
+        { width: 360, height: 640, deviceScaleFactor: 2, hasTouch: true, url: `${pageUrl}?lang=es` });
+    await setUp(page, 'demo=Rayleigh&one=Ten&record&rate=20');
+    // The scroll bar moved from the keyboard, as a student would, rather than a new set-up.
+    await page.locator('[id="hscRate"]').focus();
+    for (const [key, rate] of [['ArrowLeft', 19], ['ArrowRight', 20], ['ArrowLeft', 19]]) {
+        await page.keyboard.press(key);
+        await hook(page, 'tick', 5);
+        await hook(page, 'paint');
+        const painted = await hook(page, 'paintedTexts');
+        const captions = painted.filter((t) => t.pane === 1 && !t.lesson).map((t) => t.pixelSize);
+        const words = painted.filter((t) => t.lesson);
+        assert.ok(words.length > 0, `rate ${rate}`);
+        for (const t of words) {
+            assert.ok(t.whole && t.pixelSize >= Math.min(...captions), `rate ${rate}: "${t.text}" at ${t.pixelSize} px, whole ${t.whole}`);
+        }
+    }
+    assertHealthy(assert, await healthOf(page, watch));
+    await context.close();
 });
 
 test('a laptop and a tablet keep the one uniform scale, centred', async () => {

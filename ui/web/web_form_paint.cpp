@@ -21,6 +21,13 @@ void WebFormView::scheduleRepaint(bool everything) {
         // The tools' additions touch no control: what they change is painted for them.
         drawing::LessonLayer now = optionsSource_();
         drawing::LessonLayer shown = phoneLayer(now);
+        if (notesMoved_) {
+            // A column of words that grew or shrank arranges the page again, which paints it all.
+            notesMoved_ = false;
+            options_ = now;
+            if (layout())
+                return;
+        }
         dirty = dirty.united(
             drawing::changedArea(shown_, shown, {0, 0, form_.clientWidth(), form_.clientHeight()}));
         if (now.projector != options_.projector)
@@ -140,6 +147,7 @@ drawing::LessonLayer WebFormView::phoneLayer(drawing::LessonLayer layer) {
         for (const Note& note : notes_) {
             if (overlay.area == note.area) {
                 overlay = drawing::reflowed(overlay, note.at, notesWidth_, notesScale_, fitter_);
+                notesMoved_ = notesMoved_ || !(overlay.area == note.placed);
                 break;
             }
         }

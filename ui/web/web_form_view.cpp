@@ -273,7 +273,7 @@ drawing::PhoneParts WebFormView::arrangedParts(double width, double height, doub
             if (overlay.area == note) {
                 const drawing::Overlay set =
                     drawing::reflowed(overlay, at, notesWidth_, notesScale_, fitter_);
-                notes_.push_back({note, at});
+                notes_.push_back({note, at, set.area});
                 note = set.area;
                 at.y = set.area.bottom() + kApart;
                 break;

@@ -205,11 +205,15 @@ private:
     struct Note {
         RectF area;
         PointF at;
+        RectF placed;  // the column as the page was arranged for it
     };
     std::vector<Note> notes_;
     double notesWidth_ = 0;
     double notesScale_ = 0;
     drawing::LessonLayer shown_;  // options_ as the page paints it, the words set again
+    // Sets `notesMoved_` where a column needs another height than it was arranged for (a caption
+    // that came or went, the advice in place of the numbers).
     drawing::LessonLayer phoneLayer(drawing::LessonLayer layer);
+    bool notesMoved_ = false;
     drawing::PhoneParts arrangedParts(double width, double height, double toolsCaption);
 };
