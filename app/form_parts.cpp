@@ -1,6 +1,5 @@
 #include "app/form_parts.h"
 
-#include <algorithm>
 #include <initializer_list>
 
 #include "app/form1.h"
@@ -54,15 +53,13 @@ drawing::PhoneParts phoneParts(const Form1& form) {
         {&f.Label1, &f.cmbDemo, &f.cmdStart},
         {&f.imgTarm},
     };
-    const std::initializer_list<const BoxControl*> labels = {
-        &f.lblOne, &f.lblTwo, &f.lblThree, &f.lblFour, &f.lblRate, &f.lblFixed, &f.Label1};
     for (const auto& line : lines) {
         std::vector<RectF> shown;
         for (const BoxControl* control : line) {
             if (!control->visible())
                 continue;
             shown.push_back(control->box());
-            if (std::find(labels.begin(), labels.end(), control) != labels.end())
+            if (dynamic_cast<const Label*>(control) != nullptr)
                 parts.labels.push_back(control->box());
         }
         if (!shown.empty())

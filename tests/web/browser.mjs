@@ -125,6 +125,27 @@ export async function canvasPixels(page, x, y, width, height) {
     }, [x, y, width, height]);
 }
 
+// A summary of each canvas that `selector` picks, read from a copy made for reading: a digest of
+// its pixels (equal pictures, equal digests) and how many of its pixels are within 60 (the sum of
+// the three channels' differences) of `colour`, where one is given.
+export async function canvasSummaries(page, selector, colour = null) {
+    return page.evaluate(([selector, c]) => [...document.querySelectorAll(selector)].map((canvas) => {
+        const copy = document.createElement('canvas');
+        copy.width = canvas.width;
+        copy.height = canvas.height;
+        const context = copy.getContext('2d', { willReadFrequently: true });
+        context.drawImage(canvas, 0, 0);
+        const data = context.getImageData(0, 0, copy.width, copy.height).data;
+        let digest = 2166136261;
+        let near = 0;
+        for (let i = 0; i < data.length; ++i) digest = Math.imul(digest ^ data[i], 16777619) >>> 0;
+        for (let i = 0; c && i < data.length; i += 4) {
+            if (Math.abs(data[i] - c[0]) + Math.abs(data[i + 1] - c[1]) + Math.abs(data[i + 2] - c[2]) < 60) ++near;
+        }
+        return { digest, near };
+    }), [selector, colour]);
+}
+
 // Asks `probe` (async) again and again, in real time, until it gives something other than null
 // or the deadline passes; returns its last answer. What the browser does on its own (encoding a
 // picture, starting a download, a resize) is awaited by the clock, not by a count of tries: a

@@ -8,7 +8,7 @@ import os from 'node:os';
 import path from 'node:path';
 import zlib from 'node:zlib';
 import { pathToFileURL } from 'node:url';
-import { launch, shippedPagePath, canvasPixels } from './browser.mjs';
+import { launch, shippedPagePath, canvasPixels, canvasSummaries } from './browser.mjs';
 
 // The size the shipped page may reach, in bytes: 360 KB, which leaves the languages room under
 // their own limit. It measured 223,699 bytes when this limit was set, with the WebAssembly
@@ -37,19 +37,8 @@ async function openShipped(fragment = '', demo = 'Plane Wave') {
     return { page, context, errors };
 }
 
-// A digest of the canvas's pixels: equal pictures, equal digests.
-const pictureDigest = (page) => page.evaluate(() => {
-    const canvas = document.getElementById('picture');
-    const copy = document.createElement('canvas');
-    copy.width = canvas.width;
-    copy.height = canvas.height;
-    const context = copy.getContext('2d', { willReadFrequently: true });
-    context.drawImage(canvas, 0, 0);
-    const data = context.getImageData(0, 0, copy.width, copy.height).data;
-    let hash = 2166136261;
-    for (let i = 0; i < data.length; ++i) hash = Math.imul(hash ^ data[i], 16777619) >>> 0;
-    return hash;
-});
+// A digest of the picture's pixels: equal pictures, equal digests.
+const pictureDigest = async (page) => (await canvasSummaries(page, '#picture'))[0].digest;
 
 const boxOf = (page, id) => page.evaluate((i) => {
     const r = document.getElementById(i).getBoundingClientRect();

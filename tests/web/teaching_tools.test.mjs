@@ -5,7 +5,7 @@ import assert from 'node:assert/strict';
 import fs from 'node:fs';
 import { GifReader } from 'omggif';
 import {
-    launch, openPage, healthOf, assertHealthy, control, elementBox, canvasPixels, pageUrl,
+    launch, openPage, healthOf, assertHealthy, control, elementBox, canvasPixels, canvasSummaries, pageUrl,
     poll,
 } from './browser.mjs';
 
@@ -503,20 +503,7 @@ test('R, E and N draw the fading record, the ellipse and the phasor numbers, on 
                 if (size.hasTouch) {
                     // On a phone a tool's panel or words stand among the controls, its curves
                     // among the figures: the tool's colour on each of the page's canvases.
-                    return page.evaluate((c) => [...document.querySelectorAll('#stage canvas')].map((canvas) => {
-                        // Read from a copy made for reading, as canvasPixels does.
-                        const copy = document.createElement('canvas');
-                        copy.width = canvas.width;
-                        copy.height = canvas.height;
-                        const context = copy.getContext('2d', { willReadFrequently: true });
-                        context.drawImage(canvas, 0, 0);
-                        const data = context.getImageData(0, 0, copy.width, copy.height).data;
-                        let n = 0;
-                        for (let i = 0; i < data.length; i += 4) {
-                            if (Math.abs(data[i] - c[0]) + Math.abs(data[i + 1] - c[1]) + Math.abs(data[i + 2] - c[2]) < 60) ++n;
-                        }
-                        return n;
-                    }), colour);
+                    return (await canvasSummaries(page, '#stage canvas', colour)).map((s) => s.near);
                 }
                 const corner = await page.evaluate(([x, y]) => window.propagationTest.clientPoint(x, y), [area.left, area.top]);
                 // The far corner's last twip: the corner itself is the next region's.

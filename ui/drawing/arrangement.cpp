@@ -126,10 +126,15 @@ double widestLine(const PhoneParts& parts) {
 struct Lines {
     std::vector<std::vector<RectF>> lines;
     std::vector<RectF> notes;
+    std::vector<RectF> labels;
+    double widest = 0;  // the widest line of controls, in twips
     double notesWidth = 0;
 
     explicit Lines(const PhoneParts& parts)
-        : notes(parts.notes), notesWidth(Arrangement::notesWidth(parts)) {
+        : notes(parts.notes),
+          labels(parts.labels),
+          widest(widestLine(parts)),
+          notesWidth(Arrangement::notesWidth(parts)) {
         for (const RectF& note : parts.notes) lines.push_back({note});
         lines.insert(lines.end(), parts.controls.begin(), parts.controls.end());
     }
@@ -158,9 +163,7 @@ struct Lines {
 // The lines from the top of the controls' pane at `scale`, each line's boxes left to right, each
 // centred in its line's height; a label that ends a line takes the rest of it, up to the widest
 // line's width, as its spare. Returns the height they use.
-double placeLines(const PhoneParts& parts, double scale, std::vector<Region>& out) {
-    const Lines all(parts);
-    const double widest = widestLine(parts);
+double placeLines(const Lines& all, double scale, std::vector<Region>& out) {
     double y = Arrangement::kLineGap * scale;
     for (const auto& line : all.lines) {
         const double height = all.heightOf(line, scale);
@@ -172,8 +175,8 @@ double placeLines(const PhoneParts& parts, double scale, std::vector<Region>& ou
             x += box.width * boxScale + Arrangement::kControlGap * scale;
         }
         if (!line.empty() &&
-            std::find(parts.labels.begin(), parts.labels.end(), line.back()) != parts.labels.end())
-            out.back().spare = widest - lineWidth(line);
+            std::find(all.labels.begin(), all.labels.end(), line.back()) != all.labels.end())
+            out.back().spare = all.widest - lineWidth(line);
         y += height + Arrangement::kLineGap * scale;
     }
     return y;
@@ -190,8 +193,7 @@ double toolsWidth(double caption, double scale) {
     return std::max(Arrangement::kToolsButton, caption * scale + 2 * Arrangement::kToolsPadding);
 }
 
-Slot toolsSlot(const PhoneParts& parts, double scale, double width, double caption) {
-    const Lines all(parts);
+Slot toolsSlot(const Lines& all, double scale, double width, double caption) {
     const double size = Arrangement::kToolsButton;
     const double wide = toolsWidth(caption, scale);
     const double gap = Arrangement::kControlGap * scale;
@@ -246,13 +248,14 @@ Arrangement Arrangement::of(double formWidth, double formHeight, double width, d
         return a;
     }
 
-    const double widest = widestLine(parts);
+    const Lines lines(parts);
+    const double widest = lines.widest;
     const double maxScale = kMaxControlZoom / twips::kPerPixel;
     std::vector<Region> controls;
     if (a.kind_ == Kind::Upright) {
         const double scale = widest > 0 ? std::min(maxScale, width / widest) : maxScale;
-        const Slot tools = toolsSlot(parts, scale, width, toolsCaption);
-        const double controlsHeight = Lines(parts).height(scale) + tools.extra;
+        const Slot tools = toolsSlot(lines, scale, width, toolsCaption);
+        const double controlsHeight = lines.height(scale) + tools.extra;
         double natural = 0;
         for (const auto& row : parts.upright) natural += width / aspects(row);
         const double room = height - controlsHeight;
@@ -288,7 +291,7 @@ Arrangement Arrangement::of(double formWidth, double formHeight, double width, d
         shiftDown(a.regions_, 0, std::max(0.0, (figures - used) / 2));
         a.panes_[kPicturePane] = {{0, 0, width, figures}, figures};
         a.controlScale_ = scale;
-        placeLines(parts, scale, controls);
+        placeLines(lines, scale, controls);
         a.panes_[kControlsPane] = {{0, figures, width, height - figures}, controlsHeight};
         a.toolsPane_ = kControlsPane;
         a.tools_ = tools.box;
@@ -321,8 +324,8 @@ Arrangement Arrangement::of(double formWidth, double formHeight, double width, d
         shiftDown(a.regions_, first, std::max(0.0, (height - used) / 2));
         a.panes_[kPicturePane] = {{0, 0, left, height}, height};
         a.controlScale_ = scale;
-        const Slot tools = toolsSlot(parts, scale, column, toolsCaption);
-        const double controlsHeight = placeLines(parts, scale, controls) + tools.extra;
+        const Slot tools = toolsSlot(lines, scale, column, toolsCaption);
+        const double controlsHeight = placeLines(lines, scale, controls) + tools.extra;
         a.panes_[kControlsPane] = {{left, 0, column, height}, controlsHeight};
         a.toolsPane_ = kControlsPane;
         a.tools_ = tools.box;
