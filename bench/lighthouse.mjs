@@ -1,6 +1,6 @@
 // How the browser edition loads, as Lighthouse sees it in Debian's Chromium, beside the floor page
 // in the same run (a report, not a test):
-//   node bench/lighthouse.mjs [PAGE] [--floor FLOOR] [--runs N] [--no-gzip]
+//   node bench/lighthouse.mjs [PAGE] [--floor FLOOR] [--runs N] [--no-gzip] [--detail]
 // PAGE defaults to build-web/propagation-demos.html, FLOOR to build-web/floor-page.html (the least
 // page made with the same toolchain, flags, runtime and shell: bench/page/floor_page.cpp);
 // lighthouse comes from bench (npm install in bench installs it, with chrome-launcher). The two
@@ -16,6 +16,7 @@
 //   - the accessibility score, and the score of the touch-target-size audit (1 passed, 0 failed);
 // and the size of the page, what one request for it transfers, and the time and the load average
 // (`uptime`) at the start and the end: Lighthouse's figures are worth little on a busy machine.
+// --detail adds, per run, the main-thread work by kind and the long tasks (start and length).
 import { execFileSync } from 'node:child_process';
 import { fileURLToPath } from 'node:url';
 import fs from 'node:fs';
@@ -37,6 +38,7 @@ for (let i = 2; i < process.argv.length; ++i) {
     const a = process.argv[i];
     if (a === '--runs') options.runs = Number(process.argv[++i]);
     else if (a === '--no-gzip') options.gzip = false;
+    else if (a === '--detail') options.detail = true;
     else if (a === '--floor') options.floor = path.resolve(process.argv[++i]);
     else options.page = path.resolve(a);
 }
@@ -170,6 +172,12 @@ for (let run = 1; run <= options.runs; ++run) {
         console.log(`${name} run ${run}: ` + metrics.map(([, label, , unit], i) => `${label} ${show(values[i], unit)}`).join(', ') +
             ` (target-size: ${target?.scoreDisplayMode ?? 'missing'})` +
             (document ? `, transferred ${document.transferSize} bytes` : ''));
+        if (options.detail) {
+            const kinds = lhr.audits['mainthread-work-breakdown']?.details?.items ?? [];
+            console.log(`  work by kind: ` + kinds.map((k) => `${k.group} ${k.duration.toFixed(0)}`).join(', '));
+            const tasks = lhr.audits['long-tasks']?.details?.items ?? [];
+            console.log(`  long tasks (start+length): ` + tasks.map((t) => `${t.startTime.toFixed(0)}+${t.duration.toFixed(0)}`).join(', '));
+        }
     }
 }
 stamp('end');
