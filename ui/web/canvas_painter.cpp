@@ -15,8 +15,8 @@ constexpr double kRadiansPerDegree = std::numbers::pi / 180.0;
 
 CanvasPainter::CanvasPainter(val context, const drawing::ViewGeometry& geometry)
     : context_(std::move(context)), geometry_(geometry) {
-    context_.set("lineCap", val("butt"));
-    context_.set("lineJoin", val("bevel"));
+    setText(Property::LineCap, "butt");
+    setText(Property::LineJoin, "bevel");
 }
 
 void CanvasPainter::paint(const std::vector<drawing::Primitive>& primitives) {
@@ -25,29 +25,53 @@ void CanvasPainter::paint(const std::vector<drawing::Primitive>& primitives) {
               geometry_.offset().y * ratio, false};
     applyFrame();
     for (const auto& primitive : primitives) std::visit(*this, primitive);
+    // The script reads the numbers and the texts where they lie, in the program's memory, and
+    // calls nothing of the program's while it paints.
+    val::module_property("paintCanvas")(
+        context_, val(emscripten::typed_memory_view(commands_.size(), commands_.data())),
+        val(emscripten::typed_memory_view(texts_.size(),
+                                          reinterpret_cast<const unsigned char*>(texts_.data()))));
+    commands_.clear();
+    texts_.clear();
+}
+
+void CanvasPainter::command(Command which, std::initializer_list<double> arguments) {
+    commands_.push_back(static_cast<double>(which));
+    commands_.insert(commands_.end(), arguments);
+}
+
+void CanvasPainter::addText(std::string_view value) {
+    commands_.push_back(static_cast<double>(texts_.size()));
+    commands_.push_back(static_cast<double>(value.size()));
+    texts_.append(value);
+}
+
+void CanvasPainter::setText(Property property, std::string_view value) {
+    command(Command::SetText, {static_cast<double>(property)});
+    addText(value);
 }
 
 void CanvasPainter::applyFrame() {
-    context_.call<void>("setTransform", frame_.scale, 0, 0, frame_.scale, frame_.offsetX,
-                        frame_.offsetY);
+    command(Command::SetTransform,
+            {frame_.scale, 0, 0, frame_.scale, frame_.offsetX, frame_.offsetY});
 }
 
 void CanvasPainter::setFill(const drawing::Rgba& colour) {
     std::string css = dom::cssColour(colour);
     if (css == fill_)
         return;
-    context_.set("fillStyle", css);
+    setText(Property::FillStyle, css);
     fill_ = std::move(css);
 }
 
 void CanvasPainter::setStroke(const drawing::Rgba& colour, double width) {
     std::string css = dom::cssColour(colour);
     if (css != stroke_) {
-        context_.set("strokeStyle", css);
+        setText(Property::StrokeStyle, css);
         stroke_ = std::move(css);
     }
     if (width != lineWidth_) {
-        context_.set("lineWidth", width);
+        command(Command::SetNumber, {static_cast<double>(NumberProperty::LineWidth), width});
         lineWidth_ = width;
     }
 }
@@ -56,13 +80,7 @@ void CanvasPainter::setStroke(const drawing::Rgba& colour, double width) {
 void CanvasPainter::setDash(double dot) {
     if (dot == dash_)
         return;
-    val pattern = val::array();
-    if (dot > 0) {
-        pattern.call<void>("push", dot);
-        pattern.call<void>("push", 2 * dot);
-    }
-    context_.call<void>("setLineDash", pattern);
-    context_.set("lineDashOffset", 0);
+    command(Command::SetLineDash, {dot > 0 ? dot : 0});
     dash_ = dot;
 }
 
@@ -71,38 +89,38 @@ void CanvasPainter::operator()(const drawing::Line& line) {
         return;
     setStroke(line.colour, line.width);
     setDash(line.dotted ? line.width : 0);
-    context_.call<void>("beginPath");
-    context_.call<void>("moveTo", line.from.x, line.from.y);
-    context_.call<void>("lineTo", line.to.x, line.to.y);
-    context_.call<void>("stroke");
+    command(Command::BeginPath);
+    command(Command::MoveTo, {line.from.x, line.from.y});
+    command(Command::LineTo, {line.to.x, line.to.y});
+    command(Command::Stroke);
 }
 
 void CanvasPainter::operator()(const drawing::Disc& disc) {
     if (disc.colour.alpha == 0)
         return;
     setFill(disc.colour);
-    context_.call<void>("beginPath");
-    context_.call<void>("arc", disc.centre.x, disc.centre.y, disc.radius, 0, 2 * std::numbers::pi);
-    context_.call<void>("fill");
+    command(Command::BeginPath);
+    command(Command::Arc, {disc.centre.x, disc.centre.y, disc.radius, 0, 2 * std::numbers::pi, 0});
+    command(Command::Fill);
 }
 
 void CanvasPainter::fillAndStroke(const drawing::Rgba& fill, const drawing::Rgba& border,
                                   double width) {
     if (fill.alpha > 0) {
         setFill(fill);
-        context_.call<void>("fill");
+        command(Command::Fill);
     }
     if (border.alpha > 0 && width > 0) {
         setStroke(border, width);
         setDash(0);
-        context_.call<void>("stroke");
+        command(Command::Stroke);
     }
 }
 
 void CanvasPainter::operator()(const drawing::Rectangle& rectangle) {
     const RectF& box = rectangle.box;
-    context_.call<void>("beginPath");
-    context_.call<void>("rect", box.left, box.top, box.width, box.height);
+    command(Command::BeginPath);
+    command(Command::Rect, {box.left, box.top, box.width, box.height});
     fillAndStroke(rectangle.fill, rectangle.border, rectangle.borderWidth);
 }
 
@@ -110,9 +128,9 @@ void CanvasPainter::operator()(const drawing::Ellipse& ellipse) {
     const RectF& box = ellipse.box;
     if (!(box.width > 0 && box.height > 0))
         return;
-    context_.call<void>("beginPath");
-    context_.call<void>("ellipse", box.left + box.width / 2, box.top + box.height / 2,
-                        box.width / 2, box.height / 2, 0, 0, 2 * std::numbers::pi);
+    command(Command::BeginPath);
+    command(Command::Ellipse, {box.left + box.width / 2, box.top + box.height / 2, box.width / 2,
+                               box.height / 2, 0, 0, 2 * std::numbers::pi});
     fillAndStroke(ellipse.fill, ellipse.border, ellipse.borderWidth);
 }
 
@@ -129,25 +147,22 @@ void CanvasPainter::operator()(const drawing::Text& text) {
     }
     if (text.background.alpha > 0) {
         setFill(text.background);
-        context_.call<void>("fillRect", box.left, box.top, box.width, box.height);
+        command(Command::FillRect, {box.left, box.top, box.width, box.height});
     }
     if (!text.text.empty() && text.colour.alpha > 0) {
-        context_.call<void>("save");
-        context_.call<void>("beginPath");
-        context_.call<void>("rect", box.left, box.top, box.width, box.height);
-        context_.call<void>("clip");
-        context_.set("font", CanvasTextMeasurer::font(text.pixelSize));
-        context_.set("textBaseline", val("alphabetic"));
-        context_.set("textAlign", val("left"));
-        const val metrics = context_.call<val>("measureText", text.text);
-        const double ascent = metrics["fontBoundingBoxAscent"].as<double>();
-        const double descent = metrics["fontBoundingBoxDescent"].as<double>();
-        const double top = text.align == drawing::Text::Align::Middle
-                               ? box.top + (box.height - (ascent + descent)) / 2
-                               : box.top;
-        context_.set("fillStyle", dom::cssColour(text.colour));
-        context_.call<void>("fillText", text.text, box.left, top + ascent);
-        context_.call<void>("restore");
+        command(Command::Save);
+        command(Command::BeginPath);
+        command(Command::Rect, {box.left, box.top, box.width, box.height});
+        command(Command::Clip);
+        setText(Property::Font, CanvasTextMeasurer::font(text.pixelSize));
+        setText(Property::TextBaseline, "alphabetic");
+        setText(Property::TextAlign, "left");
+        setText(Property::FillStyle, dom::cssColour(text.colour));
+        // The script measures the text's face, to set it on its baseline in the box.
+        command(Command::FillTextInBox, {box.left, box.top, box.width, box.height,
+                                         text.align == drawing::Text::Align::Middle ? 1.0 : 0.0});
+        addText(text.text);
+        command(Command::Restore);
         // restore() brought back the context's own fill style, not ours.
         fill_.clear();
         stroke_.clear();
@@ -163,31 +178,31 @@ void CanvasPainter::operator()(const drawing::Text& text) {
 void CanvasPainter::operator()(const drawing::Path& path) {
     if (path.elements.empty() || path.colour.alpha == 0)
         return;
-    context_.call<void>("beginPath");
+    command(Command::BeginPath);
     for (const drawing::PathElement& element : path.elements) {
         switch (element.kind) {
             case drawing::PathElement::Kind::MoveTo:
-                context_.call<void>("moveTo", element.point.x, element.point.y);
+                command(Command::MoveTo, {element.point.x, element.point.y});
                 break;
             case drawing::PathElement::Kind::LineTo:
-                context_.call<void>("lineTo", element.point.x, element.point.y);
+                command(Command::LineTo, {element.point.x, element.point.y});
                 break;
             case drawing::PathElement::Kind::Arc:
-                context_.call<void>(
-                    "arc", element.point.x, element.point.y, element.radius,
-                    element.startDegrees * kRadiansPerDegree,
-                    (element.startDegrees + element.sweepDegrees) * kRadiansPerDegree,
-                    element.sweepDegrees < 0);
+                command(Command::Arc,
+                        {element.point.x, element.point.y, element.radius,
+                         element.startDegrees * kRadiansPerDegree,
+                         (element.startDegrees + element.sweepDegrees) * kRadiansPerDegree,
+                         element.sweepDegrees < 0 ? 1.0 : 0.0});
                 break;
         }
     }
     setStroke(path.colour, path.width);
     setDash(0);
-    context_.set("lineCap", val(drawing::cssName(path.cap)));
-    context_.set("lineJoin", val(drawing::cssName(path.join)));
-    context_.call<void>("stroke");
-    context_.set("lineCap", val("butt"));
-    context_.set("lineJoin", val("bevel"));
+    setText(Property::LineCap, drawing::cssName(path.cap));
+    setText(Property::LineJoin, drawing::cssName(path.join));
+    command(Command::Stroke);
+    setText(Property::LineCap, "butt");
+    setText(Property::LineJoin, "bevel");
 }
 
 void CanvasPainter::operator()(const drawing::Picture& picture) {

@@ -12,9 +12,10 @@ std::string CanvasTextMeasurer::font(double pixelSize) {
 }
 
 CanvasTextMeasurer::CanvasTextMeasurer()
-    : context_(dom::create("canvas", "").call<val>("getContext", val("2d"))) {}
+    : context_(dom::create("canvas", "").call<val>("getContext", val("2d"))),
+      textWidth_(val::module_property("textWidth")) {}
 
+// One call into the page's script (ui/web/bridge.js), which sets the font only when it changes.
 double CanvasTextMeasurer::textWidth(std::string_view text, int pixelSize) const {
-    context_.set("font", font(pixelSize));
-    return context_.call<val>("measureText", std::string(text))["width"].as<double>();
+    return textWidth_(context_, font(pixelSize), std::string(text)).as<double>();
 }

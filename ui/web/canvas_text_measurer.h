@@ -15,5 +15,6 @@ public:
     double textWidth(std::string_view text, int pixelSize) const override;
 
 private:
-    mutable emscripten::val context_;  // measuring sets its font
+    emscripten::val context_;  // measuring sets its font
+    emscripten::val textWidth_;
 };
