@@ -1,9 +1,9 @@
 // How the page starts its program: the WebAssembly is inlined in the page compressed (zlib, by
 // web/make_page.mjs, as WASM_DEFLATED in base64) and is inflated and compiled as a stream, off the
 // page's main thread, while the page paints and answers. Where the browser has no
-// DecompressionStream (Safari before 16.4), fflate inflates it instead. The Content-Security-
+// DecompressionStream (Safari before 16.4), fflate inflates it instead: imported only there, since
+// making its tables costs every other browser 20 ms or more at the start. The Content-Security-
 // Policy forbids fetching the page's own data: address, so the Response is made here.
-import { unzlibSync } from 'fflate';
 
 /* global Module, WASM_DEFLATED, abort */
 // Named once: esbuild writes the bytes where the name stands.
@@ -23,12 +23,12 @@ const compressed = () => {
 Module['instantiateWasm'] = (imports, receive) => {
     const wasm = { headers: { 'Content-Type': 'application/wasm' } };
     const response = typeof DecompressionStream === 'function'
-        ? new Response(new Blob([compressed()]).stream()
-            .pipeThrough(new DecompressionStream('deflate')), wasm)
-        : new Response(unzlibSync(compressed()), wasm);
-    const made = typeof WebAssembly.instantiateStreaming === 'function'
-        ? WebAssembly.instantiateStreaming(response, imports)
-        : response.arrayBuffer().then((bytes) => WebAssembly.instantiate(bytes, imports));
+        ? Promise.resolve(new Response(new Blob([compressed()]).stream()
+            .pipeThrough(new DecompressionStream('deflate')), wasm))
+        : import('./inflate_fallback.js').then(({ unzlibSync }) => new Response(unzlibSync(compressed()), wasm));
+    const made = response.then((inflating) => typeof WebAssembly.instantiateStreaming === 'function'
+        ? WebAssembly.instantiateStreaming(inflating, imports)
+        : inflating.arrayBuffer().then((bytes) => WebAssembly.instantiate(bytes, imports)));
     made.then((output) => receive(output.instance, output.module),
         (reason) => abort('the program could not be compiled: ' + reason));
     return {};

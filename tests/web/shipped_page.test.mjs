@@ -21,9 +21,10 @@ const shippedUrl = pathToFileURL(shippedPagePath).href;
 
 // The shipped page with the clock stopped, as the other suites open the test page; it has no
 // hook to say it is ready, so the wait is for the demonstration's name in its list.
-async function openShipped(fragment = '', demo = 'Plane Wave') {
+async function openShipped(fragment = '', demo = 'Plane Wave', initScript = null) {
     const context = await browser.newContext({ viewport: { width: 789, height: 605 } });
     const page = await context.newPage();
+    if (initScript) await page.addInitScript(initScript);
     const errors = [];
     page.on('pageerror', (error) => errors.push(String(error)));
     page.on('console', (message) => {
@@ -89,6 +90,19 @@ test('the shipped page holds no test code, evaluates no text, defines nothing fo
     assert.deepEqual(found.testish, []);
     assert.deepEqual(errors, []);
     await context.close();
+});
+
+test('a browser without a DecompressionStream inflates the program with the page\'s own inflater', async () => {
+    const usual = await openShipped('#demo=Polarisation', 'Polarisation');
+    const expected = await pictureDigest(usual.page);
+    await usual.context.close();
+    const older = await openShipped('#demo=Polarisation', 'Polarisation', () => {
+        delete window.DecompressionStream;
+    });
+    assert.equal(await older.page.evaluate(() => typeof DecompressionStream), 'undefined');
+    assert.equal(await pictureDigest(older.page), expected);
+    assert.deepEqual(older.errors, []);
+    await older.context.close();
 });
 
 test('the shipped page makes a set-up from its address, answers keys and takes a dragged tip', async () => {
