@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <initializer_list>
 #include <ostream>
 #include <string>
@@ -206,6 +207,41 @@ TEST(FormDrawing, LabelCaptionGetsTheLargestSizeThatFitsItsBoxOnce) {
     const int later = drawing.measurer.calls;
     EXPECT_EQ(drawing.fitter.fitLines("0 frames", 60, 24, 2, lines), 20);
     EXPECT_GT(drawing.measurer.calls, later);
+}
+
+// Widths that are not in proportion to the size (whole pixels, a fixed side bearing, a face that
+// grows wider at small sizes, as hinting makes it): the fitter still finds the largest size that
+// fits, as trying every size down from the largest would, in a few measurements.
+class HintedMeasurer : public drawing::TextMeasurer {
+public:
+    double textWidth(std::string_view text, int pixelSize) const override {
+        ++calls;
+        const double perCharacter = 0.5 * pixelSize + (pixelSize < 12 ? 1 : 0);
+        return std::ceil(perCharacter * static_cast<double>(text.size())) + 3;
+    }
+    mutable int calls = 0;
+};
+
+TEST(FormDrawing, CaptionFittingFindsTheLargestSizeThatFitsInAFewMeasurements) {
+    HintedMeasurer measurer;
+    for (const std::string text : {"W", "Wavelength", "Phase velocity and group velocity"}) {
+        for (int maxPixels : {1, 2, 12, 24, 40}) {
+            for (int width = 0; width <= 400; width += 7) {
+                int expected = 1;
+                for (int pixels = maxPixels; pixels > 1; --pixels) {
+                    if (measurer.textWidth(text, pixels) <= width) {
+                        expected = pixels;
+                        break;
+                    }
+                }
+                drawing::TextFitter fitter(measurer);
+                measurer.calls = 0;
+                EXPECT_EQ(fitter.fit(text, {}, width, maxPixels), expected)
+                    << text << " in " << width << " px from " << maxPixels;
+                EXPECT_LE(measurer.calls, 10) << text << " in " << width << " px";
+            }
+        }
+    }
 }
 
 }  // namespace

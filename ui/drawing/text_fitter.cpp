@@ -69,11 +69,25 @@ std::vector<std::string> TextFitter::breakLines(const std::string& text, int wid
     return out;
 }
 
+// A text's width grows with its size, about in proportion: the walk starts from the size in
+// proportion to the width at the largest and goes to the largest that fits, a measure or three
+// where trying every size down from the largest took up to twenty.
 int TextFitter::largestFitting(const std::string& text, int widthPixels, int maxPixels) const {
-    for (int pixels = maxPixels; pixels > 1; --pixels) {
-        if (measurer_.textWidth(text, pixels) <= widthPixels) {
+    if (maxPixels <= 1)
+        return 1;
+    const double widest = measurer_.textWidth(text, maxPixels);
+    if (widest <= widthPixels)
+        return maxPixels;
+    int pixels = std::clamp(static_cast<int>(maxPixels * widthPixels / widest), 1, maxPixels - 1);
+    if (measurer_.textWidth(text, pixels) <= widthPixels) {
+        while (pixels + 1 < maxPixels && measurer_.textWidth(text, pixels + 1) <= widthPixels)
+            ++pixels;
+        return pixels;
+    }
+    while (pixels > 1) {
+        --pixels;
+        if (measurer_.textWidth(text, pixels) <= widthPixels)
             return pixels;
-        }
     }
     return 1;
 }
