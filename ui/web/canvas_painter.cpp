@@ -57,18 +57,16 @@ void CanvasPainter::applyFrame() {
 }
 
 void CanvasPainter::setFill(const drawing::Rgba& colour) {
-    std::string css = dom::cssColour(colour);
-    if (css == fill_)
+    if (fill_ == colour)
         return;
-    setText(Property::FillStyle, css);
-    fill_ = std::move(css);
+    setText(Property::FillStyle, dom::cssColour(colour));
+    fill_ = colour;
 }
 
 void CanvasPainter::setStroke(const drawing::Rgba& colour, double width) {
-    std::string css = dom::cssColour(colour);
-    if (css != stroke_) {
-        setText(Property::StrokeStyle, css);
-        stroke_ = std::move(css);
+    if (stroke_ != colour) {
+        setText(Property::StrokeStyle, dom::cssColour(colour));
+        stroke_ = colour;
     }
     if (width != lineWidth_) {
         command(Command::SetNumber, {static_cast<double>(NumberProperty::LineWidth), width});
@@ -164,8 +162,8 @@ void CanvasPainter::operator()(const drawing::Text& text) {
         addText(text.text);
         command(Command::Restore);
         // restore() brought back the context's own fill style, not ours.
-        fill_.clear();
-        stroke_.clear();
+        fill_.reset();
+        stroke_.reset();
         lineWidth_ = -1;
         dash_ = -1;
     }

@@ -3,6 +3,7 @@
 #include <emscripten/val.h>
 
 #include <initializer_list>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -88,8 +89,8 @@ private:
     const drawing::ViewGeometry& geometry_;
     Frame frame_;
     // What the context is set to, so that unchanged state is not sent again.
-    std::string fill_;
-    std::string stroke_;
+    std::optional<drawing::Rgba> fill_;
+    std::optional<drawing::Rgba> stroke_;
     double lineWidth_ = -1;
     double dash_ = -1;
 };
