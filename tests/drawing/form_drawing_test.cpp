@@ -242,6 +242,11 @@ TEST(FormDrawing, CaptionFittingFindsTheLargestSizeThatFitsInAFewMeasurements) {
             }
         }
     }
+    // A box narrower than nothing gets the smallest size, an empty text (no width at all) too.
+    HalfEmMeasurer noBearing;
+    drawing::TextFitter fitter(noBearing);
+    EXPECT_EQ(fitter.fit("", {}, -15, 24), 1);
+    EXPECT_EQ(fitter.fit("W", {}, -15, 24), 1);
 }
 
 }  // namespace

@@ -78,7 +78,9 @@ int TextFitter::largestFitting(const std::string& text, int widthPixels, int max
     const double widest = measurer_.textWidth(text, maxPixels);
     if (widest <= widthPixels)
         return maxPixels;
-    int pixels = std::clamp(static_cast<int>(maxPixels * widthPixels / widest), 1, maxPixels - 1);
+    // In doubles until it is in range: a box of no width over an empty text would divide by 0.
+    const double guess = widest > 0 ? maxPixels * widthPixels / widest : 1;
+    int pixels = static_cast<int>(std::clamp(guess, 1.0, maxPixels - 1.0));
     if (measurer_.textWidth(text, pixels) <= widthPixels) {
         while (pixels + 1 < maxPixels && measurer_.textWidth(text, pixels + 1) <= widthPixels)
             ++pixels;
