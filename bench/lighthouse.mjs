@@ -23,6 +23,7 @@ import fs from 'node:fs';
 import http from 'node:http';
 import path from 'node:path';
 import zlib from 'node:zlib';
+import { chromiumSwitches, median } from './common.mjs';
 import lighthouse from 'lighthouse';
 import * as chromeLauncher from 'chrome-launcher';
 
@@ -46,12 +47,6 @@ if (!Number.isInteger(options.runs) || options.runs < 1) {
     console.error('--runs wants a whole number of at least 1');
     process.exit(2);
 }
-
-const median = (values) => {
-    const sorted = [...values].sort((a, b) => a - b);
-    const middle = Math.floor(sorted.length / 2);
-    return sorted.length % 2 ? sorted[middle] : (sorted[middle - 1] + sorted[middle]) / 2;
-};
 
 const uptime = () => {
     try {
@@ -119,8 +114,7 @@ for (const [name, url] of pages) console.log(`${name}: ${url}`);
 // ---- Lighthouse, N fresh browsers
 // The network here is closed: without the switches that keep Chromium from reaching out, it
 // spends the run on connections that are refused.
-const chromeFlags = ['--headless=new', '--no-sandbox', '--disable-gpu', '--disable-quic', '--no-first-run',
-    '--disable-background-networking', '--disable-component-update', '--disable-sync'];
+const chromeFlags = ['--headless=new', ...chromiumSwitches];
 const chromePath = process.env.CHROME_PATH ?? '/usr/bin/chromium';
 
 const metrics = [

@@ -11,6 +11,7 @@
 import { createRequire } from 'node:module';
 import { fileURLToPath } from 'node:url';
 import path from 'node:path';
+import { chromiumSwitches, median } from './common.mjs';
 
 const here = path.dirname(fileURLToPath(import.meta.url));
 const require = createRequire(path.join(here, '..', 'tests', 'web', 'package.json'));
@@ -30,16 +31,9 @@ if (!pages.length || !(loads >= 1) || !(seconds > 0)) {
     process.exit(2);
 }
 
-const median = (values) => {
-    const sorted = [...values].sort((a, b) => a - b);
-    const middle = Math.floor(sorted.length / 2);
-    return sorted.length % 2 ? sorted[middle] : (sorted[middle - 1] + sorted[middle]) / 2;
-};
-
 const browser = await chromium.launch({
-    executablePath: process.env.CHROME_PATH ?? '/usr/bin/chromium', headless: true,
-    args: ['--headless', '--no-sandbox', '--disable-gpu', '--disable-quic', '--no-first-run',
-        '--disable-background-networking', '--disable-component-update', '--disable-sync'],
+    executablePath: process.env.PROPAGATION_CHROMIUM ?? '/usr/bin/chromium', headless: true,
+    args: ['--headless', ...chromiumSwitches],
 });
 const results = pages.map(() => ({ total: [], blocking: [], long: [] }));
 for (let load = 0; load < loads; ++load) {

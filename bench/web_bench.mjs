@@ -20,6 +20,7 @@ import { createRequire } from 'node:module';
 import { fileURLToPath, pathToFileURL } from 'node:url';
 import fs from 'node:fs';
 import path from 'node:path';
+import { chromiumSwitches, median } from './common.mjs';
 
 const here = path.dirname(fileURLToPath(import.meta.url));
 const sourceDir = path.resolve(here, '..');
@@ -42,15 +43,7 @@ for (let i = 2; i < process.argv.length; ++i) {
 const shippedUrl = pathToFileURL(options.page).href;
 const pageUrl = pathToFileURL(options.testPage).href;
 
-const median = (values) => {
-    const sorted = [...values].sort((a, b) => a - b);
-    const middle = Math.floor(sorted.length / 2);
-    return sorted.length % 2 ? sorted[middle] : (sorted[middle - 1] + sorted[middle]) / 2;
-};
-
-// The same switches as the browser tests: nothing reaches out, no GPU.
-const launchArgs = ['--headless', '--no-sandbox', '--disable-gpu', '--disable-quic', '--no-first-run',
-    '--disable-background-networking', '--disable-component-update', '--disable-sync'];
+const launchArgs = ['--headless', ...chromiumSwitches];
 const launch = () => chromium.launch({
     executablePath: process.env.PROPAGATION_CHROMIUM ?? '/usr/bin/chromium', headless: true, args: launchArgs,
 });
