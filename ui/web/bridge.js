@@ -48,7 +48,7 @@ Module['paintCanvas'] = function (context, numbers, bytes) {
         switch (n[i++]) {
         case 0: context.setTransform(n[i], n[i + 1], n[i + 2], n[i + 3], n[i + 4], n[i + 5]); i += 6; break;
         case 1: context[paintTextProperties[n[i]]] = text(i + 1); i += 3; break;
-        case 2: context.lineWidth = n[i + 1]; i += 2; break;
+        case 2: context.lineWidth = n[i]; i += 1; break;
         case 3:
             context.setLineDash(n[i] > 0 ? [n[i], 2 * n[i]] : []);
             context.lineDashOffset = 0;

@@ -69,7 +69,7 @@ void CanvasPainter::setStroke(const drawing::Rgba& colour, double width) {
         stroke_ = colour;
     }
     if (width != lineWidth_) {
-        command(Command::SetNumber, {static_cast<double>(NumberProperty::LineWidth), width});
+        command(Command::SetLineWidth, {width});
         lineWidth_ = width;
     }
 }

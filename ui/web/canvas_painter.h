@@ -46,7 +46,7 @@ private:
     enum class Command {
         SetTransform,
         SetText,  // a property to a text: the property's index (Property), the text
-        SetNumber,
+        SetLineWidth,
         SetLineDash,  // the dot's length, 0 for a solid line
         BeginPath,
         MoveTo,
@@ -71,7 +71,6 @@ private:
         TextBaseline,
         TextAlign
     };
-    enum class NumberProperty { LineWidth };
 
     void command(Command which, std::initializer_list<double> arguments = {});
     void addText(std::string_view value);
