@@ -1,7 +1,9 @@
 // How the browser edition loads, as Lighthouse sees it in Debian's Chromium, beside the floor page
 // in the same run (a report, not a test):
-//   node bench/lighthouse.mjs [PAGE] [--floor FLOOR] [--runs N] [--no-gzip] [--detail]
-// PAGE defaults to build-web/propagation-demos.html, FLOOR to build-web/floor-page.html (the least
+//   node bench/lighthouse.mjs [PAGE[#FRAGMENT]] [--floor FLOOR] [--runs N] [--no-gzip] [--detail]
+// PAGE defaults to build-web/propagation-demos.html, opened with FRAGMENT as its address's own
+// (build-web/propagation-demos.html#paused opens it paused: what the start costs without the
+// picture running after it); FLOOR defaults to build-web/floor-page.html (the least
 // page made with the same toolchain, flags, runtime and shell: bench/page/floor_page.cpp);
 // lighthouse comes from bench (npm install in bench installs it, with chrome-launcher). The two
 // pages are measured in turn, run by run, so that both meet the machine as it is; the ratios of
@@ -41,8 +43,11 @@ for (let i = 2; i < process.argv.length; ++i) {
     else if (a === '--no-gzip') options.gzip = false;
     else if (a === '--detail') options.detail = true;
     else if (a === '--floor') options.floor = path.resolve(process.argv[++i]);
-    else options.page = path.resolve(a);
+    else options.page = a;
 }
+const [pageFile, ...fragment] = options.page.split('#');
+options.page = path.resolve(pageFile);
+options.fragment = fragment.length ? '#' + fragment.join('#') : '';
 if (!Number.isInteger(options.runs) || options.runs < 1) {
     console.error('--runs wants a whole number of at least 1');
     process.exit(2);
@@ -108,7 +113,7 @@ const server = http.createServer((request, response) => {
 });
 await new Promise((resolve) => server.listen(0, '127.0.0.1', resolve));
 const urlOf = (file) => `http://127.0.0.1:${server.address().port}/${encodeURIComponent(path.basename(file))}`;
-const pages = [['page', urlOf(options.page)], ['floor', urlOf(options.floor)]];
+const pages = [['page', urlOf(options.page) + options.fragment], ['floor', urlOf(options.floor)]];
 for (const [name, url] of pages) console.log(`${name}: ${url}`);
 
 // ---- Lighthouse, N fresh browsers
@@ -162,7 +167,7 @@ for (let run = 1; run <= options.runs; ++run) {
             return value;
         });
         const target = lhr.audits['target-size'];
-        const document = lhr.audits['network-requests']?.details?.items?.find((item) => item.url === pageUrl);
+        const document = lhr.audits['network-requests']?.details?.items?.find((item) => item.url === pageUrl.split('#')[0]);
         console.log(`${name} run ${run}: ` + metrics.map(([, label, , unit], i) => `${label} ${show(values[i], unit)}`).join(', ') +
             ` (target-size: ${target?.scoreDisplayMode ?? 'missing'})` +
             (document ? `, transferred ${document.transferSize} bytes` : ''));

@@ -2,6 +2,7 @@
 
 #include <emscripten/val.h>
 
+#include <optional>
 #include <string>
 
 #include "ui/colour.h"
@@ -24,5 +25,22 @@ std::string cssColour(Colour colour);
 // Puts an absolutely positioned element on the box, in CSS pixels of the stage.
 void place(const emscripten::val& element, const drawing::PixelRect& box);
 void setShown(const emscripten::val& element, bool shown);
+
+// What the view last wrote to one attribute or text of an element that nothing else writes, kept
+// on this side: the same value again costs no call into the page. A running picture brings every
+// control's words in step at each tick, and most of them stay as they were.
+class Written {
+public:
+    // Whether `value` differs from the last one taken (the first always does); keeps it.
+    bool take(const std::string& value) {
+        if (last_ == value)
+            return false;
+        last_ = value;
+        return true;
+    }
+
+private:
+    std::optional<std::string> last_;
+};
 
 }  // namespace dom

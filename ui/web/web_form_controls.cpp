@@ -63,13 +63,19 @@ void WebFormView::syncElements(const std::vector<bool>& changed) {
         // Names follow the labels' captions, which any handler may change; a value in words and
         // a switch's state follow the picture.
         const val focus = element->focusElement();
-        dom::setAttribute(focus, "aria-label", control.accessibleName());
-        dom::setText(element->description, i18n::shown(control.accessibleDescription()));
-        if (!control.accessibleValue().empty())
+        auto& written = element->written;
+        if (written.name.take(control.accessibleName()))
+            dom::setAttribute(focus, "aria-label", control.accessibleName());
+        const std::string description = i18n::shown(control.accessibleDescription());
+        if (written.description.take(description))
+            dom::setText(element->description, description);
+        if (!control.accessibleValue().empty() && written.value.take(control.accessibleValue()))
             dom::setAttribute(focus, "aria-valuetext", control.accessibleValue());
-        if (control.accessiblePressed())
-            dom::setAttribute(focus, "aria-pressed",
-                              *control.accessiblePressed() ? "true" : "false");
+        if (control.accessiblePressed()) {
+            const char* pressed = *control.accessiblePressed() ? "true" : "false";
+            if (written.pressed.take(pressed))
+                dom::setAttribute(focus, "aria-pressed", pressed);
+        }
     }
 }
 
@@ -126,8 +132,10 @@ val WebFormView::elementOf(const std::string& name) const {
 }
 
 void WebFormView::setPictureDescription(const std::string& name, const std::string& description) {
-    dom::setAttribute(panes_[0].canvas, "aria-label", name);
-    dom::setText(pictureDescription_, description);
+    if (pictureName_.take(name))
+        dom::setAttribute(panes_[0].canvas, "aria-label", name);
+    if (pictureWords_.take(description))
+        dom::setText(pictureDescription_, description);
 }
 
 // The region speaks when its text changes: the same words twice need it emptied in between,

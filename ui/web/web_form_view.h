@@ -179,6 +179,7 @@ private:
     emscripten::val toolsButton_ = emscripten::val::null();
     std::function<void(double, double)> openTools_;
     emscripten::val pictureDescription_ = emscripten::val::null();
+    dom::Written pictureName_, pictureWords_;  // the picture's name and description, as written
     emscripten::val liveRegion_ = emscripten::val::null();
     std::function<void(EventCause)> deliveryListener_;
     emscripten::val outline_ = emscripten::val::null();

@@ -3,6 +3,7 @@
 #include <emscripten/val.h>
 
 #include "ui/box_control.h"
+#include "ui/web/dom.h"
 
 // The DOM element that hosts one windowed control of the model. The view places it, names it for
 // screen readers and calls syncFromModel whenever the control's revision moves on (FormSync).
@@ -30,4 +31,8 @@ public:
     emscripten::val description = emscripten::val::null();
     // The pane the view has put it in; -1 before the first layout.
     int pane = -1;
+    // Its name, description, value in words and pressed state as the view last wrote them.
+    struct {
+        dom::Written name, description, value, pressed;
+    } written;
 };
