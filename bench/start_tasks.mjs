@@ -1,5 +1,5 @@
 // The main thread's work while pages start, in Debian's Chromium, headless (a report, not a test):
-//   node bench/start_tasks.mjs PAGE [PAGE...] [--loads N] [--seconds S]
+//   node bench/start_tasks.mjs PAGE [PAGE...] [--loads N] [--seconds S] [--after A]
 // Each page is opened from the disk N times (default 7), the pages in turn, each in a fresh
 // context emulating a phone as Lighthouse does (412 x 823 CSS pixels at ratio 1.75, touch) with
 // the CPU 4 times slower, and Chromium's trace of its first S seconds (default 4) is read: the
@@ -7,6 +7,8 @@
 // (blocking time, as Lighthouse counts it, here from the start of the load). It prints the
 // medians and, per load, the long tasks' lengths in order. Comparing two builds of the page in one
 // run is what it is for: the spread from load to load on a shared machine is a fifth or more.
+// With --after A only the tasks that start from A seconds on are counted: the picture running
+// after the start (--after 2 --seconds 5: three seconds of "Plane Wave", ten ticks a second).
 // playwright-core comes from tests/web (tools/bootstrap-web installs it).
 import { createRequire } from 'node:module';
 import { fileURLToPath } from 'node:url';
@@ -20,14 +22,16 @@ const { chromium } = require('playwright-core');
 const pages = [];
 let loads = 7;
 let seconds = 4;
+let after = 0;
 for (let i = 2; i < process.argv.length; ++i) {
     const a = process.argv[i];
     if (a === '--loads') loads = Number(process.argv[++i]);
     else if (a === '--seconds') seconds = Number(process.argv[++i]);
+    else if (a === '--after') after = Number(process.argv[++i]);
     else pages.push(path.resolve(a));
 }
-if (!pages.length || !(loads >= 1) || !(seconds > 0)) {
-    console.error('usage: node bench/start_tasks.mjs PAGE [PAGE...] [--loads N] [--seconds S]');
+if (!pages.length || !(loads >= 1) || !(seconds > 0) || !(after >= 0 && after < seconds)) {
+    console.error('usage: node bench/start_tasks.mjs PAGE [PAGE...] [--loads N] [--seconds S] [--after A]');
     process.exit(2);
 }
 
@@ -64,14 +68,16 @@ for (let load = 0; load < loads; ++load) {
             }
         }
         const first = outer.length ? outer[0].ts : 0;
-        const within = outer.filter((task) => task.ts - first < seconds * 1e6).map((task) => task.dur / 1000);
+        const within = outer.filter((task) => task.ts - first >= after * 1e6 && task.ts - first < seconds * 1e6)
+            .map((task) => task.dur / 1000);
         results[p].total.push(within.reduce((sum, d) => sum + d, 0));
         results[p].blocking.push(within.reduce((sum, d) => sum + Math.max(0, d - 50), 0));
         results[p].long.push(within.filter((d) => d > 50).map((d) => d.toFixed(0)).join('/'));
     }
 }
 await browser.close();
-console.log(`${new Date().toISOString()}, ${loads} loads of each page in turn, the first ${seconds} s, ` +
+console.log(`${new Date().toISOString()}, ${loads} loads of each page in turn, ` +
+    (after ? `from ${after} s to ${seconds} s, ` : `the first ${seconds} s, `) +
     'CPU 4 times slower, 412 x 823 at ratio 1.75 with touch');
 for (const [p, file] of pages.entries()) {
     console.log(`${file}: main-thread tasks ${median(results[p].total).toFixed(0)} ms, ` +

@@ -48,8 +48,7 @@ void WebFormView::createElements() {
     stage_.call<void>("appendChild", errorBox_);
 
     for (Timer* timer : form_.timers()) {
-        auto clock = std::make_unique<IntervalClock>(
-            [this, timer] { deliver([timer] { timer->tick(); }, EventCause::Tick); });
+        auto clock = std::make_unique<IntervalClock>([this, timer] { clockTicked(*timer); });
         timers_.push_back({timer, std::move(clock)});
     }
 }

@@ -45,7 +45,7 @@ void WebFormView::scheduleRepaint(bool everything) {
 
 void WebFormView::schedulePaint(const RectF& region) {
     pendingPaint_ = pendingPaint_.united(region);
-    if (paintRequested_)
+    if (paintRequested_ || paintAtOnce_)
         return;
     paintRequested_ = true;
     val::global("requestAnimationFrame")(paintCallback_);

@@ -139,6 +139,19 @@ void WebFormView::deliver(const std::function<void()>& event, EventCause cause) 
     syncFromModel();
 }
 
+// The browser's clock ticked: the tick paints what it changed in its own task, unless a frame is
+// asked for already. The browser shows the canvas with its next frame all the same, and asking for
+// a frame ten times a second cost more than the painting. Input keeps to the frames (a finger
+// moves more often than frames come), and so do ticks given in a row without the clock.
+void WebFormView::clockTicked(Timer& timer) {
+    paintAtOnce_ = !paintRequested_;
+    deliver([&timer] { timer.tick(); }, EventCause::Tick);
+    if (paintAtOnce_) {
+        paintAtOnce_ = false;
+        paint();
+    }
+}
+
 void WebFormView::setDeliveryListener(std::function<void(EventCause)> listener) {
     deliveryListener_ = std::move(listener);
 }

@@ -142,6 +142,7 @@ private:
     // The controls (web_form_controls.cpp): an element a windowed control and a clock a timer,
     // each in the form's order, brought in step where FormSync saw a change.
     void createElements();
+    void clockTicked(Timer& timer);
     void createNotice();
     void syncElements(const std::vector<bool>& changed);
     void syncTimers(const std::vector<bool>& changed);
@@ -196,6 +197,7 @@ private:
     std::vector<TimerBinding> timers_;
     RectF pendingPaint_;
     bool paintRequested_ = false;
+    bool paintAtOnce_ = false;  // while a tick is brought in step: it paints before it returns
     bool touchTookTip_ = false;
     std::string error_;
     std::function<drawing::LessonLayer()> optionsSource_;
