@@ -36,6 +36,17 @@ void setText(const val& element, const std::string& text) {
     val(element).set("textContent", text);
 }
 
+void setAttribute(const val& element, const char* name, const std::string& value,
+                  Written& written) {
+    if (written.take(value))
+        val(element).call<void>("setAttribute", val(name), value);
+}
+
+void setText(const val& element, const std::string& text, Written& written) {
+    if (written.take(text))
+        val(element).set("textContent", text);
+}
+
 std::string pixels(double value) {
     char text[32];
     std::snprintf(text, sizeof text, "%.3fpx", value);

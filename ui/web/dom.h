@@ -27,8 +27,8 @@ void place(const emscripten::val& element, const drawing::PixelRect& box);
 void setShown(const emscripten::val& element, bool shown);
 
 // What the view last wrote to one attribute or text of an element that nothing else writes, kept
-// on this side: the same value again costs no call into the page. A running picture brings every
-// control's words in step at each tick, and most of them stay as they were.
+// on this side: the same value again costs no call into the page, not even to read it back. A
+// running picture brings every control's words in step at each tick, and most stay as they were.
 class Written {
 public:
     // Whether `value` differs from the last one taken (the first always does); keeps it.
@@ -42,5 +42,8 @@ public:
 private:
     std::optional<std::string> last_;
 };
+void setAttribute(const emscripten::val& element, const char* name, const std::string& value,
+                  Written& written);
+void setText(const emscripten::val& element, const std::string& text, Written& written);
 
 }  // namespace dom

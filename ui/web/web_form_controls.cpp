@@ -63,18 +63,14 @@ void WebFormView::syncElements(const std::vector<bool>& changed) {
         // a switch's state follow the picture.
         const val focus = element->focusElement();
         auto& written = element->written;
-        if (written.name.take(control.accessibleName()))
-            dom::setAttribute(focus, "aria-label", control.accessibleName());
-        const std::string description = i18n::shown(control.accessibleDescription());
-        if (written.description.take(description))
-            dom::setText(element->description, description);
-        if (!control.accessibleValue().empty() && written.value.take(control.accessibleValue()))
-            dom::setAttribute(focus, "aria-valuetext", control.accessibleValue());
-        if (control.accessiblePressed()) {
-            const char* pressed = *control.accessiblePressed() ? "true" : "false";
-            if (written.pressed.take(pressed))
-                dom::setAttribute(focus, "aria-pressed", pressed);
-        }
+        dom::setAttribute(focus, "aria-label", control.accessibleName(), written.name);
+        dom::setText(element->description, i18n::shown(control.accessibleDescription()),
+                     written.description);
+        if (!control.accessibleValue().empty())
+            dom::setAttribute(focus, "aria-valuetext", control.accessibleValue(), written.value);
+        if (control.accessiblePressed())
+            dom::setAttribute(focus, "aria-pressed",
+                              *control.accessiblePressed() ? "true" : "false", written.pressed);
     }
 }
 
@@ -131,10 +127,8 @@ val WebFormView::elementOf(const std::string& name) const {
 }
 
 void WebFormView::setPictureDescription(const std::string& name, const std::string& description) {
-    if (pictureName_.take(name))
-        dom::setAttribute(panes_[0].canvas, "aria-label", name);
-    if (pictureWords_.take(description))
-        dom::setText(pictureDescription_, description);
+    dom::setAttribute(panes_[0].canvas, "aria-label", name, pictureName_);
+    dom::setText(pictureDescription_, description, pictureWords_);
 }
 
 // The region speaks when its text changes: the same words twice need it emptied in between,
