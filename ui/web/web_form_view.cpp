@@ -53,12 +53,8 @@ void WebFormView::createStage(val host) {
         PaneView& pane = panes_[i];
         pane.box = dom::create("div", "pane");
         pane.canvas = dom::create("canvas", "pane-canvas");
-        // Desynchronized: the browser shows what is drawn without committing the page's layers
-        // again. Each frame of the running picture otherwise cost the page's thread a commit of
-        // the whole canvas in software, 40 to 60 ms for the first ones on a phone's screen.
         val options = val::object();
         options.set("alpha", false);
-        options.set("desynchronized", true);
         pane.context = pane.canvas.call<val>("getContext", val("2d"), options);
         pane.box.call<void>("appendChild", pane.canvas);
         stage_.call<void>("appendChild", pane.box);
